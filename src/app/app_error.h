@@ -1,0 +1,32 @@
+#pragma once
+// The one error type of the program. Every failure that a learner may see is
+// raised as an AppError and shown by the error box; the class name and the
+// place it arose are kept for the fatal start-up box.
+#include <QString>
+#include <exception>
+
+namespace ejteto {
+
+class AppError : public std::exception {
+public:
+    AppError(QString className, QString message);
+
+    const QString& message() const { return message_; }
+    const QString& className() const { return className_; }
+    // Offset of the code that raised the error inside the executable.
+    quintptr address() const { return address_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString className_;
+    QString message_;
+    QByteArray utf8_;
+    quintptr address_ = 0;
+};
+
+// "Cannot open file "%s". %s"
+AppError fileOpenError(const QString& path, const QString& reason);
+// Same, with the reason taken from errno.
+AppError fileOpenErrorFromErrno(const QString& path, int errnoValue);
+
+} // namespace ejteto

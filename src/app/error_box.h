@@ -1,0 +1,36 @@
+#pragma once
+// The single error path of the program: every event handler is bound through
+// `guarded`, which shows a failure in the "Ejteto!" box and returns to the
+// event loop, so no exception ever unwinds through Qt's own frames.
+#include <QString>
+#include <functional>
+#include <utility>
+
+namespace ejteto {
+
+// Appends a full stop when the message's last character sorts above ".",
+// so a message already ending in ".", "!" or ")" is left as it is.
+QString withFullStop(const QString& message);
+
+// Shows `message` (full-stop rule applied) in the modal error box captioned
+// "Ejteto!". With EJTETO_ERRORS=stderr in the environment the text goes to
+// standard error instead, so unattended runs never wait on a dialog.
+void showErrorBox(const QString& message);
+
+// Tests replace the box with a recorder; pass an empty function to restore it.
+using ErrorSink = std::function<void(const QString& shownText)>;
+void setErrorSink(ErrorSink sink);
+
+// Runs `body`, and shows whatever it throws. Returns true when it succeeded.
+bool runGuarded(const std::function<void()>& body);
+
+// Wraps a handler for connect(): the returned callable never throws.
+template <class F>
+auto guarded(F handler)
+{
+    return [handler = std::move(handler)](auto&&... args) {
+        runGuarded([&] { handler(std::forward<decltype(args)>(args)...); });
+    };
+}
+
+} // namespace ejteto

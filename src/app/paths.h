@@ -1,0 +1,24 @@
+#pragma once
+// Every file of an installation is found from the executable's own folder.
+// Paths are joined by plain concatenation: AppDir ends in "/" and the fixed
+// pieces begin with "/", so most paths hold one doubled separator, which the
+// file system reads as a single one.
+#include <QString>
+
+namespace ejteto {
+
+// The directory part of an executable's full path, up to and including the
+// last separator ("/opt/ejteto/ejteto" gives "/opt/ejteto/").
+QString appDirOf(const QString& executablePath);
+// AppDir + "/media".
+QString mediaDirOf(const QString& appDir);
+// The running executable's folder, ending in "/".
+QString currentAppDir();
+
+QString inactiveTilePath(const QString& appDir, int n); // /images/lecke_i_n.jpg
+QString activeTilePath(const QString& appDir, int n);   // /images/lecke_a_n.jpg
+QString wordRecordingPath(const QString& mediaDir, const QString& word);
+QString vowelRecordingPath(const QString& mediaDir, int n);
+QString lectureVideoPath(const QString& mediaDir, int n);
+
+} // namespace ejteto

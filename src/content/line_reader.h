@@ -1,0 +1,16 @@
+#pragma once
+// Reading a table file into lines: a line ends at CR, LF or CR LF; a break at
+// the very end starts no further line; an empty line between others is a line;
+// the first zero byte ends the text. Bytes are Windows-1250.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace ejteto {
+
+QStringList splitTableLines(const QByteArray& bytes);
+
+// The lines of the file at `path`; raises "Cannot open file "%s". %s".
+QStringList readTableLines(const QString& path);
+
+} // namespace ejteto

@@ -1,0 +1,78 @@
+#include "content/tables.h"
+
+#include "app/int_conversion.h"
+
+namespace ejteto {
+
+QStringList splitFields(const QString& line) { return line.split(QLatin1Char(';')); }
+
+void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& rng)
+{
+    SoundRecord& r = t.SoundTable[static_cast<size_t>(s)];
+    const QStringList fields = splitFields(line);
+    for (qsizetype k = 0; k < fields.size() && k < 4; ++k) {
+        const int32_t v = StrToInt(fields[k]);
+        switch (k) {
+        case 0: r.Id = v; break;
+        case 1:
+            r.WordCount = v;
+            r.Cursor = rng.next(v);
+            break;
+        case 2: r.Confusable1 = v; break;
+        case 3: r.Confusable2 = v; break;
+        }
+    }
+}
+
+void ParseWordLine(ContentTables& t, const QString& line, int i)
+{
+    szorekord& e = t.WordTable[static_cast<size_t>(i)];
+    const QStringList fields = splitFields(line);
+    e.Word = fields[0];
+    if (fields.size() > 1)
+        e.SoundId = StrToInt(fields[1]);
+    if (fields.size() > 2)
+        e.Meaning = fields[2];
+}
+
+void loadSoundTable(ContentTables& t, const QStringList& lines, RandomSource& rng)
+{
+    for (int s = 1; s < lines.size() && s <= kSoundCount; ++s)
+        ParseSoundLine(t, lines[s], s, rng);
+}
+
+void loadWordTable(ContentTables& t, const QStringList& lines, const std::function<void(const QString&)>& listWord)
+{
+    t.WordCount = static_cast<int32_t>(lines.size()) - 1;
+    t.WordTable.assign(static_cast<size_t>(lines.size()), szorekord{});
+    for (int i = 1; i <= t.WordCount; ++i) {
+        ParseWordLine(t, lines[i], i);
+        const QString& w = t.WordTable[static_cast<size_t>(i)].Word;
+        if (!w.isEmpty() && listWord)
+            listWord(w);
+    }
+}
+
+namespace {
+const szorekord* firstEntry(const ContentTables& t, const QString& word)
+{
+    for (int32_t i = 1; i <= t.WordCount && i < static_cast<int32_t>(t.WordTable.size()); ++i)
+        if (t.WordTable[static_cast<size_t>(i)].Word == word)
+            return &t.WordTable[static_cast<size_t>(i)];
+    return nullptr;
+}
+} // namespace
+
+QString MeaningOfWord(const ContentTables& t, const QString& word)
+{
+    const szorekord* e = firstEntry(t, word);
+    return e ? e->Meaning : QString();
+}
+
+int32_t SoundOfWord(const ContentTables& t, const QString& word)
+{
+    const szorekord* e = firstEntry(t, word);
+    return e ? e->SoundId : 0;
+}
+
+} // namespace ejteto

@@ -1,0 +1,64 @@
+#pragma once
+// The two content tables: the sixteen vowel sounds and the word list, read
+// once at start-up from "sounds.csv" and "words.csv".
+#include "app/random_source.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace ejteto {
+
+struct SoundRecord {
+    int32_t Id = 0;
+    int32_t WordCount = 0;   // words of this sound, in consecutive table entries
+    int32_t Confusable1 = 0; // sounds learners confuse with this one
+    int32_t Confusable2 = 0;
+    int32_t Cursor = 0;      // rotating offset into the sound's words
+};
+
+struct szorekord {
+    QString Word;
+    int32_t SoundId = 0;
+    QString Meaning;
+};
+
+using wordvector = std::vector<szorekord>;
+
+constexpr int kSoundCount = 16;
+
+struct ContentTables {
+    // Indexed 1..16 by sound id; entry 0 is never used.
+    std::array<SoundRecord, kSoundCount + 1> SoundTable{};
+    // Entries 0..WordCount; entry 0 is never filled.
+    wordvector WordTable;
+    int32_t WordCount = 0;
+};
+
+// Field splitting shared by both tables: every ";" separates, nothing is trimmed.
+QStringList splitFields(const QString& line);
+
+// One data line of "sounds.csv" into SoundTable[s]; draws the start cursor
+// from `rng` as soon as the word count is read.
+void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& rng);
+// One data line of "words.csv" into WordTable[i].
+void ParseWordLine(ContentTables& t, const QString& line, int i);
+
+// Data lines 1..16 of the sound table's lines (line 0 is the header). Lines
+// past the sixteenth are ignored: the table has room for sixteen sounds only.
+void loadSoundTable(ContentTables& t, const QStringList& lines, RandomSource& rng);
+
+// Builds WordTable from the word table's lines; `listWord` receives every
+// non-empty word in file order as soon as its entry is parsed.
+void loadWordTable(ContentTables& t, const QStringList& lines,
+                   const std::function<void(const QString&)>& listWord = {});
+
+// The first entry holding exactly `word`. A word in no entry gives an empty
+// meaning and sound 0.
+QString MeaningOfWord(const ContentTables& t, const QString& word);
+int32_t SoundOfWord(const ContentTables& t, const QString& word);
+
+} // namespace ejteto
