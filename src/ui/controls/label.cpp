@@ -1,0 +1,97 @@
+#include "ui/controls/label.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+
+namespace ejteto {
+
+Label::Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing)
+    : QLabel(parent), sizing_(sizing)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMargin(0);
+    setIndent(0);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(sizing == Sizing::Wrap);
+    setAutoFillBackground(true);
+    // Disabled labels are drawn greyed, as the control panel's captions are.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    setPalette(p);
+    setGeometry(geometry);
+    QLabel::setText(text);
+    fitToText();
+}
+
+void Label::setTextColor(const QColor& c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, c);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    setPalette(p);
+}
+
+void Label::setBackgroundColor(const QColor& c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+QColor Label::textColor() const { return palette().color(QPalette::Active, QPalette::WindowText); }
+QColor Label::backgroundColor() const { return palette().color(QPalette::Window); }
+
+void Label::setTransparent(bool transparent)
+{
+    setAutoFillBackground(!transparent);
+    setAttribute(Qt::WA_TranslucentBackground, transparent);
+}
+
+void Label::setHandCursor() { setCursor(Qt::PointingHandCursor); }
+
+void Label::setMinimumExtent(QSize s)
+{
+    minimum_ = s;
+    fitToText();
+}
+
+void Label::setLabelText(const QString& text)
+{
+    QLabel::setText(text);
+    fitToText();
+}
+
+void Label::setLabelFont(const QFont& f)
+{
+    setFont(f);
+    fitToText();
+}
+
+void Label::fitToText()
+{
+    if (sizing_ == Sizing::Fixed)
+        return;
+    const QFontMetrics fm(font());
+    QSize s;
+    if (sizing_ == Sizing::Wrap) {
+        // Keeps its width, grows (or shrinks) downward to hold the wrapped text.
+        const QRect r = fm.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, text());
+        s = QSize(width(), text().isEmpty() ? fm.height() : r.height());
+    } else {
+        const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text());
+        s = QSize(text().isEmpty() ? 0 : fm.horizontalAdvance(text()), text().isEmpty() ? fm.height() : r.height());
+        s.setWidth(std::max(s.width(), r.width()));
+    }
+    s = s.expandedTo(minimum_);
+    resize(s);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace ejteto

@@ -1,0 +1,39 @@
+#pragma once
+// A text label laid out like the layout tables describe: at its own place,
+// sizing itself to its text unless fixed, wrapping within its width when
+// asked, filling its background unless transparent.
+#include <QLabel>
+
+namespace ejteto {
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    enum class Sizing { Auto, Fixed, Wrap };
+
+    Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing = Sizing::Auto);
+
+    void setTextColor(const QColor& c);
+    void setBackgroundColor(const QColor& c);
+    QColor textColor() const;
+    QColor backgroundColor() const;
+    void setTransparent(bool transparent);
+    void setHandCursor();
+    void setMinimumExtent(QSize s);
+    void setLabelText(const QString& text); // text and re-sizing
+    void setLabelFont(const QFont& f);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void fitToText();
+
+    Sizing sizing_;
+    QSize minimum_;
+};
+
+} // namespace ejteto
