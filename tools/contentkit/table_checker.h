@@ -1,0 +1,36 @@
+#pragma once
+// The rules the bundled course and any teacher's content must satisfy, checked
+// before the program ever reads the tables (the program itself checks none).
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace ejteto::contentkit {
+
+struct TableProblem {
+    QString file; // "sounds.csv", "words.csv", or a path in the installation
+    int line = 0; // 1-based line of the file (the header is line 1); 0 when none
+    QString message;
+
+    // "file:line: message", or "file: message" without a line.
+    QString toString() const;
+};
+
+// Every violation in the two tables, given as their raw Windows-1250 bytes.
+// A sound needs 25, 29 or 31 words: at least 12 so the picking walk stays in
+// its block, and a count sharing no factor with 12 so ten picks (twelve
+// places apart) never repeat a word and three distractor rows differ.
+std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteArray& wordsCsv);
+
+// Checks "sounds.csv" and "words.csv" in `folder`. When the folder also holds
+// "images" or "media" (an installation), every picture, recording and video
+// the tables call for must be there too.
+std::vector<TableProblem> checkContentFolder(const QString& folder);
+
+// The installation files the tables call for that are missing in `folder`,
+// relative to it: pictures, every word's and vowel's recording, the lecture
+// videos and the two placeholders.
+QStringList requiredInstallationFiles(const QStringList& words);
+
+} // namespace ejteto::contentkit
