@@ -1,0 +1,27 @@
+#pragma once
+// Small helpers around the GStreamer runtime shared by the media players:
+// one-time initialisation, the choice of audio output and turning bus errors
+// into the service's own message text.
+#include <QString>
+#include <gst/gst.h>
+
+namespace ejteto {
+
+// Initialises GStreamer the first time it is called; later calls do nothing.
+void ensureGstreamer();
+
+// The audio output of a player. EJTETO_AUDIO_SINK, when set, is a pipeline
+// description ("fakesink sync=true") used instead of the system output. The
+// system output falls back to a fake sink that still runs in real time when
+// no sound device can be reached, so opening a recording never fails for
+// want of a sound card. Raises AppError when the description is invalid.
+// Returns a full reference that the caller releases.
+GstElement* makeAudioSink();
+
+// The text of an ERROR message, as the service words it.
+QString errorText(GstMessage* errorMessage);
+
+// The service's text for a state change that failed without an explanation.
+QString genericFailureText();
+
+} // namespace ejteto

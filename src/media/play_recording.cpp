@@ -1,0 +1,19 @@
+#include "media/media_player.h"
+
+namespace ejteto {
+
+void playRecording(MediaPlayer& player, const QString& path)
+{
+    player.setFileName(path);
+    player.Open(); // a failure leaves nothing open and ends the sequence here
+    try {
+        player.setWait(true);
+        player.Play();
+    } catch (...) {
+        player.Close();
+        throw;
+    }
+    player.Close();
+}
+
+} // namespace ejteto

@@ -1,0 +1,38 @@
+#pragma once
+// Building and prerolling the one playbin behind a media player.
+#include "media/video_frame_sink.h"
+
+#include <QString>
+#include <gst/gst.h>
+
+namespace ejteto {
+
+// playbin flags (GstPlayFlags lives in a plugin, not in a public header).
+enum PlayFlag : unsigned {
+    PlayFlagVideo = 1u << 0,
+    PlayFlagAudio = 1u << 1,
+    PlayFlagSoftVolume = 1u << 4,
+};
+
+// True when the file is opened as audio only (".wav", any case).
+bool isAudioOnlyFile(const QString& path);
+
+// The file URI of `path`; a relative path resolves against the current
+// directory, as the media service resolves it.
+QByteArray fileUri(const QString& path);
+
+// A playbin for `path` in the NULL state, with its audio output and, unless
+// the file is audio only, a video sink that feeds `onFrame`. Only EOS, ERROR
+// and ASYNC_DONE reach its bus; nothing else is ever read there. Raises
+// AppError when the service cannot build it.
+GstElement* buildPlaybackPipeline(const QString& path, FrameHandler onFrame);
+
+// Brings the pipeline to PAUSED and waits (bounded) until the first data is
+// ready. Returns an empty text on success, otherwise the service's message.
+QString preroll(GstElement* pipeline, GstBus* bus);
+
+// Waits (bounded) for the ASYNC_DONE that ends a flushing seek, discarding
+// notices that the seek made stale.
+void waitForAsyncDone(GstBus* bus, GstClockTime timeout);
+
+} // namespace ejteto
