@@ -1,0 +1,165 @@
+#include "ui/nevjegy.h"
+
+#include "app/colors.h"
+#include "app/error_box.h"
+#include "app/paths.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
+#include "ui/pictures.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ejteto {
+
+namespace {
+
+constexpr int kClientWidth = 257;
+constexpr int kClientHeight = 365;
+
+QFont windowFont(bool bold = false, bool underline = false)
+{
+    return layoutFont(QStringLiteral("MS Sans Serif"), -11, bold, underline);
+}
+
+// Every label of the window has a fixed size and centred text; the wrapping
+// ones break their text inside that size instead of growing.
+Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
+                    bool wrap)
+{
+    auto* label = new Label(parent, name, geometry, text, Label::Sizing::Fixed);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+TForm_About::TForm_About(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("Form_About"));
+    setWindowTitle(QStringLiteral("Névjegy"));
+    setWindowIcon(applicationIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colorFromValue(colors::Cream));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFont(windowFont());
+    buildLayout();
+}
+
+void TForm_About::buildLayout()
+{
+    Label_Cim = centredLabel(this, QStringLiteral("Label_Cim"), {24, 8, 209, 13}, QStringLiteral("Ejteto!"), false);
+    Label_Cim->setLabelFont(windowFont(true));
+
+    Label_Developer = centredLabel(this, QStringLiteral("Label_Developer"), {72, 32, 113, 25}, kDeveloperCredit, true);
+
+    Label_CC = centredLabel(this, QStringLiteral("Label_CC"), {24, 72, 209, 13}, kLicenceFamily, false);
+    Label_CC->setLabelFont(windowFont(true));
+
+    Image_CC = new ImageControl(this, QStringLiteral("Image_CC"), {85, 87, 89, 31});
+    Image_CC->setPicture(licenceBadge());
+
+    Label_CC_Licence = centredLabel(this, QStringLiteral("Label_CC_Licence"), {24, 120, 209, 25}, kLicenceName, true);
+
+    Label_Voice = centredLabel(this, QStringLiteral("Label_Voice"), {16, 160, 225, 26}, kVoiceThanks, true);
+    Label_Voice->setLabelFont(windowFont(true));
+
+    Label_Kudos = centredLabel(this, QStringLiteral("Label_Kudos"), {24, 200, 209, 17}, kKudosTitle, true);
+    Label_Kudos->setLabelFont(windowFont(true));
+
+    // Shows its layout text only until the window is first activated.
+    Label_Support = centredLabel(this, QStringLiteral("Label_Support"), {16, 214, 225, 65}, QStringLiteral("Nevek"), true);
+
+    Label_URL = centredLabel(this, QStringLiteral("Label_URL"), {56, 296, 145, 17}, kHelpAddress, true);
+    Label_URL->setLabelFont(windowFont(false, true));
+    Label_URL->setTextColor(colorFromValue(colors::PureBlue));
+    Label_URL->setHandCursor();
+
+    Button_Bezar = new QPushButton(QStringLiteral("Bezár"), this);
+    Button_Bezar->setObjectName(QStringLiteral("Button_Bezar"));
+    Button_Bezar->setGeometry(91, 328, 75, 25);
+    Button_Bezar->setFocusPolicy(Qt::StrongFocus); // the window's only focusable control
+    Button_Bezar->setAutoDefault(false);
+
+    connect(Label_URL, &Label::clicked, this, guarded([this] { Label_URLClick(); }));
+    connect(Button_Bezar, &QPushButton::clicked, this, guarded([this](bool) { Button_BezarClick(); }));
+}
+
+void TForm_About::setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+
+void TForm_About::FormActivate() { Label_Support->setLabelText(contributorsList()); }
+
+void TForm_About::Label_URLClick()
+{
+    // The label's own current text is the address, so changing the text
+    // changes the target. Whether the desktop managed to open it is not
+    // reported: the window simply stays as it is.
+    const QUrl target = addressTarget(Label_URL->text(), currentAppDir());
+    if (!target.isValid())
+        return;
+    if (urlOpener_)
+        urlOpener_(target);
+    else
+        QDesktopServices::openUrl(target);
+}
+
+void TForm_About::Button_BezarClick() { hide(); }
+
+void TForm_About::showOver(QWidget* mainWindow)
+{
+    if (isVisible())
+        return;
+    if (!placed_)
+        centreOver(mainWindow);
+    else
+        move(lastPosition_); // the window manager may forget a hidden window's place
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm_About::centreOver(QWidget* mainWindow)
+{
+    QRect over;
+    if (mainWindow)
+        over = mainWindow->frameGeometry();
+    else if (const QScreen* s = QGuiApplication::primaryScreen())
+        over = s->availableGeometry();
+    else
+        return;
+    const QSize own = frameGeometry().size();
+    move(over.x() + (over.width() - own.width()) / 2, over.y() + (over.height() - own.height()) / 2);
+}
+
+bool TForm_About::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        runGuarded([this] { FormActivate(); });
+    return QWidget::event(e);
+}
+
+void TForm_About::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Activation events may not arrive on every platform, so showing counts
+    // as an activation too.
+    placed_ = true;
+    runGuarded([this] { FormActivate(); });
+    Button_Bezar->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm_About::hideEvent(QHideEvent* e)
+{
+    lastPosition_ = pos();
+    QWidget::hideEvent(e);
+}
+
+} // namespace ejteto

@@ -1,0 +1,65 @@
+#pragma once
+// The About window: title, credit, licence notice, thanks, and the address
+// of the help page. A stay-on-top tool window with no title-bar buttons,
+// created hidden at start, shown by the main window's About button and
+// hidden again by its own "Bezár" button; it never blocks the main window.
+#include "ui/nevjegy_texts.h"
+
+#include <QPoint>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class QPushButton;
+
+namespace ejteto {
+
+class Label;
+class ImageControl;
+
+class TForm_About : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm_About(QWidget* parent = nullptr);
+
+    // Shows the window without blocking. The first time it is centred over
+    // `mainWindow`; afterwards it comes back where the learner left it.
+    // Does nothing while it is already visible.
+    void showOver(QWidget* mainWindow);
+
+    // Tests replace the desktop's "open" with a recorder; an empty function
+    // restores QDesktopServices::openUrl.
+    using UrlOpener = std::function<void(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener);
+
+    // Handlers.
+    void FormActivate();
+    void Label_URLClick();
+    void Button_BezarClick();
+
+    Label* Label_Cim;
+    Label* Label_Developer;
+    Label* Label_CC;
+    ImageControl* Image_CC;
+    Label* Label_CC_Licence;
+    Label* Label_Voice;
+    Label* Label_Kudos;
+    Label* Label_Support;
+    Label* Label_URL;
+    QPushButton* Button_Bezar;
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    void buildLayout();
+    void centreOver(QWidget* mainWindow);
+
+    UrlOpener urlOpener_;
+    bool placed_ = false;   // shown at least once
+    QPoint lastPosition_;   // where it was when last hidden
+};
+
+} // namespace ejteto

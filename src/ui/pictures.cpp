@@ -1,0 +1,222 @@
+#include "ui/pictures.h"
+
+#include "app/colors.h"
+#include "ui/controls/fonts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRadialGradient>
+#include <QLinearGradient>
+
+namespace ejteto {
+
+namespace {
+
+QImage transparentCanvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void beginSmooth(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QRgb mix(QColor a, QColor b, double t)
+{
+    return qRgb(static_cast<int>(a.red() + (b.red() - a.red()) * t + 0.5),
+                static_cast<int>(a.green() + (b.green() - a.green()) * t + 0.5),
+                static_cast<int>(a.blue() + (b.blue() - a.blue()) * t + 0.5));
+}
+
+// Draws `text` centred in `box`, in a font shrunk until the text fits the box's width.
+void drawFittedText(QPainter& p, const QRectF& box, const QString& text, QFont font)
+{
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > box.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    p.setFont(font);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+} // namespace
+
+// The emblem uses the main window's colours: its dark background, the amber
+// of the title and the cream of the texts.
+QList<QRgb> applicationIconColorTable()
+{
+    const QColor dark = colorFromValue(colors::Window);
+    const QColor amber = colorFromValue(colors::Amber);
+    const QColor cream = colorFromValue(colors::Cream);
+    const QColor shadow = dark.darker(170);
+    QList<QRgb> table{qRgba(0, 0, 0, 0), shadow.rgb(), dark.rgb(), amber.rgb(), cream.rgb()};
+    // Blends between the three colours, for the antialiased edges.
+    for (double t : {0.25, 0.5, 0.75})
+        table << mix(dark, amber, t);
+    for (double t : {0.33, 0.67})
+        table << mix(amber, cream, t);
+    for (double t : {0.25, 0.5, 0.75})
+        table << mix(dark, cream, t);
+    table << mix(shadow, dark, 0.5) << qRgb(255, 255, 255);
+    return table; // 16 entries
+}
+
+QImage applicationIconImage(int size)
+{
+    QImage canvas = transparentCanvas(size, size);
+    {
+        QPainter p(&canvas);
+        beginSmooth(p);
+        const QColor dark = colorFromValue(colors::Window);
+        const QColor amber = colorFromValue(colors::Amber);
+        const QColor cream = colorFromValue(colors::Cream);
+        // Drawn on a 32-unit grid. Below 24 pixels the dark plate is left out
+        // and the bubble fills the icon, so the letter stays readable.
+        const bool small = size < 24;
+        const qreal u = size / (small ? 16.0 : 32.0);
+        p.scale(u, u);
+
+        QRectF body;
+        QPolygonF tail;
+        QFont letter;
+        if (small) {
+            body = QRectF(0.5, 0.5, 15, 11.5);
+            tail << QPointF(2.5, 10) << QPointF(7, 11) << QPointF(1, 15.5);
+            letter = layoutFont(QStringLiteral("Gentium"), -12, true);
+        } else {
+            p.setPen(QPen(dark.darker(170), 1.0));
+            p.setBrush(dark);
+            p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
+            body = QRectF(3, 3, 26, 20);
+            tail << QPointF(8, 20) << QPointF(15, 21) << QPointF(6, 29);
+            letter = layoutFont(QStringLiteral("Gentium"), -21, true);
+        }
+        QPainterPath bubble;
+        bubble.addRoundedRect(body, body.height() * 0.4, body.height() * 0.4);
+        QPainterPath tailPath;
+        tailPath.addPolygon(tail);
+        tailPath.closeSubpath();
+        bubble = bubble.united(tailPath);
+        p.setPen(QPen(amber, small ? 1.0 : 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(cream);
+        p.drawPath(bubble);
+
+        p.setFont(letter);
+        p.setPen(dark);
+        p.drawText(body.adjusted(0, -1, 0, -1), Qt::AlignCenter, QStringLiteral("æ"));
+    }
+    // Reduced to the 16-colour table, like the classic icon formats, and back.
+    const QImage indexed = canvas.convertToFormat(QImage::Format_ARGB32)
+                               .convertToFormat(QImage::Format_Indexed8, applicationIconColorTable(),
+                                                Qt::ThresholdDither | Qt::AvoidDither);
+    return indexed.convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(applicationIconImage(32)));
+    icon.addPixmap(QPixmap::fromImage(applicationIconImage(16)));
+    return icon;
+}
+
+QImage informationSign()
+{
+    QImage image = transparentCanvas(24, 24);
+    QPainter p(&image);
+    beginSmooth(p);
+    QRadialGradient shade(QPointF(9, 8), 15);
+    shade.setColorAt(0, QColor(0x5B, 0x9B, 0xEE));
+    shade.setColorAt(1, QColor(0x17, 0x4A, 0xA6));
+    p.setPen(QPen(QColor(0x12, 0x3B, 0x86), 1.0));
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(0.5, 0.5, 23, 23));
+
+    // The letter is built from shapes, so it stays sharp at this size.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12, 6.5), 2.0, 2.0);
+    p.drawRoundedRect(QRectF(10.5, 10, 3, 9), 0.6, 0.6);
+    return image;
+}
+
+QImage loudspeakerPicture()
+{
+    QImage image = transparentCanvas(36, 25);
+    QPainter p(&image);
+    beginSmooth(p);
+    const QColor cream = colorFromValue(colors::Cream);
+
+    QPainterPath speaker;
+    speaker.addRect(QRectF(3, 9, 6, 7));
+    QPolygonF cone;
+    cone << QPointF(9, 9) << QPointF(16, 3) << QPointF(16, 22) << QPointF(9, 16);
+    speaker.addPolygon(cone);
+    speaker.closeSubpath();
+    p.setPen(QPen(cream, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(cream);
+    p.drawPath(speaker.simplified());
+
+    // Three waves spreading to the right, fading as they go.
+    const QPointF mouth(16, 12.5);
+    const int alphas[] = {255, 215, 165};
+    const qreal radii[] = {5.0, 9.5, 14.0};
+    for (int i = 0; i < 3; ++i) {
+        QColor wave = cream;
+        wave.setAlpha(alphas[i]);
+        p.setPen(QPen(wave, 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        const qreal r = radii[i];
+        p.drawArc(QRectF(mouth.x() - r, mouth.y() - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    }
+    return image;
+}
+
+QImage licenceBadge()
+{
+    QImage image(88, 31, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    beginSmooth(p);
+
+    // The familiar 88 x 31 button: a grey plate in a black frame, a black
+    // band along the bottom, a round seal on the left.
+    QLinearGradient plate(0, 1, 0, 19);
+    plate.setColorAt(0, QColor(0xD2, 0xD6, 0xCF));
+    plate.setColorAt(1, QColor(0xA8, 0xAD, 0xA5));
+    p.fillRect(QRect(1, 1, 86, 18), plate);
+
+    p.setPen(QPen(Qt::black, 2.0));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(3, 3, 25, 25));
+    p.setPen(Qt::black);
+    drawFittedText(p, QRectF(5, 9, 21, 13), QStringLiteral("GPL"),
+                   layoutFont(QStringLiteral("Arial"), -9, true));
+
+    // "GPLv3" on the plate, with the version in red.
+    const QFont title = layoutFont(QStringLiteral("Arial"), -14, true);
+    const QFontMetricsF tm(title);
+    const QString name = QStringLiteral("GPL");
+    const QString version = QStringLiteral("v3");
+    const qreal width = tm.horizontalAdvance(name + version);
+    const QRectF titleBox(31, 1, 56, 18);
+    const qreal x = titleBox.left() + (titleBox.width() - width) / 2;
+    const qreal baseline = titleBox.top() + (titleBox.height() + tm.ascent() - tm.descent()) / 2;
+    p.setFont(title);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(x, baseline), name);
+    p.setPen(QColor(0xA4, 0x1E, 0x22));
+    p.drawText(QPointF(x + tm.horizontalAdvance(name), baseline), version);
+
+    p.setPen(Qt::white);
+    drawFittedText(p, QRectF(31, 19, 56, 11), QStringLiteral("free software"),
+                   layoutFont(QStringLiteral("Arial"), -8, true));
+    return image;
+}
+
+} // namespace ejteto
