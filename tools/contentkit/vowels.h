@@ -1,0 +1,16 @@
+#pragma once
+// The sixteen vowels as the course builder needs them: the symbol the program
+// shows (the same units as its own symbol table) and how espeak-ng says the
+// vowel alone.
+#include <QString>
+
+namespace ejteto::contentkit {
+
+constexpr int kVowelCount = 16;
+
+// The symbol of sound n (1..16) without slashes, e.g. "iː".
+QString vowelSymbol(int n);
+// espeak-ng's British English phoneme mnemonic of sound n, stressed ("'i:").
+QString vowelPhoneme(int n);
+
+} // namespace ejteto::contentkit
