@@ -3,6 +3,7 @@
 // `guarded`, which shows a failure in the "Ejteto!" box and returns to the
 // event loop, so no exception ever unwinds through Qt's own frames.
 #include <QString>
+#include <concepts>
 #include <functional>
 #include <utility>
 
@@ -24,12 +25,16 @@ void setErrorSink(ErrorSink sink);
 // Runs `body`, and shows whatever it throws. Returns true when it succeeded.
 bool runGuarded(const std::function<void()>& body);
 
-// Wraps a handler for connect(): the returned callable never throws.
+// Wraps a handler for connect(): the returned callable never throws. It only
+// accepts the arguments the handler itself accepts, so connect() can drop the
+// signal arguments a handler does not take (clicked(bool) to a handler of none).
 template <class F>
 auto guarded(F handler)
 {
-    return [handler = std::move(handler)](auto&&... args) {
-        runGuarded([&] { handler(std::forward<decltype(args)>(args)...); });
+    return [handler = std::move(handler)](auto&&... args) mutable -> void
+        requires std::invocable<F&, decltype(args)...>
+    {
+        runGuarded([&] { std::invoke(handler, std::forward<decltype(args)>(args)...); });
     };
 }
 

@@ -35,12 +35,16 @@ QStringList splitTableLines(const QByteArray& all)
 QStringList readTableLines(const QString& path)
 {
     // Opened for reading with a shared lock: other readers are welcome, a
-    // writer in the middle of saving the table is waited for.
+    // writer that holds the file is refused at once rather than waited for,
+    // so a stuck writer can never hang the start-up.
     const QByteArray native = path.toLocal8Bit();
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw fileOpenErrorFromErrno(path, errno);
-    ::flock(fd, LOCK_SH);
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        throw fileOpenErrorFromErrno(path, EWOULDBLOCK);
+    }
     QByteArray bytes;
     char buffer[65536];
     for (;;) {
@@ -58,6 +62,11 @@ QStringList readTableLines(const QString& path)
     }
     ::close(fd);
     return splitTableLines(bytes);
+}
+
+QStringList LoadLines(const QString& appDir, const QString& name)
+{
+    return readTableLines(appDir + name);
 }
 
 } // namespace ejteto

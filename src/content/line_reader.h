@@ -13,4 +13,8 @@ QStringList splitTableLines(const QByteArray& bytes);
 // The lines of the file at `path`; raises "Cannot open file "%s". %s".
 QStringList readTableLines(const QString& path);
 
+// The lines of the table file `name` in the installation folder (appDir ends
+// in "/"), the header line included.
+QStringList LoadLines(const QString& appDir, const QString& name);
+
 } // namespace ejteto

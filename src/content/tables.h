@@ -18,12 +18,16 @@ struct SoundRecord {
     int32_t Confusable1 = 0; // sounds learners confuse with this one
     int32_t Confusable2 = 0;
     int32_t Cursor = 0;      // rotating offset into the sound's words
+
+    friend bool operator==(const SoundRecord&, const SoundRecord&) = default;
 };
 
 struct szorekord {
     QString Word;
     int32_t SoundId = 0;
     QString Meaning;
+
+    friend bool operator==(const szorekord&, const szorekord&) = default;
 };
 
 using wordvector = std::vector<szorekord>;
