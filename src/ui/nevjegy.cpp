@@ -135,7 +135,11 @@ void TForm_About::centreOver(QWidget* mainWindow)
         over = s->availableGeometry();
     else
         return;
-    const QSize own = frameGeometry().size();
+    QSize own = frameGeometry().size();
+    // Before its first showing the window's frame is not known yet; take it
+    // to be as wide as the main window's.
+    if (mainWindow && own == size())
+        own += mainWindow->frameGeometry().size() - mainWindow->size();
     move(over.x() + (over.width() - own.width()) / 2, over.y() + (over.height() - own.height()) / 2);
 }
 

@@ -62,7 +62,7 @@ QList<QRgb> applicationIconColorTable()
         table << mix(amber, cream, t);
     for (double t : {0.25, 0.5, 0.75})
         table << mix(dark, cream, t);
-    table << mix(shadow, dark, 0.5) << qRgb(255, 255, 255);
+    table << mix(shadow, dark, 0.5) << amber.darker(125).rgb() << qRgb(255, 255, 255);
     return table; // 16 entries
 }
 
