@@ -161,8 +161,9 @@ void MediaPlayer::waitForPlaybackEnd()
             gst_message_unref(message);
             break;
         }
+        // Only a position that is known and stands still counts as a stall.
         const gint64 position = currentPosition(pipeline_);
-        if (position != lastPosition) {
+        if (position < 0 || position != lastPosition) {
             lastPosition = position;
             stalledSeconds = 0;
         } else if (++stalledSeconds >= kStallSeconds) {

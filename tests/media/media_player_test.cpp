@@ -147,6 +147,19 @@ TEST_F(MediaPlayerTest, ServiceFailureWhilePlayingIsNotReportedAndTheFileIsClose
     EXPECT_FALSE(player.isOpen());
 }
 
+TEST_F(MediaPlayerTest, StalledOutputDoesNotFreezeABlockingPlayForGood)
+{
+    // An output that waits an hour before the first sample: the playback
+    // makes no progress at all, and the play gives up instead of hanging.
+    ScopedEnv sink("EJTETO_AUDIO_SINK", "fakesink sync=true ts-offset=3600000000000");
+    MediaPlayer player;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NO_THROW(playRecording(player, tone));
+    EXPECT_LT(clock.elapsed(), 60000);
+    EXPECT_FALSE(player.isOpen());
+}
+
 TEST_F(MediaPlayerTest, ClicksDuringABlockingPlayRunAfterwardsInOrder)
 {
     const QString longTone = dir.filePath("long.wav");
