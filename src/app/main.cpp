@@ -1,1 +1,56 @@
-int main() { return 0; }
+// Program entry: the application title, the main window and the hidden
+// About window, then the event loop until the main window closes. A failure
+// while the main window is created (a media placeholder that cannot be
+// opened) is fatal: it is reported in the "Application Error" box and the
+// program ends with exit code 1.
+#include "app/app_error.h"
+#include "app/error_box.h"
+#include "ui/form1.h"
+#include "ui/nevjegy.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void showFatalError(const ejteto::AppError& e)
+{
+    const QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
+                             .arg(e.className(), QCoreApplication::applicationName())
+                             .arg(static_cast<qulonglong>(e.address()), 8, 16, QLatin1Char('0'))
+                             .arg(ejteto::withFullStop(e.message()));
+    if (qEnvironmentVariable("EJTETO_ERRORS") == QLatin1String("stderr")) {
+        std::fprintf(stderr, "Application Error: %s\n", text.toUtf8().constData());
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text);
+    box.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ejteto"));
+    // Command-line arguments are not used.
+
+    std::unique_ptr<ejteto::TForm1> form;
+    try {
+        form = std::make_unique<ejteto::TForm1>();
+    } catch (const ejteto::AppError& e) {
+        showFatalError(e);
+        return 1;
+    } catch (const std::exception& e) {
+        showFatalError(ejteto::AppError(QStringLiteral("Exception"), QString::fromLocal8Bit(e.what())));
+        return 1;
+    }
+    ejteto::TForm_About about;
+    form->setAboutWindow(&about);
+    form->show();
+    if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))
+        QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
+    return app.exec();
+}

@@ -21,7 +21,8 @@ Label::Label(QWidget* parent, const QString& name, QRect geometry, const QString
     setPalette(p);
     setGeometry(geometry);
     QLabel::setText(text);
-    fitToText();
+    if (geometry.size().isEmpty())
+        fitToText();
 }
 
 void Label::setTextColor(const QColor& c)
@@ -53,7 +54,7 @@ void Label::setHandCursor() { setCursor(Qt::PointingHandCursor); }
 void Label::setMinimumExtent(QSize s)
 {
     minimum_ = s;
-    fitToText();
+    resize(size().expandedTo(s));
 }
 
 void Label::setLabelText(const QString& text)

@@ -11,6 +11,8 @@ class Label : public QLabel {
 public:
     enum class Sizing { Auto, Fixed, Wrap };
 
+    // The geometry is the laid-out one; a label laid out with no size (0 x 0)
+    // sizes itself to its text at once, the others from their next new text on.
     Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing = Sizing::Auto);
 
     void setTextColor(const QColor& c);
