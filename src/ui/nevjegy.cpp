@@ -87,7 +87,8 @@ void TForm_About::buildLayout()
     Button_Bezar->setObjectName(QStringLiteral("Button_Bezar"));
     Button_Bezar->setGeometry(91, 328, 75, 25);
     Button_Bezar->setFocusPolicy(Qt::StrongFocus); // the window's only focusable control
-    Button_Bezar->setAutoDefault(false);
+    // Enter presses the focused button too, not only the space bar.
+    Button_Bezar->setAutoDefault(true);
 
     connect(Label_URL, &Label::clicked, this, guarded([this] { Label_URLClick(); }));
     connect(Button_Bezar, &QPushButton::clicked, this, guarded([this](bool) { Button_BezarClick(); }));

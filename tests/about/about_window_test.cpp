@@ -252,6 +252,15 @@ TEST_F(AboutWindow, CloseButtonHidesTheWindowAndTheMainWindowStaysUsable)
     QTest::mouseClick(about_.Button_Bezar, Qt::LeftButton);
     EXPECT_FALSE(about_.isVisible());
     EXPECT_TRUE(main_.isVisible());
+
+    // From the keyboard: the focused button answers Enter and the space bar.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        about_.showOver(&main_);
+        QApplication::processEvents();
+        ASSERT_TRUE(about_.isVisible());
+        QTest::keyClick(about_.Button_Bezar, key);
+        EXPECT_FALSE(about_.isVisible()) << key;
+    }
 }
 
 TEST_F(AboutWindow, FirstShowingCentresOverTheMainWindowThenTheLastPlaceIsKept)
