@@ -27,7 +27,7 @@ struct ControlRow {
     QRect geometry;
 };
 
-// The window's layout table.
+// Where every control of the window stands.
 const ControlRow kLayout[] = {
     {"Label_Cim", {24, 8, 209, 13}},
     {"Label_Developer", {72, 32, 113, 25}},
