@@ -8,6 +8,8 @@ QStringList splitFields(const QString& line) { return line.split(QLatin1Char(';'
 
 void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& rng)
 {
+    if (s < 1 || s > kSoundCount)
+        return; // the table holds sixteen sounds; a further line has no place
     SoundRecord& r = t.SoundTable[static_cast<size_t>(s)];
     const QStringList fields = splitFields(line);
     for (qsizetype k = 0; k < fields.size() && k < 4; ++k) {
@@ -26,6 +28,8 @@ void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& 
 
 void ParseWordLine(ContentTables& t, const QString& line, int i)
 {
+    if (i < 1 || static_cast<size_t>(i) >= t.WordTable.size())
+        return; // entry 0 is never filled, and nothing is written past the end
     szorekord& e = t.WordTable[static_cast<size_t>(i)];
     const QStringList fields = splitFields(line);
     e.Word = fields[0];

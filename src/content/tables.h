@@ -46,9 +46,10 @@ struct ContentTables {
 QStringList splitFields(const QString& line);
 
 // One data line of "sounds.csv" into SoundTable[s]; draws the start cursor
-// from `rng` as soon as the word count is read.
+// from `rng` as soon as the word count is read. An s outside 1..16 is ignored.
 void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& rng);
-// One data line of "words.csv" into WordTable[i].
+// One data line of "words.csv" into WordTable[i]; an i outside
+// 1..WordTable.size()-1 is ignored.
 void ParseWordLine(ContentTables& t, const QString& line, int i);
 
 // Data lines 1..16 of the sound table's lines (line 0 is the header). Lines

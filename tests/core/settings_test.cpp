@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -147,9 +149,9 @@ TEST(WriteLevel, KeepsTheFilePermissions)
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-// Ways to make the write fail. Permissions mean nothing to root, so the
-// read-only folder is tried only where they are enforced; the other two fail
-// for everyone.
+// Ways to make the write fail. Permissions mean nothing to root, so there the
+// read-only folder is tried from a child process running as an unprivileged
+// user; the other two blockers fail for everyone.
 enum class Blocker { ReadOnlyFolder, IniIsAFolder, FolderMissing };
 
 class WriteFailureTest : public ::testing::TestWithParam<Blocker> {};
@@ -164,18 +166,62 @@ bool permissionsEnforced(const QString& readOnlyDir)
     return false;
 }
 
+// What the error box would show for writing `level`: empty when the write
+// succeeded. With `unprivileged`, the write runs in a child process as the
+// user "nobody".
+QString shownForWrite(const QString& ini, int32_t level, bool unprivileged)
+{
+    const auto attempt = [&] {
+        QString shown;
+        ejteto::setErrorSink([&](const QString& text) { shown = text; });
+        ejteto::runGuarded([&] { ejteto::writeLevel(ini, level); });
+        ejteto::setErrorSink({});
+        return shown;
+    };
+    if (!unprivileged)
+        return attempt();
+
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return QStringLiteral("(no pipe)");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+        const QByteArray shown = attempt().toUtf8();
+        const bool sent = ::write(pipeFds[1], shown.constData(), static_cast<size_t>(shown.size())) == shown.size();
+        ::_exit(sent ? 0 : 4);
+    }
+    ::close(pipeFds[1]);
+    QByteArray received;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        received.append(buffer, got);
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("(child failed with status %1)").arg(status);
+    return QString::fromUtf8(received);
+}
+
 TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
+    const QByteArray dirPath = QFile::encodeName(dir.path());
     QString ini = dir.filePath(QStringLiteral("et.ini"));
     const QByteArray before = "[User]\nLevel=1\n";
+    bool unprivileged = false;
     switch (GetParam()) {
     case Blocker::ReadOnlyFolder:
         writeAll(ini, before);
-        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
-        if (!permissionsEnforced(dir.path())) {
-            ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
-            GTEST_SKIP() << "permissions are not enforced for this user; the other blockers cover the failure";
+        ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0644), 0);
+        ASSERT_EQ(::chmod(dirPath.constData(), 0555), 0);
+        unprivileged = !permissionsEnforced(dir.path());
+        if (unprivileged && ::geteuid() != 0) {
+            ::chmod(dirPath.constData(), 0755);
+            GTEST_SKIP() << "permissions are not enforced and no other user can be taken";
         }
         break;
     case Blocker::IniIsAFolder:
@@ -186,13 +232,9 @@ TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
         break;
     }
 
-    QString shown;
-    ejteto::setErrorSink([&](const QString& text) { shown = text; });
-    const bool ok = ejteto::runGuarded([&] { ejteto::writeLevel(ini, 2); });
-    ejteto::setErrorSink({});
-    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const QString shown = shownForWrite(ini, 2, unprivileged);
+    ::chmod(dirPath.constData(), 0755);
 
-    EXPECT_FALSE(ok);
     EXPECT_EQ(shown, QStringLiteral("Unable to write to %1.").arg(ini));
     if (GetParam() == Blocker::ReadOnlyFolder) {
         EXPECT_EQ(readAll(ini), before);

@@ -64,8 +64,9 @@ TEST_P(SoundLineTest, SplitsAndStoresTheFields)
     got.Cursor = 0;
     EXPECT_EQ(got, c.stored);
     for (int s = 1; s <= 16; ++s) {
-        if (s != 3)
+        if (s != 3) {
             EXPECT_EQ(t.SoundTable[s], SoundRecord{}) << "entry " << s;
+        }
     }
 }
 
@@ -100,6 +101,20 @@ TEST(ParseSoundLine, DrawsTheCursorWhenTheWordCountIsRead)
     // A line that fails before it draws nothing.
     EXPECT_FALSE(failureOf([&] { ejteto::ParseSoundLine(t, QStringLiteral("x;30;1;3"), 3, rng); }).startsWith('('));
     EXPECT_EQ(rng.state(), reference.state());
+}
+
+TEST(ParseLines, NeverWriteOutsideTheirTable)
+{
+    ContentTables t;
+    t.WordTable.resize(2);
+    RandomSource rng;
+    for (const int s : {0, 17, -1, 1000})
+        ejteto::ParseSoundLine(t, QStringLiteral("9;9;9;9"), s, rng);
+    for (const int i : {0, 2, -1, 1000})
+        ejteto::ParseWordLine(t, QStringLiteral("cat;7;macska"), i);
+    for (const SoundRecord& r : t.SoundTable)
+        EXPECT_EQ(r, SoundRecord{});
+    EXPECT_EQ(t.WordTable, ejteto::wordvector(2));
 }
 
 // ---- Word lines --------------------------------------------------------------
