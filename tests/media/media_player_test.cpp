@@ -208,6 +208,18 @@ TEST_F(MediaPlayerTest, RelativeFileNameResolvesAgainstTheWorkingDirectory)
     EXPECT_EQ(player.Mode(), MediaPlayer::Stopped);
 }
 
+TEST_F(MediaPlayerTest, WordFileNamesWithSpacesApostrophesAndAccentsPlay)
+{
+    // Words name their recordings as spelled; the path also has a doubled
+    // separator, as joined paths do.
+    MediaPlayer player;
+    for (const QString& word : {QStringLiteral("ice cream"), QStringLiteral("don't"),
+                               QStringLiteral("café #1?")}) {
+        testing::writeToneWav(dir.filePath(word + ".wav"), 0.05);
+        EXPECT_NO_THROW(playRecording(player, dir.path() + "//" + word + ".wav")) << word.toStdString();
+    }
+}
+
 TEST_F(MediaPlayerTest, PlaysThroughTheSystemOutputOrItsSilentStandIn)
 {
     ScopedEnv sink("EJTETO_AUDIO_SINK", QByteArray());
