@@ -1,0 +1,168 @@
+// Starting on complete and incomplete installations, the level setting, and
+// the program as a separate process (placeholders, exit code).
+#include "support/main_window_fixture.h"
+
+#include "app/colors.h"
+#include "media/media_player.h"
+#include "ui/draw_symbol_tile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using namespace ejteto;
+using namespace ejteto::testing;
+
+TEST_F(MainWindowTest, AMissingTilePictureIsReportedAndTheWindowStaysUsable)
+{
+    auto i = std::make_unique<TinyInstall>();
+    QFile::remove(i->file(QStringLiteral("images/lecke_i_7.jpg")));
+    TForm1& f = startOn(std::move(i));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("lecke_i_7.jpg"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file \""))) << errors[0].toStdString();
+    // Every registry is filled and every panel in place although the pictures stopped at tile 7.
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_NE(f.MosaicImages[n], nullptr);
+    for (QPushButton* b : f.GameButtons)
+        EXPECT_NE(b, nullptr);
+    EXPECT_NE(f.StatusLabels[1], nullptr);
+    EXPECT_EQ(f.Panel_Ertekelo->x(), 32);
+    EXPECT_EQ(f.Panel_Jatek->x(), 0);
+    EXPECT_FALSE(f.MosaicImages[6]->picture().isNull());
+    EXPECT_TRUE(f.MosaicImages[8]->picture().isNull());
+
+    // A panel opens and closes, and another tile can be chosen.
+    QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
+    QTest::mouseClick(f.Button_Modul_Szomutato_Bezar, Qt::LeftButton);
+    EXPECT_TRUE(f.Button_Jatek->isEnabled());
+    QTest::mouseClick(f.Image_Mosaic[2], Qt::LeftButton);
+    EXPECT_EQ(errors.size(), 2) << "the missing picture is reported again, the click handled";
+}
+
+TEST_F(MainWindowTest, MissingSoundTableIsReportedWithItsFullPath)
+{
+    auto i = std::make_unique<TinyInstall>();
+    QFile::remove(i->file(QStringLiteral("sounds.csv")));
+    const QString path = i->file(QStringLiteral("sounds.csv"));
+    TForm1& f = startOn(std::move(i));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path));
+    EXPECT_EQ(f.ListBox_Szomutato->count(), 0);
+    EXPECT_TRUE(f.MosaicImages[1]->picture().isNull());
+}
+
+TEST_F(MainWindowTest, TheWordIndexListsTheTableInFileOrder)
+{
+    TForm1& f = start();
+    ASSERT_EQ(f.ListBox_Szomutato->count(), 16 * 12);
+    EXPECT_EQ(f.ListBox_Szomutato->item(0)->text(), TinyInstall::word(1, 1));
+    EXPECT_EQ(f.Content.WordCount, 16 * 12);
+    EXPECT_EQ(MeaningOfWord(f.Content, TinyInstall::word(3, 2)), QStringLiteral("jelentés 2"));
+}
+
+TEST_F(MainWindowTest, LevelIsReadFromTheSettingsAndWrittenBackOnClose)
+{
+    struct Case {
+        QByteArray ini;
+        int comboIndex;
+    };
+    for (const Case& c : {Case{"[user]\nLEVEL=2\n", 2}, Case{"[User]\nLevel=0x1\n", 1}, Case{"[User]\nLevel=abc\n", 0},
+                          Case{"[User]\nLevel=5\n", -1}, Case{"", 0}}) {
+        SCOPED_TRACE(c.ini.toStdString());
+        auto i = std::make_unique<TinyInstall>();
+        i->writeText(QStringLiteral("et.ini"), c.ini);
+        TForm1& f = startOn(std::move(i));
+        EXPECT_EQ(f.ComboBox_Nehezseg->currentIndex(), c.comboIndex);
+        EXPECT_EQ(f.CurrentLevel, c.comboIndex);
+        form.reset();
+    }
+
+    TForm1& f = start();
+    f.ComboBox_Nehezseg->setCurrentIndex(2);
+    f.close();
+    QFile ini(install->file(QStringLiteral("et.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("Level=2"));
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStillCloses)
+{
+    TForm1& f = start();
+    // A folder where the settings file should be: no user rights make that writable.
+    QDir(install->dir()).mkdir(QStringLiteral("et.ini"));
+    f.ComboBox_Nehezseg->setCurrentIndex(1);
+    EXPECT_TRUE(f.close());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QStringLiteral("Unable to write to %1.").arg(install->file(QStringLiteral("et.ini"))));
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(MainWindowTest, SymbolTilesOnThePracticeAndWordIndexImages)
+{
+    TForm1& f = start();
+    DrawSymbolTile(f.Image_IPA, colors::PracticeBlue, colors::Cream, 7);
+    const QImage tile = f.Image_IPA->picture();
+    ASSERT_EQ(tile.size(), QSize(85, 50));
+    EXPECT_EQ(tile.pixelColor(0, 0), colorFromValue(colors::PracticeBlue));
+    EXPECT_EQ(tile.pixelColor(84, 49), colorFromValue(colors::PracticeBlue));
+    int cream = 0;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 85; ++x)
+            cream += tile.pixelColor(x, y) == colorFromValue(colors::Cream);
+    EXPECT_GT(cream, 40) << "the glyphs of /eɪ/ are drawn in cream";
+
+    // Sound 10 in the word index, and a second tile replacing the first one completely.
+    DrawSymbolTile(f.Image_IPA_2, colors::Window, colors::Cream, 3);
+    DrawSymbolTile(f.Image_IPA_2, colors::Window, colors::Cream, 10);
+    QImage single = f.Image_IPA_2->picture();
+    DrawSymbolTile(f.Image_IPA, colors::Window, colors::Cream, 10);
+    EXPECT_EQ(single, f.Image_IPA->picture()) << "nothing of the earlier tile remains";
+    EXPECT_EQ(single.pixelColor(84, 0), colorFromValue(colors::Window));
+}
+
+namespace {
+// Runs a copy of the program that lives in `install`, from `workingDir`,
+// closing itself right after start; returns the exit code and what it printed.
+std::pair<int, QString> runProgram(const TinyInstall& install, const QString& workingDir)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("EJTETO_ERRORS"), QStringLiteral("stderr"));
+    env.insert(QStringLiteral("EJTETO_QUIT_AFTER_START"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(workingDir);
+    p.start(install.copyProgram(), {});
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        return {-1, QStringLiteral("did not finish")};
+    }
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+} // namespace
+
+TEST(ProgramProcess, FindsItsPlaceholdersFromAnyWorkingDirectoryAndSavesTheLevel)
+{
+    TinyInstall install;
+    const auto [code, output] = runProgram(install, QDir::rootPath());
+    EXPECT_EQ(code, 0) << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("Application Error"))) << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("Ejteto!:"))) << output.toStdString();
+    QFile ini(install.file(QStringLiteral("et.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly)) << "closing the window writes the level";
+    EXPECT_TRUE(ini.readAll().contains("Level=0"));
+}
+
+TEST(ProgramProcess, AMissingPlaceholderEndsTheProgramWithExitCodeOne)
+{
+    for (const char* placeholder : {"media/null.wav", "media/null.avi"}) {
+        SCOPED_TRACE(placeholder);
+        TinyInstall install;
+        QFile::remove(install.file(QString::fromLatin1(placeholder)));
+        const auto [code, output] = runProgram(install, install.dir());
+        EXPECT_EQ(code, 1);
+        EXPECT_TRUE(output.contains(QStringLiteral("Application Error: Exception"))) << output.toStdString();
+        EXPECT_FALSE(QFile::exists(install.file(QStringLiteral("et.ini")))) << "no window, no settings written";
+    }
+}
