@@ -75,7 +75,9 @@ TinyInstall::TinyInstall(const TinyInstallOptions& o) : dir_(std::make_unique<QT
 
 void TinyInstall::writeRecording(const QString& relativePath, int ms) const
 {
-    contentkit::writeWav(file(relativePath), tone(ms));
+    // Written plainly: the builder's atomic, synced writes would make every
+    // fixture wait on the disk.
+    writeText(relativePath, contentkit::wavBytes(tone(ms)));
 }
 
 void TinyInstall::writeJpeg(const QString& relativePath, QSize size, const QColor& color) const
