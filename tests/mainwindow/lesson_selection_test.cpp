@@ -3,6 +3,7 @@
 #include "support/main_window_fixture.h"
 
 #include "media/media_player.h"
+#include "ui/nevjegy.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -118,4 +119,49 @@ TEST_F(MainWindowTest, ClosingAPanelHidesTheResultsAndResetsTheLectureButtonAfte
     f.Bezargombmegnyomas(0);
     EXPECT_EQ(f.Button_Eloadas_LejatszasSzunet->text(), QStringLiteral("Szünet"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, ClickingTheChosenTileAgainReloadsThePicturesAndPlaysAgain)
+{
+    TForm1& f = start();
+    QSignalSpy played(f.MediaPlayer1, &MediaPlayer::playFinished);
+    QTest::mouseClick(f.Image_Mosaic[8], Qt::LeftButton);
+    // Something else painted into the tile meanwhile is replaced by the reload.
+    f.MosaicImages[8]->clearPicture();
+    QTest::mouseClick(f.Image_Mosaic[8], Qt::LeftButton);
+    EXPECT_EQ(played.count(), 2);
+    EXPECT_TRUE(looksLike(f.MosaicImages[8]->picture().pixelColor(10, 10), kActiveTile));
+}
+
+TEST_F(MainWindowTest, TheAboutButtonShowsTheAboutWindowWithoutBlocking)
+{
+    TForm1& f = start();
+    TForm_About about;
+    f.setAboutWindow(&about);
+    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_FALSE(about.isModal());
+    QTest::mouseClick(f.Image_Mosaic[1], Qt::LeftButton);
+    EXPECT_EQ(f.CurrentLesson, 1) << "the main window stays usable";
+}
+
+TEST_F(MainWindowTest, KeyboardFocusFollowsTheLaidOutTabOrder)
+{
+    TForm1& f = start();
+    auto next = [](QWidget* w) {
+        QWidget* n = w->nextInFocusChain();
+        while (n->focusPolicy() == Qt::NoFocus || n->objectName().isEmpty())
+            n = n->nextInFocusChain();
+        return n;
+    };
+    EXPECT_EQ(next(f.ComboBox_Nehezseg), f.Button_Inditas_Eloadas);
+    EXPECT_EQ(next(f.Button_Inditas_Teszt), f.Button_Szomutato);
+    EXPECT_EQ(next(f.ListBox_Szomutato), f.Edit_Szomutato_Szuro);
+    EXPECT_EQ(next(f.Edit_Szomutato_Szuro), f.Button_Modul_Szomutato_Bezar);
+    EXPECT_EQ(next(f.Button_Jatek_[3]), f.Button_Jatek_[4]);
+    EXPECT_EQ(next(f.Button_Jatek_[19]), f.Button_Modul_Jatek_Bezar);
+    EXPECT_EQ(next(f.Button_Modul_Jatek_Bezar), f.Button_Modul_Jatek_UjJatek);
+    EXPECT_EQ(next(f.Button_GyakTeszt_Tovabb), f.Button_Modul_GyakTeszt_Bezar);
+    EXPECT_EQ(next(f.Button_Eloadas_LejatszasSzunet), f.Button_Eloadas_Vissza);
+    EXPECT_EQ(f.BitBtn1->focusPolicy(), Qt::NoFocus);
 }
