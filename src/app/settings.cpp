@@ -152,8 +152,12 @@ void writeLevel(const QString& iniPath, int32_t level)
                                             QString::number(level));
     if (updated == old && QFile::exists(iniPath))
         return; // nothing changed: a read-only installation can still be left
+    // Unbuffered, so that a write cut short by a full disk shows in the count
+    // written: a buffered write reports success and commit() then renames
+    // the truncated copy over the good file.
     QSaveFile out(iniPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(updated) != updated.size() ||
+        !out.commit())
         throw AppError(QStringLiteral("EIniFileException"), QStringLiteral("Unable to write to %1").arg(iniPath));
 }
 

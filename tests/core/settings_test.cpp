@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -151,8 +153,9 @@ TEST(WriteLevel, KeepsTheFilePermissions)
 
 // Ways to make the write fail. Permissions mean nothing to root, so there the
 // read-only folder is tried from a child process running as an unprivileged
-// user; the other two blockers fail for everyone.
-enum class Blocker { ReadOnlyFolder, IniIsAFolder, FolderMissing };
+// user. A full disk is a child process whose file size limit is too small
+// for the new content.
+enum class Blocker { ReadOnlyFolder, DiskFull, IniIsAFolder, FolderMissing };
 
 class WriteFailureTest : public ::testing::TestWithParam<Blocker> {};
 
@@ -166,10 +169,12 @@ bool permissionsEnforced(const QString& readOnlyDir)
     return false;
 }
 
+// How the child process that writes is restricted.
+enum class Child { None, Unprivileged, SmallFileLimit };
+
 // What the error box would show for writing `level`: empty when the write
-// succeeded. With `unprivileged`, the write runs in a child process as the
-// user "nobody".
-QString shownForWrite(const QString& ini, int32_t level, bool unprivileged)
+// succeeded. With a restriction, the write runs in a child process.
+QString shownForWrite(const QString& ini, int32_t level, Child child)
 {
     const auto attempt = [&] {
         QString shown;
@@ -178,17 +183,23 @@ QString shownForWrite(const QString& ini, int32_t level, bool unprivileged)
         ejteto::setErrorSink({});
         return shown;
     };
-    if (!unprivileged)
+    if (child == Child::None)
         return attempt();
 
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         return QStringLiteral("(no pipe)");
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
         ::close(pipeFds[0]);
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+        if (child == Child::Unprivileged && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
+        if (child == Child::SmallFileLimit) {
+            ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+            const rlimit limit{1024, 1024};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(3);
+        }
         const QByteArray shown = attempt().toUtf8();
         const bool sent = ::write(pipeFds[1], shown.constData(), static_cast<size_t>(shown.size())) == shown.size();
         ::_exit(sent ? 0 : 4);
@@ -200,7 +211,7 @@ QString shownForWrite(const QString& ini, int32_t level, bool unprivileged)
         received.append(buffer, got);
     ::close(pipeFds[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
+    ::waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return QStringLiteral("(child failed with status %1)").arg(status);
     return QString::fromUtf8(received);
@@ -211,18 +222,27 @@ TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
     QTemporaryDir dir;
     const QByteArray dirPath = QFile::encodeName(dir.path());
     QString ini = dir.filePath(QStringLiteral("et.ini"));
-    const QByteArray before = "[User]\nLevel=1\n";
-    bool unprivileged = false;
+    QByteArray before = "[User]\nLevel=1\n";
+    Child child = Child::None;
     switch (GetParam()) {
     case Blocker::ReadOnlyFolder:
         writeAll(ini, before);
         ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0644), 0);
         ASSERT_EQ(::chmod(dirPath.constData(), 0555), 0);
-        unprivileged = !permissionsEnforced(dir.path());
-        if (unprivileged && ::geteuid() != 0) {
-            ::chmod(dirPath.constData(), 0755);
-            GTEST_SKIP() << "permissions are not enforced and no other user can be taken";
+        if (!permissionsEnforced(dir.path())) {
+            if (::geteuid() != 0) {
+                ::chmod(dirPath.constData(), 0755);
+                GTEST_SKIP() << "permissions are not enforced and no other user can be taken";
+            }
+            child = Child::Unprivileged;
         }
+        break;
+    case Blocker::DiskFull:
+        // A settings file larger than the child may write: a writer that
+        // truncates first would leave it cut short.
+        before = "[Window]\n" + QByteArray("Note=") + QByteArray(4000, 'x') + "\n[User]\nLevel=1\n";
+        writeAll(ini, before);
+        child = Child::SmallFileLimit;
         break;
     case Blocker::IniIsAFolder:
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("et.ini")));
@@ -232,17 +252,18 @@ TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
         break;
     }
 
-    const QString shown = shownForWrite(ini, 2, unprivileged);
+    const QString shown = shownForWrite(ini, 2, child);
     ::chmod(dirPath.constData(), 0755);
 
     EXPECT_EQ(shown, QStringLiteral("Unable to write to %1.").arg(ini));
-    if (GetParam() == Blocker::ReadOnlyFolder) {
+    if (GetParam() == Blocker::ReadOnlyFolder || GetParam() == Blocker::DiskFull) {
         EXPECT_EQ(readAll(ini), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("et.ini")});
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, WriteFailureTest,
-                         ::testing::Values(Blocker::ReadOnlyFolder, Blocker::IniIsAFolder, Blocker::FolderMissing));
+                         ::testing::Values(Blocker::ReadOnlyFolder, Blocker::DiskFull, Blocker::IniIsAFolder,
+                                           Blocker::FolderMissing));
 
 } // namespace
