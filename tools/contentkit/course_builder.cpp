@@ -30,7 +30,7 @@ namespace {
 // build makes those files again.
 const QString kRecordingRevision = QStringLiteral("recording-2");
 const QString kPictureRevision = QStringLiteral("picture-2");
-const QString kLectureRevision = QStringLiteral("lecture-2");
+const QString kLectureRevision = QStringLiteral("lecture-3");
 const QString kPlaceholderRevision = QStringLiteral("placeholder-1");
 
 QByteArray readFile(const QString& path)

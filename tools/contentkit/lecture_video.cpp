@@ -34,7 +34,6 @@ QFont font(const QString& family, int px, bool bold = false)
 }
 QFont gentium(int px) { return font(QStringLiteral("Gentium"), px); }
 QFont gentiumPlus(int px, bool bold = false) { return font(QStringLiteral("Gentium Plus"), px, bold); }
-QFont sans(int px, bool bold = false) { return font(QStringLiteral("Liberation Sans"), px, bold); }
 
 // Background, header band with the lesson and its symbol, and a heading.
 void slideBase(int lesson, const QString& heading, QPainter& p, QImage& img)
@@ -69,8 +68,8 @@ QImage paragraphsSlide(int lesson, const QString& heading, const QStringList& pa
     slideBase(lesson, heading, p, img);
     // Shrink the text until every paragraph fits the body.
     const QRect body(22, 84, 356, 206);
-    for (int px = 16; px >= 10; --px) {
-        const QFont f = sans(px);
+    for (int px = 19; px >= 10; --px) {
+        const QFont f = gentiumPlus(px);
         const QFontMetrics fm(f);
         int total = 0;
         for (const QString& para : paragraphs)
@@ -106,14 +105,15 @@ QImage titleSlide(const LectureScript& s, const QString& caption)
     p.setFont(gentiumPlus(32, true));
     p.drawText(QRect(0, 190, kVideoWidth, 44), Qt::AlignCenter, s.keyWord);
     p.setPen(palette::lightBlue());
-    p.setFont(gentiumPlus(18));
-    p.drawText(QRect(0, 240, kVideoWidth, 40), Qt::AlignCenter, caption);
+    p.setFont(gentiumPlus(20));
+    p.drawText(QRect(0, 238, kVideoWidth, 44), Qt::AlignCenter, caption);
     p.end();
     return img;
 }
 
 // Rows of a left and a right column, e.g. spellings and their examples, or
-// word pairs; the row at `current` is highlighted.
+// word pairs; the row at `current` is highlighted. The left column is at
+// least `leftWidth` wide and grows to fit its widest entry.
 QImage rowsSlide(int lesson, const QString& heading, const QString& leftHead, const QString& rightHead,
                  const std::vector<std::pair<QString, QString>>& rows, int current, int leftWidth)
 {
@@ -129,6 +129,9 @@ QImage rowsSlide(int lesson, const QString& heading, const QString& leftHead, co
         y += 34;
     }
     const int rowHeight = std::min(34, (290 - y) / std::max<int>(1, int(rows.size())));
+    for (const auto& row : rows)
+        leftWidth = std::max(leftWidth, QFontMetrics(gentiumPlus(std::min(21, rowHeight - 8), true))
+                                            .horizontalAdvance(row.first) + 14);
     for (int i = 0; i < int(rows.size()); ++i) {
         const QRect band(16, y, 368, rowHeight);
         if (i == current)

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 
 namespace ejteto::contentkit {
