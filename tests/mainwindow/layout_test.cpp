@@ -127,10 +127,11 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt)
         auto* w = f.findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->pos(), row.rect.topLeft());
-        if (row.check == Check::Exact)
+        if (row.check == Check::Exact) {
             EXPECT_EQ(w->size(), row.rect.size());
-        if (row.check == Check::Width)
+        } else if (row.check == Check::Width) {
             EXPECT_EQ(w->width(), row.rect.width());
+        }
     }
 }
 
