@@ -45,6 +45,19 @@ public:
     int32_t WrongCount = 0;
     QString CorrectWord;
     ContentTables Content; // SoundTable, WordTable, WordCount
+    // Rows 0..4 by columns 0..9: row 0 is scratch, rows 1..4 the options of
+    // the ten questions (row 1 the right answers).
+    std::array<std::array<QString, 10>, 5> QuestionGrid{};
+    // The pairs game.
+    std::array<QString, 20> PairWords{};
+    std::array<QString, 20> GameWords{};
+    int32_t CurrentPress = 0;
+    int32_t PreviousPress = 0;
+    int32_t PressCount = 0;
+    int32_t PairCount = 0;
+    int32_t StepCount = 0;
+    double GameStartTime = 0; // local date and time as days, time of day as fraction
+    float GameSeconds = 0;
 
     // ---- registries -----------------------------------------------------
     std::array<ImageControl*, 17> MosaicImages{};   // [1..16]
@@ -71,6 +84,14 @@ public:
     // ---- playback ---------------------------------------------------------
     void Hanglejatszas(const QString& word);
     void Image_SoundClick();
+
+    // ---- question sets and runs ---------------------------------------------
+    void BuildQuestionSet(int lesson);
+    void PickSoundWords(int sound);
+    void ShowQuestion(int n);
+    void GyakTesztInditas();
+    void PushStatusLine(const QString& text);
+    void SlideLabels(Label* a, Label* b, int distance);
 
     // ---- handlers of the modules ------------------------------------------
     void Button_Inditas_EloadasClick();
