@@ -58,6 +58,9 @@ public:
     int32_t StepCount = 0;
     double GameStartTime = 0; // local date and time as days, time of day as fraction
     float GameSeconds = 0;
+    // True while "Tovább" is being evaluated: the status slide lets events
+    // run, and answer or "Tovább" clicks meanwhile must not start another.
+    bool EvaluationRunning = false;
 
     // ---- registries -----------------------------------------------------
     std::array<ImageControl*, 17> MosaicImages{};   // [1..16]
