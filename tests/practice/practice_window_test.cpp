@@ -1,5 +1,6 @@
 // Practice and test runs in the window: whole runs played with clicks, the
 // status line, the results table and the clicks that must change nothing.
+// With EJTETO_SHOT=<folder> a few grabs are saved there for a look by eye.
 #include "support/main_window_fixture.h"
 
 #include "content/question_set.h"
@@ -48,6 +49,13 @@ protected:
         return -1;
     }
 
+    void shoot(const char* file)
+    {
+        const QString shots = qEnvironmentVariable("EJTETO_SHOT");
+        if (!shots.isEmpty())
+            grab().save(shots + QLatin1Char('/') + QLatin1String(file));
+    }
+
     void answer(int place)
     {
         QTest::mouseClick(form->AnswerLabels[static_cast<size_t>(place)], Qt::LeftButton);
@@ -82,6 +90,7 @@ protected:
 TEST_F(PracticeWindowTest, AWholePracticeRunWithOneWrongAttempt)
 {
     TForm1& f = startRun(5, 1, true);
+    shoot("practice_start.png");
     EXPECT_TRUE(f.Panel_Modul_GyakTeszt->isVisible());
     EXPECT_FALSE(f.Panel_Ertekelo->isVisible());
     EXPECT_EQ(f.CurrentModule, 2);
@@ -142,7 +151,10 @@ TEST_F(PracticeWindowTest, AWholePracticeRunWithOneWrongAttempt)
     for (Label* a : f.AnswerLabels)
         arrangement << a->text();
     QColor duringSlide;
-    QTimer::singleShot(150, [&] { duringSlide = f.AnswerLabels[static_cast<size_t>(wrong)]->backgroundColor(); });
+    QTimer::singleShot(150, [&] {
+        duringSlide = f.AnswerLabels[static_cast<size_t>(wrong)]->backgroundColor();
+        shoot("practice_wrong.png");
+    });
     QTest::mouseClick(f.Button_GyakTeszt_Tovabb, Qt::LeftButton);
     EXPECT_EQ(duringSlide, c(colors::Wrong));
     EXPECT_EQ(f.WrongCount, 1);
@@ -176,6 +188,7 @@ TEST_F(PracticeWindowTest, AWholePracticeRunWithOneWrongAttempt)
     EXPECT_EQ(f.StatusLabels[1]->text(), QStringLiteral("Igen. A helyes válasz ez volt: ") +
                                              f.QuestionGrid[1][8] + QStringLiteral(". Hátralévő kérdések száma: 0"));
     EXPECT_EQ(f.StatusLabels[0]->text(), QStringLiteral("A gyakorlat során 1 esetben adtál helytelen választ."));
+    shoot("practice_results.png");
     EXPECT_EQ(f.QuestionNo, 11);
     EXPECT_TRUE(f.Panel_Ertekelo->isVisible());
     EXPECT_EQ(f.Label_Modul_GyakTeszt_Leiras->text(),
@@ -253,6 +266,7 @@ TEST_F(PracticeWindowTest, AWholeTestRunThenANewRunStartsFromScratch)
     EXPECT_EQ(f.StatusLabels[0]->text(),
               QStringLiteral("A teszt során 5 esetben adtál helyes, és 5 esetben adtál helytelen választ."));
     EXPECT_EQ(f.RightCount + f.WrongCount, 10);
+    shoot("test_results.png");
     EXPECT_TRUE(f.Panel_Ertekelo->isVisible());
     expectWaitingForAnAnswer(colors::TestRed);
     for (int q = 1; q <= 10; ++q) {
