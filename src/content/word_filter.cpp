@@ -24,11 +24,6 @@ bool containsFolded(const QString& foldedWord, const QString& foldedFilter)
 }
 } // namespace
 
-bool wordMatchesFilter(const QString& word, const QString& filter)
-{
-    return containsFolded(foldAsciiCase(word), foldAsciiCase(filter));
-}
-
 QStringList filterWords(const ContentTables& t, const QString& filter)
 {
     const QString f = foldAsciiCase(filter);

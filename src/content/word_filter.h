@@ -13,14 +13,11 @@ namespace ejteto {
 // one matches only that same capital.
 QString foldAsciiCase(const QString& text);
 
-// True when `filter` occurs as a contiguous run inside `word`, both folded
-// with foldAsciiCase and then compared character by character. An empty
-// filter occurs in every word, the empty word included.
-bool wordMatchesFilter(const QString& word, const QString& filter);
-
-// The words of entries 1..WordCount selected by `filter`, in table order and
-// as stored (not folded). Entries with an empty word are selected by the
-// empty filter only; a word stored twice is listed twice.
+// The words of entries 1..WordCount in which `filter` occurs as a contiguous
+// run, both folded with foldAsciiCase and then compared character by
+// character; in table order and as stored (not folded). The empty filter
+// occurs in every word, so it also selects entries with an empty word; a
+// word stored twice is listed twice.
 QStringList filterWords(const ContentTables& t, const QString& filter);
 
 } // namespace ejteto
