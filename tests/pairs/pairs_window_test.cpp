@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -17,6 +18,18 @@ using namespace ejteto;
 using namespace ejteto::testing;
 
 namespace {
+
+// Notes the text a button had each time it was painted.
+class PaintWatch : public QObject {
+public:
+    QStringList painted;
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted << static_cast<QPushButton*>(watched)->text();
+        return false;
+    }
+};
 
 class PairsWindowTest : public MainWindowTest {
 protected:
@@ -113,10 +126,15 @@ TEST_F(PairsWindowTest, APressShowsTheWordWhileItPlaysAndBlindLevelShowsAQuestio
         const auto [a, b] = findButtons(f, [&](int i, int j) { return !matching(f)(i, j); });
         ASSERT_GE(a, 0);
         QStringList shownWhilePlaying;
+        QStringList paintedWhilePlaying;
         QStringList played;
+        PaintWatch paints;
+        f.GameButtons[a]->installEventFilter(&paints);
+        f.GameButtons[b]->installEventFilter(&paints);
         auto watch = QObject::connect(f.MediaPlayer1, &MediaPlayer::opened, [&](const QString& path) {
             played << path;
             shownWhilePlaying << f.GameButtons[a]->text() + QLatin1Char('|') + f.GameButtons[b]->text();
+            paintedWhilePlaying << paints.painted.value(paints.painted.size() - 1);
         });
 
         press(f, a);
@@ -130,6 +148,9 @@ TEST_F(PairsWindowTest, APressShowsTheWordWhileItPlaysAndBlindLevelShowsAQuestio
         QObject::disconnect(watch);
         const QString faceB = level == 2 ? QStringLiteral("?") : f.GameWords[b];
         EXPECT_EQ(shownWhilePlaying, (QStringList{face + QLatin1Char('|'), face + QLatin1Char('|') + faceB}));
+        EXPECT_EQ(paintedWhilePlaying, (QStringList{face, faceB})) << "painted before the playback holds the window";
+        f.GameButtons[a]->removeEventFilter(&paints);
+        f.GameButtons[b]->removeEventFilter(&paints);
         ASSERT_EQ(played.size(), 2);
         EXPECT_TRUE(played[1].endsWith(QStringLiteral("/words/") + f.GameWords[b] + QStringLiteral(".wav")));
         // A miss turns both face-down at once.
@@ -179,6 +200,11 @@ TEST_F(PairsWindowTest, WholeGamesPlayedByClickingEndWithTheResultLine)
         EXPECT_EQ(m.captured(1).toLongLong(), static_cast<qint64>(f.GameSeconds));
         EXPECT_GE(f.GameSeconds * 1000 + 50, static_cast<float>(21 * 40)) << "every recording played";
         EXPECT_LE(f.GameSeconds * 1000, static_cast<float>(tookMs + 1000));
+        // A found button cannot be pressed, not even by a stray call.
+        QSignalSpy played(f.MediaPlayer1, &MediaPlayer::opened);
+        f.Jatekgombmegnyomas(0);
+        EXPECT_EQ(played.count(), 0);
+        EXPECT_EQ(f.PressCount, 0);
         QTest::mouseClick(f.Button_Modul_Jatek_Bezar, Qt::LeftButton);
         EXPECT_EQ(f.Label_Jatek_Leiras->text(), m.captured(0)) << "the result stays until the next deal";
     }
