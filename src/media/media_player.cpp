@@ -63,9 +63,10 @@ void MediaPlayer::Open()
 {
     Close();
     takeWait();
+    holdPreroll_ = false; // the first frame shows as soon as the file is open
     const QString path = fileName_;
     GstElement* pipeline =
-        buildPlaybackPipeline(path, [this](QImage frame) { receiveFrame(std::move(frame)); });
+        buildPlaybackPipeline(path, [this](QImage frame, bool preroll) { receiveFrame(std::move(frame), preroll); });
     GstBus* bus = gst_element_get_bus(pipeline);
     const QString failure = preroll(pipeline, bus);
     if (!failure.isEmpty()) {
@@ -123,6 +124,7 @@ void MediaPlayer::pollBus() const
 bool MediaPlayer::seekToStart()
 {
     const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    holdPreroll_ = false; // the frame at the new place is the one to show
     if (!gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0))
         return false;
     // The flush also throws away the end notice of the previous run.
@@ -180,6 +182,7 @@ void MediaPlayer::Pause()
     takeWait();
     pollBus();
     if (mode_ == Playing) {
+        holdPreroll_ = true;
         gst_element_set_state(pipeline_, GST_STATE_PAUSED);
         mode_ = Paused;
     } else if (mode_ == Paused) {
@@ -193,6 +196,7 @@ void MediaPlayer::Stop()
     requireOpen();
     takeWait();
     pollBus();
+    holdPreroll_ = true;
     gst_element_set_state(pipeline_, GST_STATE_PAUSED);
     mode_ = Stopped;
 }
@@ -202,6 +206,7 @@ void MediaPlayer::Rewind()
     requireOpen();
     takeWait();
     pollBus();
+    holdPreroll_ = true;
     gst_element_set_state(pipeline_, GST_STATE_PAUSED);
     // Let the pause settle so its own completion is not taken for the seek's.
     gst_element_get_state(pipeline_, nullptr, nullptr, kSeekTimeout);
@@ -217,8 +222,12 @@ int MediaPlayer::Mode() const
     return mode_;
 }
 
-void MediaPlayer::receiveFrame(QImage frame)
+void MediaPlayer::receiveFrame(QImage frame, bool preroll)
 {
+    // Pausing a playing video makes the sink hold the next frame ready; it
+    // is not due yet, so the picture stays on the frame that was on view.
+    if (preroll && holdPreroll_)
+        return;
     {
         QMutexLocker lock(&frameMutex_);
         pendingFrame_ = std::move(frame);

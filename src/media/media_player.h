@@ -11,6 +11,7 @@
 #include <QMutex>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 
 typedef struct _GstElement GstElement;
 typedef struct _GstBus GstBus;
@@ -68,7 +69,7 @@ private:
     void pollBus() const;
     void waitForPlaybackEnd();
     bool seekToStart();
-    void receiveFrame(QImage frame);  // streaming thread
+    void receiveFrame(QImage frame, bool preroll); // streaming thread
     void showPendingFrame();          // window thread
 
     QString fileName_;
@@ -82,6 +83,7 @@ private:
     QMutex frameMutex_;
     QImage pendingFrame_;      // guarded by frameMutex_
     bool frameQueued_ = false; // guarded by frameMutex_
+    std::atomic<bool> holdPreroll_{false}; // a pause's ready frame is not shown
 };
 
 // Plays one recording to its end on `player`: set the file name, open, set

@@ -35,12 +35,12 @@ QImage imageFromSample(GstSample* sample)
 }
 
 // Streaming-thread callbacks: nothing may unwind into GStreamer's C frames.
-GstFlowReturn deliver(GstSample* sample, gpointer userData)
+GstFlowReturn deliver(GstSample* sample, bool preroll, gpointer userData)
 {
     try {
         QImage image = imageFromSample(sample);
         if (!image.isNull())
-            (*static_cast<FrameHandler*>(userData))(std::move(image));
+            (*static_cast<FrameHandler*>(userData))(std::move(image), preroll);
     } catch (...) {
         // A frame that cannot be copied is skipped; the next one may fit.
     }
@@ -51,12 +51,12 @@ GstFlowReturn deliver(GstSample* sample, gpointer userData)
 
 GstFlowReturn onPreroll(GstAppSink* sink, gpointer userData)
 {
-    return deliver(gst_app_sink_pull_preroll(sink), userData);
+    return deliver(gst_app_sink_pull_preroll(sink), true, userData);
 }
 
 GstFlowReturn onSample(GstAppSink* sink, gpointer userData)
 {
-    return deliver(gst_app_sink_pull_sample(sink), userData);
+    return deliver(gst_app_sink_pull_sample(sink), false, userData);
 }
 
 void releaseHandler(gpointer userData)

@@ -7,9 +7,10 @@
 
 namespace ejteto {
 
-// Called on a GStreamer streaming thread with a copy of each frame (the
-// preroll frame included); it must be thread safe and must not throw.
-using FrameHandler = std::function<void(QImage)>;
+// Called on a GStreamer streaming thread with a copy of each frame, and
+// whether it is a preroll frame (the one a pause or a seek holds ready);
+// it must be thread safe and must not throw.
+using FrameHandler = std::function<void(QImage, bool preroll)>;
 
 // An appsink that plays in real time and converts to 32-bit RGB. Returns a
 // full reference that the caller releases; the handler lives as long as the
