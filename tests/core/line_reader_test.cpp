@@ -15,6 +15,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "support/failure_of.h"
+
+using ejteto::testing::failureOf;
+
 namespace {
 
 struct SplitCase {
@@ -104,15 +108,6 @@ protected:
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-    }
-    QString failureOf(const std::function<void()>& body)
-    {
-        try {
-            body();
-        } catch (const ejteto::AppError& e) {
-            return e.message();
-        }
-        return QStringLiteral("(no error)");
     }
     QTemporaryDir dir;
 };

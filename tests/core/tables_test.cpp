@@ -1,6 +1,7 @@
 // The two content tables: splitting and storing of data lines, the loads
 // with their failures, the start cursors, and the look-ups by word.
 #include "app/app_error.h"
+#include "support/failure_of.h"
 #include "app/random_source.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
@@ -27,15 +28,7 @@ using ejteto::RandomSource;
 using ejteto::SoundRecord;
 using ejteto::szorekord;
 
-QString failureOf(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const ejteto::AppError& e) {
-        return e.message();
-    }
-    return QStringLiteral("(no error)");
-}
+using ejteto::testing::failureOf;
 
 QString notAnInteger(const QString& field) { return QStringLiteral("'%1' is not a valid integer value").arg(field); }
 
