@@ -4,7 +4,7 @@
 // opened) is fatal: it is reported in the "Application Error" box and the
 // program ends with exit code 1.
 #include "app/app_error.h"
-#include "app/error_box.h"
+#include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
 

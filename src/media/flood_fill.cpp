@@ -1,4 +1,4 @@
-#include "media/flood_fill.h"
+#include "flood_fill.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "media/gst_runtime.h"
+#include "gst_runtime.h"
 
 #include "app/app_error.h"
 

@@ -1,8 +1,8 @@
 #include "media/media_player.h"
 
 #include "app/app_error.h"
-#include "media/gst_runtime.h"
-#include "media/playback_pipeline.h"
+#include "gst_runtime.h"
+#include "playback_pipeline.h"
 
 #include <QMutexLocker>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "media/playback_pipeline.h"
+#include "playback_pipeline.h"
 
 #include "app/app_error.h"
-#include "media/gst_runtime.h"
+#include "gst_runtime.h"
 
 #include <QDir>
 #include <QFileInfo>

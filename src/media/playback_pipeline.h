@@ -1,6 +1,6 @@
 #pragma once
 // Building and prerolling the one playbin behind a media player.
-#include "media/video_frame_sink.h"
+#include "video_frame_sink.h"
 
 #include <QString>
 #include <gst/gst.h>

@@ -1,6 +1,6 @@
 #include "media/symbol_tile.h"
 
-#include "media/flood_fill.h"
+#include "flood_fill.h"
 #include "media/vowel_symbols.h"
 
 #include <QFontMetrics>

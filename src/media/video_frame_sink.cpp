@@ -1,4 +1,4 @@
-#include "media/video_frame_sink.h"
+#include "video_frame_sink.h"
 
 #include <QtEndian>
 #include <gst/app/gstappsink.h>

@@ -1,6 +1,6 @@
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 
-#include "app/colors.h"
+#include "app/color_value.h"
 #include "media/symbol_tile.h"
 
 namespace ejteto {

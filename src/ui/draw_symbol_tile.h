@@ -1,6 +1,6 @@
 #pragma once
 // Paints a vowel symbol tile into an image control of the windows.
-#include "ui/controls/image_control.h"
+#include "controls/image_control.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Every event of the window is bound here, and every binding goes through
 // the error wrapper: a failing handler shows the error box and the event
 // loop carries on.
-#include "app/error_box.h"
+#include "ui/error_box.h"
 #include "media/media_player.h"
 #include "ui/form1.h"
 

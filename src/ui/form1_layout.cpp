@@ -3,10 +3,10 @@
 // within a parent, labels, images and shapes first, windowed controls (panels,
 // buttons, lists, edit boxes, media players) after them, so they lie above.
 #include "media/media_player.h"
-#include "ui/controls/fonts.h"
+#include "controls/fonts.h"
 #include "ui/form1.h"
-#include "ui/layout_widgets.h"
-#include "ui/pictures.h"
+#include "layout_widgets.h"
+#include "pictures.h"
 #include "ui/nevjegy.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Creating the main window: layout, placeholders, then the start-up sequence
 // `Betolt`; and `Kilep`, which saves the level when the window closes.
-#include "app/error_box.h"
+#include "ui/error_box.h"
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"

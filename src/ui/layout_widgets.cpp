@@ -1,4 +1,4 @@
-#include "ui/layout_widgets.h"
+#include "layout_widgets.h"
 
 #include <QStyledItemDelegate>
 

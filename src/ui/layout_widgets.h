@@ -1,7 +1,7 @@
 #pragma once
 // Small factories for the controls of the layout tables, so each table row
 // reads as one call: name, place and size, text, font and colour.
-#include "ui/controls/label.h"
+#include "controls/label.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 #include "ui/nevjegy.h"
 
-#include "app/colors.h"
-#include "app/error_box.h"
+#include "app/color_value.h"
+#include "ui/error_box.h"
 #include "app/paths.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/image_control.h"
-#include "ui/controls/label.h"
-#include "ui/pictures.h"
+#include "controls/fonts.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "pictures.h"
 
 #include <QDesktopServices>
 #include <QEvent>

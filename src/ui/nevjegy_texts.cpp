@@ -1,4 +1,4 @@
-#include "ui/nevjegy_texts.h"
+#include "nevjegy_texts.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "ui/pictures.h"
+#include "pictures.h"
 
-#include "app/colors.h"
-#include "ui/controls/fonts.h"
+#include "app/color_value.h"
+#include "controls/fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

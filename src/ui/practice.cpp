@@ -1,11 +1,11 @@
 // Practice and test runs: ten questions on the lesson's vowel, the status
 // line that slides into view after every answer, and the results table.
-#include "app/error_box.h"
+#include "ui/error_box.h"
 #include "content/practice_run.h"
 #include "content/question_set.h"
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 #include "ui/form1.h"
-#include "ui/layout_widgets.h"
+#include "layout_widgets.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,10 +1,10 @@
 // The word index: the whole word list, narrowed by a filter; a selected
 // word shows its meaning and vowel symbol and can be played.
-#include "app/colors.h"
+#include "app/color_value.h"
 #include "content/word_filter.h"
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 #include "ui/form1.h"
-#include "ui/layout_widgets.h"
+#include "layout_widgets.h"
 
 #include <optional>
 

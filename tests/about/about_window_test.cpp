@@ -1,12 +1,12 @@
 // The About window offscreen: layout, look, showing and hiding, placement,
 // and the address click.
 #include "app/app_error.h"
-#include "app/colors.h"
-#include "app/error_box.h"
+#include "app/color_value.h"
+#include "ui/error_box.h"
 #include "app/paths.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/image_control.h"
-#include "ui/controls/label.h"
+#include "controls/fonts.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
 #include "ui/nevjegy.h"
 
 #include <QApplication>

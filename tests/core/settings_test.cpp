@@ -1,7 +1,6 @@
 // The difficulty level in "et.ini": what the reader finds, what the writer
 // changes (only the value), and how a failed write is reported.
 #include "app/app_error.h"
-#include "app/error_box.h"
 #include "app/settings.h"
 
 #include <QDir>
@@ -172,16 +171,17 @@ bool permissionsEnforced(const QString& readOnlyDir)
 // How the child process that writes is restricted.
 enum class Child { None, Unprivileged, SmallFileLimit };
 
-// What the error box would show for writing `level`: empty when the write
+// The message of the error that writing `level` raises: empty when the write
 // succeeded. With a restriction, the write runs in a child process.
 QString shownForWrite(const QString& ini, int32_t level, Child child)
 {
     const auto attempt = [&] {
-        QString shown;
-        ejteto::setErrorSink([&](const QString& text) { shown = text; });
-        ejteto::runGuarded([&] { ejteto::writeLevel(ini, level); });
-        ejteto::setErrorSink({});
-        return shown;
+        try {
+            ejteto::writeLevel(ini, level);
+        } catch (const ejteto::AppError& e) {
+            return e.message();
+        }
+        return QString();
     };
     if (child == Child::None)
         return attempt();
@@ -255,7 +255,7 @@ TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
     const QString shown = shownForWrite(ini, 2, child);
     ::chmod(dirPath.constData(), 0755);
 
-    EXPECT_EQ(shown, QStringLiteral("Unable to write to %1.").arg(ini));
+    EXPECT_EQ(shown, QStringLiteral("Unable to write to %1").arg(ini));
     if (GetParam() == Blocker::ReadOnlyFolder || GetParam() == Blocker::DiskFull) {
         EXPECT_EQ(readAll(ini), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("et.ini")});

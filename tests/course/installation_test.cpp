@@ -114,13 +114,13 @@ TEST_F(Installation, PicturesHaveTheirLayoutSizes)
 {
     for (int n = 1; n <= 16; ++n) {
         for (const char* state : {"i", "a"}) {
-            QImageReader r(path(QStringLiteral("images/lecke_%1_%2.jpg").arg(state).arg(n)));
+            QImageReader r(path(QStringLiteral("images/lecke_%1_%2.jpg").arg(QLatin1String(state)).arg(n)));
             EXPECT_EQ(r.format(), "jpeg");
             EXPECT_EQ(r.size(), QSize(110, 110)) << state << n;
         }
     }
     for (const char* name : {"images/speaker_blue.jpg", "images/speaker_brown.jpg"})
-        EXPECT_EQ(QImageReader(path(name)).size(), QSize(36, 32)) << name;
+        EXPECT_EQ(QImageReader(path(QLatin1String(name))).size(), QSize(36, 32)) << name;
 }
 
 TEST_F(Installation, RecordingsAreTrimmedShortAndEvenlyLoud)

@@ -3,7 +3,7 @@
 // for a look by eye.
 #include "support/main_window_fixture.h"
 
-#include "app/colors.h"
+#include "app/color_value.h"
 
 using namespace ejteto;
 using namespace ejteto::testing;

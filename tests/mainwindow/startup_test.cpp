@@ -2,9 +2,9 @@
 // the program as a separate process (placeholders, exit code).
 #include "support/main_window_fixture.h"
 
-#include "app/colors.h"
+#include "app/color_value.h"
 #include "media/media_player.h"
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 
 #include <QDir>
 #include <QProcess>

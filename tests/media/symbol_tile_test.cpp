@@ -1,7 +1,7 @@
 // The vowel symbol table and the symbol tiles of the practice, test and word
 // index panels.
-#include "app/colors.h"
-#include "media/flood_fill.h"
+#include "app/color_value.h"
+#include "flood_fill.h"
 #include "media/symbol_tile.h"
 #include "media/vowel_symbols.h"
 

@@ -5,7 +5,7 @@
 
 #include "content/question_set.h"
 #include "media/media_player.h"
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "support/main_window_fixture.h"
 
-#include "app/error_box.h"
+#include "ui/error_box.h"
 
 #include <QApplication>
 #include <QTest>

@@ -4,7 +4,7 @@
 
 #include "app/colors.h"
 #include "media/media_player.h"
-#include "ui/draw_symbol_tile.h"
+#include "draw_symbol_tile.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     clock.start();
     qint64 lastShown = -10000;
     o.progress = [&](const QString& line) {
-        const QByteArray text = ("Tananyag: " + line).toUtf8();
+        const QByteArray text = (QStringLiteral("Tananyag: ") + line).toUtf8();
         if (terminal) {
             std::printf("\r\033[K%s", text.constData());
         } else if (clock.elapsed() - lastShown >= 5000 || !line.contains(QLatin1Char('/'))) {

@@ -1,7 +1,7 @@
 #pragma once
 // The course's colours, taken from the program's own layout so that tiles,
 // speakers and lecture slides sit well on its panels.
-#include "app/colors.h"
+#include "app/color_value.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "ui/controls/fonts.h"
+#include "controls/fonts.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/controls/label.h"
+#include "controls/label.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -3,10 +3,10 @@
 // the five module panels, laid out once when the window is created. Modules
 // are entered and left by showing and hiding their panels; no control is ever
 // added while the program runs.
-#include "app/colors.h"
+#include "app/color_value.h"
 #include "content/tables.h"
-#include "ui/controls/image_control.h"
-#include "ui/controls/label.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
 
 #include <QComboBox>
 #include <QLineEdit>

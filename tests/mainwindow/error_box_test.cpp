@@ -1,7 +1,7 @@
 // The one error path: the full-stop rule, the "Ejteto!" box itself, and the
 // wrapper through which handlers are bound.
 #include "app/app_error.h"
-#include "app/error_box.h"
+#include "ui/error_box.h"
 
 #include <QApplication>
 #include <QComboBox>

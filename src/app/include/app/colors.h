@@ -1,17 +1,10 @@
 #pragma once
-// Colours are stored as the window system's 0x00BBGGRR words (the decimal
-// values of the layout tables); this is the one place that turns them into
-// QColor.
-#include <QColor>
+// Colours are stored as the window system's 0x00BBGGRR words, the decimal
+// values the window's fixed layout names. Painting code turns them into
+// QColor through app/color_value.h.
 #include <cstdint>
 
 namespace ejteto {
-
-constexpr QColor colorFromValue(uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
 
 // Named colours of the layout.
 namespace colors {

@@ -3,7 +3,7 @@
 // of the help page. A stay-on-top tool window with no title-bar buttons,
 // created hidden at start, shown by the main window's About button and
 // hidden again by its own "Bezár" button; it never blocks the main window.
-#include "ui/nevjegy_texts.h"
+#include "nevjegy_texts.h"
 
 #include <QPoint>
 #include <QUrl>
