@@ -18,13 +18,6 @@ AppError notEnoughWords()
     return AppError(QStringLiteral("EGameContentError"), QStringLiteral("A szólistában nincs elég szó a játékhoz."));
 }
 
-// Entries 1..n of the word table can exist; a table shorter than its count
-// is read only as far as it goes.
-int usableWordCount(const ContentTables& t)
-{
-    return std::min<int>(t.WordCount, static_cast<int>(t.WordTable.size()) - 1);
-}
-
 const QString& wordOf(const ContentTables& t, int entry) { return t.WordTable[static_cast<size_t>(entry)].Word; }
 
 // What the partner search needs to know about the drawable entries, worked
@@ -77,7 +70,7 @@ QString turnedButtonText(int level, const QString& word) { return playsBlind(lev
 
 GameWordArray drawPairWords(const ContentTables& t, int level, RandomSource& rng, const PairDrawLimits& limits)
 {
-    const int count = usableWordCount(t);
+    const int count = t.lastEntry();
     if (count < 2)
         throw notEnoughWords();
     const int drawable = count - 1; // the last entry is never drawn

@@ -62,12 +62,6 @@ QString summaryLine(RunKind kind, const RunCounters& c)
            QStringLiteral(" esetben adtál helytelen választ.");
 }
 
-bool isTableWord(const ContentTables& t, const QString& word)
-{
-    for (int32_t i = 1; i <= t.WordCount && i < static_cast<int32_t>(t.WordTable.size()); ++i)
-        if (t.WordTable[static_cast<size_t>(i)].Word == word)
-            return true;
-    return false;
-}
+bool isTableWord(const ContentTables& t, const QString& word) { return t.firstEntryOfWord(word) != nullptr; }
 
 } // namespace ejteto

@@ -17,30 +17,6 @@ constexpr int kMaxRedraws = 100000;
 
 bool validSound(int s) { return s >= 1 && s <= kSoundCount; }
 
-// The number of entries that really exist, whatever WordCount claims.
-int32_t filledEntries(const ContentTables& t)
-{
-    const auto room = static_cast<int32_t>(t.WordTable.empty() ? 0 : t.WordTable.size() - 1);
-    return std::clamp(t.WordCount, 0, room);
-}
-
-const szorekord* entry(const ContentTables& t, int64_t i)
-{
-    if (i < 1 || i > filledEntries(t))
-        return nullptr;
-    return &t.WordTable[static_cast<size_t>(i)];
-}
-
-// The first entry of sound s, or 0 when the table holds none.
-int32_t firstEntryOf(const ContentTables& t, int s)
-{
-    const int32_t n = filledEntries(t);
-    for (int32_t i = 1; i <= n; ++i)
-        if (t.WordTable[static_cast<size_t>(i)].SoundId == s)
-            return i;
-    return 0;
-}
-
 bool isExcluded(const szorekord& e, const std::array<int, 3>& excluded)
 {
     return std::find(excluded.begin(), excluded.end(), e.SoundId) != excluded.end();
@@ -57,7 +33,7 @@ void PickSoundWords(ContentTables& t, int sound, QuestionRow& row)
     const int64_t n = rec.WordCount;
     if (n < 1)
         return;
-    const int32_t first = firstEntryOf(t, sound);
+    const int32_t first = t.firstEntryOfSound(sound);
     for (QString& word : row) {
         // The offset is 1-based within the block. With twelve words or more,
         // one subtraction of n keeps it in 1..n; the full remainder is the
@@ -67,7 +43,7 @@ void PickSoundWords(ContentTables& t, int sound, QuestionRow& row)
         rec.Cursor = static_cast<int32_t>(c);
         // A block shorter than its count, or broken up, yields an empty
         // option rather than a word of another sound.
-        const szorekord* e = first > 0 ? entry(t, first - 1 + c) : nullptr;
+        const szorekord* e = first > 0 ? t.entry(first - 1 + c) : nullptr;
         word = e && e->SoundId == sound ? e->Word : QString();
     }
 }
@@ -76,7 +52,7 @@ QString DrawOtherSoundWord(const ContentTables& t, const std::array<int, 3>& exc
 {
     // Look first whether any entry qualifies at all, so a table without one
     // costs no draws and cannot hold the window.
-    const int32_t last = std::min(t.WordCount - 1, filledEntries(t));
+    const int32_t last = std::min(t.WordCount - 1, t.lastEntry());
     bool any = false;
     for (int32_t i = 1; i <= last && !any; ++i)
         any = !isExcluded(t.WordTable[static_cast<size_t>(i)], excluded);
@@ -84,7 +60,7 @@ QString DrawOtherSoundWord(const ContentTables& t, const std::array<int, 3>& exc
         return QString();
 
     for (int attempt = 0; attempt < kMaxRedraws; ++attempt) {
-        const szorekord* e = entry(t, int64_t(rng.next(t.WordCount - 1)) + 1);
+        const szorekord* e = t.entry(int64_t(rng.next(t.WordCount - 1)) + 1);
         if (e && !isExcluded(*e, excluded))
             return e->Word;
     }

@@ -2,6 +2,8 @@
 
 #include "app/int_conversion.h"
 
+#include <algorithm>
+
 namespace ejteto {
 
 QStringList splitFields(const QString& line) { return line.split(QLatin1Char(';')); }
@@ -57,25 +59,46 @@ void loadWordTable(ContentTables& t, const QStringList& lines, const std::functi
     }
 }
 
-namespace {
-const szorekord* firstEntry(const ContentTables& t, const QString& word)
+int32_t ContentTables::lastEntry() const
 {
-    for (int32_t i = 1; i <= t.WordCount && i < static_cast<int32_t>(t.WordTable.size()); ++i)
-        if (t.WordTable[static_cast<size_t>(i)].Word == word)
-            return &t.WordTable[static_cast<size_t>(i)];
+    const auto room = static_cast<int64_t>(WordTable.empty() ? 0 : WordTable.size() - 1);
+    return static_cast<int32_t>(std::clamp<int64_t>(WordCount, 0, room));
+}
+
+const szorekord* ContentTables::entry(int64_t i) const
+{
+    if (i < 1 || i > lastEntry())
+        return nullptr;
+    return &WordTable[static_cast<size_t>(i)];
+}
+
+const szorekord* ContentTables::firstEntryOfWord(const QString& word) const
+{
+    const int32_t last = lastEntry();
+    for (int32_t i = 1; i <= last; ++i)
+        if (WordTable[static_cast<size_t>(i)].Word == word)
+            return &WordTable[static_cast<size_t>(i)];
     return nullptr;
 }
-} // namespace
+
+int32_t ContentTables::firstEntryOfSound(int32_t s) const
+{
+    const int32_t last = lastEntry();
+    for (int32_t i = 1; i <= last; ++i)
+        if (WordTable[static_cast<size_t>(i)].SoundId == s)
+            return i;
+    return 0;
+}
 
 QString MeaningOfWord(const ContentTables& t, const QString& word)
 {
-    const szorekord* e = firstEntry(t, word);
+    const szorekord* e = t.firstEntryOfWord(word);
     return e ? e->Meaning : QString();
 }
 
 int32_t SoundOfWord(const ContentTables& t, const QString& word)
 {
-    const szorekord* e = firstEntry(t, word);
+    const szorekord* e = t.firstEntryOfWord(word);
     return e ? e->SoundId : 0;
 }
 

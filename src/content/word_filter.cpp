@@ -27,9 +27,7 @@ bool containsFolded(const QString& foldedWord, const QString& foldedFilter)
 QStringList filterWords(const ContentTables& t, const QString& filter)
 {
     const QString f = foldAsciiCase(filter);
-    // WordCount and the table's size agree after loading; the smaller one
-    // bounds the scan so a hand-built table can never be read past its end.
-    const int32_t last = std::min<int32_t>(t.WordCount, static_cast<int32_t>(t.WordTable.size()) - 1);
+    const int32_t last = t.lastEntry();
     QStringList words;
     for (int32_t e = 1; e <= last; ++e) {
         const QString& w = t.WordTable[static_cast<size_t>(e)].Word;

@@ -40,6 +40,20 @@ struct ContentTables {
     // Entries 0..WordCount; entry 0 is never filled.
     wordvector WordTable;
     int32_t WordCount = 0;
+
+    // The look-ups every module shares. They read only entries that exist:
+    // after loading WordCount and the table agree, but a table built by hand
+    // may claim more entries than it holds.
+
+    // The last real entry: WordCount, or fewer when the table is shorter;
+    // 0 for an empty table.
+    int32_t lastEntry() const;
+    // Entry i, or nullptr when i is not in 1..lastEntry().
+    const szorekord* entry(int64_t i) const;
+    // The first entry, from entry 1 upward, holding exactly `word`.
+    const szorekord* firstEntryOfWord(const QString& word) const;
+    // The index of the first entry of sound `s`; 0 when no entry has it.
+    int32_t firstEntryOfSound(int32_t s) const;
 };
 
 // Field splitting shared by both tables: every ";" separates, nothing is trimmed.
