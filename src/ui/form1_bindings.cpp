@@ -1,15 +1,27 @@
 // Every event of the window is bound here, and every binding goes through
 // the error wrapper: a failing handler shows the error box and the event
 // loop carries on.
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "lecture_module.h"
+#include "pairs_module.h"
+#include "practice_module.h"
 #include "ui/error_box.h"
-#include "media/media_player.h"
 #include "ui/form1.h"
+#include "window_controls.h"
+#include "word_index_module.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace ejteto {
 
 namespace {
+
 // Runs handlers when a widget gains or loses the keyboard focus.
 class FocusWatcher : public QObject {
 public:
@@ -31,56 +43,87 @@ protected:
 private:
     std::function<void()> gained_, lost_;
 };
+
 } // namespace
 
 void TForm1::bindEvents()
 {
+    // Every connection is kept, so that the window can undo them all before
+    // its modules go away.
+    auto bind = [this](auto* sender, auto signal, auto handler) {
+        bindings_.push_back(connect(sender, signal, this, guarded(std::move(handler))));
+    };
+    const WindowControls& w = *controls_;
     for (int n = 1; n <= 16; ++n)
-        connect(Image_Mosaic[n], &ImageControl::clicked, this, guarded([this, n] { Mozaikmegnyomas(n); }));
-    connect(ComboBox_Nehezseg, &QComboBox::currentIndexChanged, this, guarded([this](int) { Gombellenorzes(); }));
-
-    connect(Button_Inditas_Eloadas, &QPushButton::clicked, this, guarded([this] { Button_Inditas_EloadasClick(); }));
-    connect(Button_Inditas_Gyakorlat, &QPushButton::clicked, this,
-            guarded([this] { Button_Inditas_GyakorlatClick(); }));
-    connect(Button_Inditas_Teszt, &QPushButton::clicked, this, guarded([this] { Button_Inditas_TesztClick(); }));
-    connect(Button_Szomutato, &QPushButton::clicked, this, guarded([this] { Button_SzomutatoClick(); }));
-    connect(Button_Jatek, &QPushButton::clicked, this, guarded([this] { Button_JatekClick(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { Label_DeveloperClick(); }));
-    connect(Label_Developer, &Label::clicked, this, guarded([this] { Label_DeveloperClick(); }));
+        bind(w.Image_Mosaic[n], &ImageControl::clicked, [this, n] { Mozaikmegnyomas(n); });
+    bind(w.ComboBox_Nehezseg, &QComboBox::currentIndexChanged, [this](int) { Gombellenorzes(); });
+    bind(w.Button_Inditas_Eloadas, &QPushButton::clicked, [this] { Button_Inditas_EloadasClick(); });
+    bind(w.Button_Inditas_Gyakorlat, &QPushButton::clicked, [this] { Button_Inditas_GyakorlatClick(); });
+    bind(w.Button_Inditas_Teszt, &QPushButton::clicked, [this] { Button_Inditas_TesztClick(); });
+    bind(w.Button_Szomutato, &QPushButton::clicked, [this] { Button_SzomutatoClick(); });
+    bind(w.Button_Jatek, &QPushButton::clicked, [this] { Button_JatekClick(); });
+    bind(w.BitBtn1, &QPushButton::clicked, [this] { Label_DeveloperClick(); });
+    bind(w.Label_Developer, &Label::clicked, [this] { Label_DeveloperClick(); });
 
     // The four Close buttons pass their panel's place in ModulePanels.
-    connect(Button_Modul_GyakTeszt_Bezar, &QPushButton::clicked, this, guarded([this] { Bezargombmegnyomas(0); }));
-    connect(Button_Modul_Szomutato_Bezar, &QPushButton::clicked, this, guarded([this] { Bezargombmegnyomas(1); }));
-    connect(Button_Modul_Jatek_Bezar, &QPushButton::clicked, this, guarded([this] { Bezargombmegnyomas(2); }));
-    connect(Button_Modul_Eloadas_Bezar, &QPushButton::clicked, this, guarded([this] { Bezargombmegnyomas(3); }));
+    const PracticePanel& practice = practice_->panel();
+    const WordIndexPanel& index = wordIndex_->panel();
+    const GamePanel& game = pairs_->panel();
+    const LecturePanel& lecture = lecture_->panel();
+    bind(practice.Button_Modul_GyakTeszt_Bezar, &QPushButton::clicked, [this] { Bezargombmegnyomas(0); });
+    bind(index.Button_Modul_Szomutato_Bezar, &QPushButton::clicked, [this] { Bezargombmegnyomas(1); });
+    bind(game.Button_Modul_Jatek_Bezar, &QPushButton::clicked, [this] { Bezargombmegnyomas(2); });
+    bind(lecture.Button_Modul_Eloadas_Bezar, &QPushButton::clicked, [this] { Bezargombmegnyomas(3); });
 
-    connect(Button_Eloadas_LejatszasSzunet, &QPushButton::clicked, this,
-            guarded([this] { Button_Eloadas_LejatszasSzunetClick(); }));
-    connect(Button_Eloadas_Vissza, &QPushButton::clicked, this, guarded([this] { Button_Eloadas_VisszaClick(); }));
+    bind(lecture.Button_Eloadas_LejatszasSzunet, &QPushButton::clicked,
+         [this] { Button_Eloadas_LejatszasSzunetClick(); });
+    bind(lecture.Button_Eloadas_Vissza, &QPushButton::clicked, [this] { Button_Eloadas_VisszaClick(); });
 
-    connect(ListBox_Szomutato, &QListWidget::itemSelectionChanged, this,
-            guarded([this] { ListBox_SzomutatoClick(); }));
-    connect(ListBox_Szomutato, &QListWidget::itemDoubleClicked, this,
-            guarded([this](QListWidgetItem*) { Megszolal(); }));
-    connect(Image_Szomutato_Hanglejatszas, &ImageControl::clicked, this, guarded([this] { Megszolal(); }));
-    connect(Edit_Szomutato_Szuro, &QLineEdit::textChanged, this, guarded([this](const QString&) { Szurlista(); }));
-    Edit_Szomutato_Szuro->installEventFilter(new FocusWatcher(
-        Edit_Szomutato_Szuro, [this] { Edit_Szomutato_SzuroEnter(); }, [this] { Edit_Szomutato_SzuroExit(); }));
+    bind(index.ListBox_Szomutato, &QListWidget::itemSelectionChanged, [this] { ListBox_SzomutatoClick(); });
+    bind(index.ListBox_Szomutato, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) { Megszolal(); });
+    bind(index.Image_Szomutato_Hanglejatszas, &ImageControl::clicked, [this] { Megszolal(); });
+    bind(index.Edit_Szomutato_Szuro, &QLineEdit::textChanged, [this](const QString&) { Szurlista(); });
+    filterFocusWatcher_ = new FocusWatcher(
+        index.Edit_Szomutato_Szuro, [this] { Edit_Szomutato_SzuroEnter(); }, [this] { Edit_Szomutato_SzuroExit(); });
+    index.Edit_Szomutato_Szuro->installEventFilter(filterFocusWatcher_);
 
     for (int i = 0; i < 20; ++i)
-        connect(Button_Jatek_[i], &QPushButton::clicked, this, guarded([this, i] { Jatekgombmegnyomas(i); }));
-    connect(Button_Modul_Jatek_UjJatek, &QPushButton::clicked, this, guarded([this] { Ujjatek(); }));
+        bind(game.Button_Jatek_[static_cast<size_t>(i)], &QPushButton::clicked, [this, i] { Jatekgombmegnyomas(i); });
+    bind(game.Button_Modul_Jatek_UjJatek, &QPushButton::clicked, [this] { Ujjatek(); });
 
-    connect(Image_Sound, &ImageControl::clicked, this, guarded([this] { Image_SoundClick(); }));
+    bind(practice.Image_Sound, &ImageControl::clicked, [this] { Image_SoundClick(); });
     for (int k = 1; k <= 4; ++k) {
-        connect(Label_GyakTeszt_e[k], &Label::clicked, this, guarded([this, k] { Valaszlehetosegmegnyomas(k - 1); }));
-        connect(Image_Speaker[k], &ImageControl::clicked, this, guarded([this, k] { Image_SpeakerClick(k - 1); }));
-        connect(Label_GyakTeszt_h[k], &Label::clicked, this, guarded([this, k] { Label_GyakTeszt_hClick(k - 1); }));
+        const auto at = static_cast<size_t>(k);
+        bind(practice.Label_GyakTeszt_e[at], &Label::clicked, [this, k] { Valaszlehetosegmegnyomas(k - 1); });
+        bind(practice.Image_Speaker[at], &ImageControl::clicked, [this, k] { Image_SpeakerClick(k - 1); });
+        bind(practice.Label_GyakTeszt_h[at], &Label::clicked, [this, k] { Label_GyakTeszt_hClick(k - 1); });
     }
-    connect(Button_GyakTeszt_Tovabb, &QPushButton::clicked, this, guarded([this] { Button_GyakTeszt_TovabbClick(); }));
+    bind(practice.Button_GyakTeszt_Tovabb, &QPushButton::clicked, [this] { Button_GyakTeszt_TovabbClick(); });
+    // "Tovább" is the panel's default button: the Enter key presses it.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), practice.Panel_Modul_GyakTeszt);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+        QPushButton* next = practice.Button_GyakTeszt_Tovabb;
+        bindings_.push_back(connect(enter, &QShortcut::activated, this, [next] {
+            if (next->isVisible() && next->isEnabled())
+                next->click();
+        }));
+    }
     for (int q = 1; q <= 10; ++q)
-        for (Label* result : Label_Result[q])
-            connect(result, &Label::clicked, this, guarded([this, result] { ErtekeloSzoLejatszas(result); }));
+        for (int place = 0; place < 4; ++place)
+            bind(practice.Label_Result[static_cast<size_t>(q)][static_cast<size_t>(place)], &Label::clicked,
+                 [this, q, place] { ErtekeloSzoLejatszas(q, place); });
+}
+
+void TForm1::unbindEvents()
+{
+    for (const QMetaObject::Connection& c : bindings_)
+        disconnect(c);
+    bindings_.clear();
+    // The filter box loses the focus as it is destroyed; its watcher must be
+    // gone by then.
+    delete filterFocusWatcher_;
+    filterFocusWatcher_ = nullptr;
 }
 
 } // namespace ejteto

@@ -1,25 +1,48 @@
-// Creating the main window: layout, placeholders, then the start-up sequence
-// `Betolt`; and `Kilep`, which saves the level when the window closes.
-#include "ui/error_box.h"
+// Creating the main window: layout, modules, placeholders, then the start-up
+// sequence `Betolt`; and `Kilep`, which saves the level when the window
+// closes.
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
 #include "content/line_reader.h"
+#include "controls/image_control.h"
+#include "lecture_module.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
+#include "pairs_module.h"
+#include "practice_module.h"
+#include "qt_run_clock.h"
+#include "recording_sounds.h"
+#include "ui/error_box.h"
 #include "ui/form1.h"
+#include "window_controls.h"
+#include "word_index_module.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QSignalBlocker>
 
 namespace ejteto {
 
-TForm1::TForm1(const QString& installDir)
+TForm1::TForm1(const QString& installDir, const WindowServices& services)
     : QWidget(nullptr), installDir_(installDir.isEmpty() ? currentAppDir() : installDir)
 {
     if (!installDir_.endsWith(QLatin1Char('/')))
         installDir_ += QLatin1Char('/');
+    if (!services.pump || !services.clock)
+        realTime_ = std::make_unique<QtRunClock>();
+    pump_ = services.pump ? services.pump : realTime_.get();
+    clock_ = services.clock ? services.clock : realTime_.get();
+
     createLayout();
+    sounds_ = std::make_unique<RecordingSounds>(this, state_);
+    // The module panels in their stacking order, bottom to top.
+    lecture_ = std::make_unique<LectureModule>(this, state_);
+    wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);
+    pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
+    practice_ =
+        std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
+    setTabOrders();
     bindEvents();
     // A placeholder that cannot be opened is fatal: the error leaves the
     // constructor and the program ends with the "Application Error" box.
@@ -27,23 +50,45 @@ TForm1::TForm1(const QString& installDir)
     runGuarded([this] { Betolt(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls outlive this body (the widget base deletes them), and
+    // some send signals or focus events as they go: nothing may reach the
+    // modules once they are gone.
+    unbindEvents();
+}
+
+const PracticeRunState& TForm1::practiceRun() const { return practice_->state(); }
+const PairsGameState& TForm1::pairsGame() const { return pairs_->state(); }
+
+void TForm1::setTabOrders()
+{
+    // Keyboard focus runs through the control panel, then the module panels
+    // in their stacking order, each in its own laid-out tab order.
+    QList<QWidget*> chain = controls_->tabChain();
+    chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
+          << practice_->panel().tabChain();
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
 
 void TForm1::openPlaceholders()
 {
     // Found beside the executable, not in the working directory, so the
     // program starts from a desktop menu or any folder.
-    MediaPlayer1->setFileName(installDir_ + QStringLiteral("media/null.wav"));
-    MediaPlayer1->Open();
-    MediaPlayer2->setFileName(installDir_ + QStringLiteral("media/null.avi"));
-    MediaPlayer2->Open();
+    MediaPlayer& player1 = sounds_->player();
+    player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
+    player1.Open();
+    MediaPlayer* player2 = lecture_->panel().MediaPlayer2;
+    player2->setFileName(installDir_ + QStringLiteral("media/null.avi"));
+    player2->Open();
 }
 
 void TForm1::Betolt()
 {
     programRandom().seedFromClock();
-    AppDir = installDir_;
-    MediaDir = mediaDirOf(AppDir);
+    state_.AppDir = installDir_;
+    state_.MediaDir = mediaDirOf(state_.AppDir);
     try {
         readLevelSetting();
         loadContentTables();
@@ -59,63 +104,63 @@ void TForm1::Betolt()
 
 void TForm1::readLevelSetting()
 {
-    const int32_t v = readLevel(AppDir + QStringLiteral("et.ini"));
-    const QSignalBlocker quiet(ComboBox_Nehezseg); // not a learner's change
-    ComboBox_Nehezseg->setCurrentIndex(v >= 0 && v < ComboBox_Nehezseg->count() ? v : -1);
-    CurrentLevel = ComboBox_Nehezseg->currentIndex();
+    const int32_t v = readLevel(state_.AppDir + QStringLiteral("et.ini"));
+    QComboBox* levels = controls_->ComboBox_Nehezseg;
+    const QSignalBlocker quiet(levels); // not a learner's change
+    levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
+    state_.CurrentLevel = levels->currentIndex();
 }
 
 void TForm1::loadContentTables()
 {
-    loadSoundTable(Content, readTableLines(AppDir + QStringLiteral("sounds.csv")), programRandom());
-    loadWordTable(Content, readTableLines(AppDir + QStringLiteral("words.csv")),
-                  [this](const QString& word) { ListBox_Szomutato->addItem(word); });
+    loadSoundTable(content_, readTableLines(state_.AppDir + QStringLiteral("sounds.csv")), programRandom());
+    loadWordTable(content_, readTableLines(state_.AppDir + QStringLiteral("words.csv")),
+                  [this](const QString& word) { wordIndex_->listWord(word); });
 }
 
 void TForm1::fillRegistries()
 {
+    Registries& r = registries_;
     for (int n = 1; n <= 16; ++n)
-        MosaicImages[n] = Image_Mosaic[n];
-    ModulePanels = {Panel_Modul_GyakTeszt, Panel_Szomutato, Panel_Jatek, Panel_Modul_Eloadas};
-    for (QWidget* panel : ModulePanels)
+        r.MosaicImages[n] = controls_->Image_Mosaic[n];
+    r.ModulePanels = {practice_->panel().Panel_Modul_GyakTeszt, wordIndex_->panel().Panel_Szomutato,
+                      pairs_->panel().Panel_Jatek, lecture_->panel().Panel_Modul_Eloadas};
+    for (QWidget* panel : r.ModulePanels)
         panel->move(0, panel->y());
-    Panel_Ertekelo->move(32, Panel_Ertekelo->y());
-    LauncherButtons = {Button_Inditas_Eloadas, Button_Inditas_Gyakorlat, Button_Inditas_Teszt, Button_Szomutato,
-                       Button_Jatek};
-    for (int i = 0; i < 4; ++i) {
-        AnswerLabels[i] = Label_GyakTeszt_e[i + 1];
-        MeaningButtons[i] = Label_GyakTeszt_h[i + 1];
-        MeaningLabels[i] = Label_GyakTeszt_m[i + 1];
-        SpeakerImages[i] = Image_Speaker[i + 1];
+    QWidget* results = practice_->panel().Panel_Ertekelo;
+    results->move(32, results->y());
+    r.LauncherButtons = {controls_->Button_Inditas_Eloadas, controls_->Button_Inditas_Gyakorlat,
+                         controls_->Button_Inditas_Teszt, controls_->Button_Szomutato, controls_->Button_Jatek};
+    const PracticePanel& practice = practice_->panel();
+    for (size_t i = 0; i < 4; ++i) {
+        r.AnswerLabels[i] = practice.Label_GyakTeszt_e[i + 1];
+        r.MeaningButtons[i] = practice.Label_GyakTeszt_h[i + 1];
+        r.MeaningLabels[i] = practice.Label_GyakTeszt_m[i + 1];
+        r.SpeakerImages[i] = practice.Image_Speaker[i + 1];
     }
-    for (int q = 1; q <= 10; ++q)
-        ResultLabels[q] = Label_Result[q];
-    StatusLabels = {Label_GyakTesztStatusz_s1, Label_GyakTesztStatusz_s2};
-    for (int i = 0; i < 20; ++i)
-        GameButtons[i] = Button_Jatek_[i];
+    for (size_t q = 1; q <= 10; ++q)
+        r.ResultLabels[q] = practice.Label_Result[q];
+    r.StatusLabels = {practice.Label_GyakTesztStatusz_s1, practice.Label_GyakTesztStatusz_s2};
+    r.GameButtons = pairs_->panel().Button_Jatek_;
 }
 
 void TForm1::loadRegistryPictures()
 {
     for (int n = 1; n <= 16; ++n)
-        loadPicture(MosaicImages[n], inactiveTilePath(AppDir, n));
-    for (ImageControl* speaker : SpeakerImages)
-        loadPicture(speaker, AppDir + QStringLiteral("/images/speaker_blue.jpg"));
-    loadPicture(Image_Szomutato_Hanglejatszas, AppDir + QStringLiteral("/images/speaker_brown.jpg"));
+        registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
+    for (ImageControl* speaker : registries_.SpeakerImages)
+        speaker->setPicture(loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg")));
+    wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(
+        loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg")));
 }
 
-void TForm1::loadPicture(ImageControl* image, const QString& path) { image->setPicture(loadJpeg(path)); }
-
-void TForm1::Kilep()
-{
-    writeLevel(AppDir + QStringLiteral("et.ini"), CurrentLevel);
-}
+void TForm1::Kilep() { writeLevel(state_.AppDir + QStringLiteral("et.ini"), state_.CurrentLevel); }
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
     // A level that cannot be saved is reported, but never keeps the learner
     // from quitting.
-    if (!AppDir.isEmpty())
+    if (!state_.AppDir.isEmpty())
         runGuarded([this] { Kilep(); });
     e->accept();
 }

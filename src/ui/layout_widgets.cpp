@@ -1,5 +1,7 @@
 #include "layout_widgets.h"
 
+#include "controls/fonts.h"
+
 #include <QStyledItemDelegate>
 
 namespace ejteto {
@@ -18,6 +20,9 @@ private:
     int height_;
 };
 } // namespace
+
+QFont arialFont(int height, bool bold) { return layoutFont(QStringLiteral("Arial"), height, bold); }
+QFont gentiumFont(int height, bool bold) { return layoutFont(QStringLiteral("Gentium"), height, bold); }
 
 void setPanelColor(QWidget* w, const QColor& c)
 {

@@ -3,12 +3,19 @@
 // reads as one call: name, place and size, text, font and colour.
 #include "controls/label.h"
 
+#include <QFont>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace ejteto {
+
+// The fonts of the layout, by the height the layout gives them (negative:
+// character height in pixels; positive: cell height).
+QFont arialFont(int height, bool bold = false);
+QFont gentiumFont(int height, bool bold = false);
 
 // Gives a panel (or the window) a solid background of its own colour.
 void setPanelColor(QWidget* w, const QColor& c);

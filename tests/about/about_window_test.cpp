@@ -7,6 +7,7 @@
 #include "controls/fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "nevjegy_texts.h"
 #include "ui/nevjegy.h"
 
 #include <QApplication>

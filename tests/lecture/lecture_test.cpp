@@ -84,7 +84,7 @@ bool contains(const std::vector<Frame>& frames, Frame f) { return std::find(fram
 
 class LectureTest : public MainWindowTest {
 protected:
-    TForm1& startWithVideos(std::initializer_list<int> lessons)
+    FormView& startWithVideos(std::initializer_list<int> lessons)
     {
         TinyInstallOptions o;
         o.recordingMs = 50;
@@ -94,7 +94,7 @@ protected:
         return startOn(std::move(custom));
     }
 
-    void startLecture(TForm1& f, int lesson)
+    void startLecture(FormView& f, int lesson)
     {
         QTest::mouseClick(f.Image_Mosaic[lesson], Qt::LeftButton);
         QTest::mouseClick(f.Button_Inditas_Eloadas, Qt::LeftButton);
@@ -102,7 +102,7 @@ protected:
 
     void press(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
-    void expectControlPanelEnabled(const TForm1& f, bool enabled)
+    void expectControlPanelEnabled(const FormView& f, bool enabled)
     {
         for (QPushButton* b : f.LauncherButtons)
             EXPECT_EQ(b->isEnabled(), enabled) << b->objectName().toStdString();
@@ -117,7 +117,7 @@ protected:
 
 TEST_F(LectureTest, StartingShowsTheLessonsTitleTileAndOpenedVideo)
 {
-    TForm1& f = startWithVideos({16});
+    FormView& f = startWithVideos({16});
     QSignalSpy opened(f.MediaPlayer2, &MediaPlayer::opened);
     startLecture(f, 16);
 
@@ -140,7 +140,7 @@ TEST_F(LectureTest, StartingShowsTheLessonsTitleTileAndOpenedVideo)
 
 TEST_F(LectureTest, PlayPauseResumeEndReplayAndBack)
 {
-    TForm1& f = startWithVideos({16});
+    FormView& f = startWithVideos({16});
     startLecture(f, 16);
     MediaPlayer* player = f.MediaPlayer2;
     QPushButton* play = f.Button_Eloadas_LejatszasSzunet;
@@ -192,7 +192,7 @@ TEST_F(LectureTest, PlayPauseResumeEndReplayAndBack)
 
 TEST_F(LectureTest, BackWhilePlayingStopsAtTheStart)
 {
-    TForm1& f = startWithVideos({16});
+    FormView& f = startWithVideos({16});
     startLecture(f, 16);
     MediaPlayer* player = f.MediaPlayer2;
     press(f.Button_Eloadas_LejatszasSzunet);
@@ -211,7 +211,7 @@ TEST_F(LectureTest, BackWhilePlayingStopsAtTheStart)
 
 TEST_F(LectureTest, ClosingWhilePlayingStopsAndTheNextStartBeginsAtTheStart)
 {
-    TForm1& f = startWithVideos({16});
+    FormView& f = startWithVideos({16});
     startLecture(f, 16);
     MediaPlayer* player = f.MediaPlayer2;
     press(f.Button_Eloadas_LejatszasSzunet);
@@ -246,7 +246,7 @@ TEST_F(LectureTest, ClosingWhilePlayingStopsAndTheNextStartBeginsAtTheStart)
 
 TEST_F(LectureTest, AStartThatCannotOpenItsTileOrVideoGivesTheControlPanelBack)
 {
-    TForm1& f = startWithVideos({16});
+    FormView& f = startWithVideos({16});
     QTest::mouseClick(f.Image_Mosaic[5], Qt::LeftButton);
 
     // No video for lesson 5.

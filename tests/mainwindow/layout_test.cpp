@@ -115,16 +115,16 @@ std::vector<Row> layoutRows()
 
 TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt)
 {
-    TForm1& f = start();
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Ejteto!"));
-    EXPECT_EQ(f.size(), QSize(761, 541));
-    EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "the window is not resizable";
-    EXPECT_FALSE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    FormView& f = start();
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Ejteto!"));
+    EXPECT_EQ(f.form.size(), QSize(761, 541));
+    EXPECT_EQ(f.form.minimumSize(), f.form.maximumSize()) << "the window is not resizable";
+    EXPECT_FALSE(f.form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(f.form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
     for (const Row& row : layoutRows()) {
         SCOPED_TRACE(row.name);
-        auto* w = f.findChild<QWidget*>(QString::fromLatin1(row.name));
+        auto* w = f.form.findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->pos(), row.rect.topLeft());
         if (row.check == Check::Exact) {
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, LabelsThatSizeThemselvesStayCloseToTheirLaidOutSize)
 {
     // The Arial substitute is metric-compatible: a self-sizing caption ends up
     // within a few pixels of the size it was laid out with.
-    TForm1& f = start();
+    FormView& f = start();
     for (auto [label, laidOut] : {std::pair{f.Label_Cimke_Modulvalasztas, QSize(37, 15)},
                                   std::pair{f.Label_Szomutato_Talalatok, QSize(80, 22)},
                                   std::pair{f.Label_Szomutato_Magyar, QSize(137, 22)},
@@ -152,10 +152,10 @@ TEST_F(MainWindowTest, LabelsThatSizeThemselvesStayCloseToTheirLaidOutSize)
 
 TEST_F(MainWindowTest, ColoursOfEveryRegionOnScreen)
 {
-    TForm1& f = start();
+    FormView& f = start();
     const QImage g = grab();
     EXPECT_EQ(colorAt(g, {500, 45}), colorFromValue(colors::Window)) << "window background";
-    EXPECT_EQ(colorAt(g, {5, 35}), f.palette().color(QPalette::Button)) << "control panel face";
+    EXPECT_EQ(colorAt(g, {5, 35}), f.form.palette().color(QPalette::Button)) << "control panel face";
     const QColor tile = colorAt(g, {15 + 55, 58 + 55});
     EXPECT_NEAR(tile.red(), kInactiveTile.red(), 6);
     EXPECT_NEAR(tile.green(), kInactiveTile.green(), 6);
@@ -177,10 +177,10 @@ TEST_F(MainWindowTest, ColoursOfEveryRegionOnScreen)
 
 TEST_F(MainWindowTest, PanelsCoverTheWindowInTheirStackingOrder)
 {
-    TForm1& f = start();
+    FormView& f = start();
     const QList<QWidget*> order{f.BitBtn1,          f.Panel_IranyitoPult, f.Panel_Modul_Eloadas, f.Panel_Szomutato,
                                 f.Panel_Jatek,      f.Panel_Modul_GyakTeszt, f.Panel_Ertekelo};
-    const QObjectList& children = f.children();
+    const QObjectList& children = f.form.children();
     for (qsizetype i = 1; i < order.size(); ++i)
         EXPECT_LT(children.indexOf(order[i - 1]), children.indexOf(order[i]))
             << order[i]->objectName().toStdString() << " lies above " << order[i - 1]->objectName().toStdString();
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, PanelsCoverTheWindowInTheirStackingOrder)
 
 TEST_F(MainWindowTest, RegistriesNameTheirControlsInIndexOrder)
 {
-    TForm1& f = start();
+    FormView& f = start();
     EXPECT_EQ(f.ResultLabels[10][3]->objectName(), QStringLiteral("Label10d"));
     EXPECT_EQ(f.ResultLabels[6][0]->objectName(), QStringLiteral("Label6a"));
     EXPECT_EQ(f.ResultLabels[6][0]->pos(), QPoint(424, 48));
@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, RegistriesNameTheirControlsInIndexOrder)
 
 TEST_F(MainWindowTest, StartsWithNoLessonAndOnlyTheExtraButtonsEnabled)
 {
-    TForm1& f = start();
+    FormView& f = start();
     EXPECT_EQ(f.ComboBox_Lecke->currentIndex(), 0);
     EXPECT_EQ(f.CurrentLesson, 0);
     for (QPushButton* b : {f.Button_Inditas_Eloadas, f.Button_Inditas_Gyakorlat, f.Button_Inditas_Teszt})

@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, AMissingTilePictureIsReportedAndTheWindowStaysUsable)
 {
     auto i = std::make_unique<TinyInstall>();
     QFile::remove(i->file(QStringLiteral("images/lecke_i_7.jpg")));
-    TForm1& f = startOn(std::move(i));
+    FormView& f = startOn(std::move(i));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("lecke_i_7.jpg"))) << errors[0].toStdString();
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file \""))) << errors[0].toStdString();
@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, MissingSoundTableIsReportedWithItsFullPath)
     auto i = std::make_unique<TinyInstall>();
     QFile::remove(i->file(QStringLiteral("sounds.csv")));
     const QString path = i->file(QStringLiteral("sounds.csv"));
-    TForm1& f = startOn(std::move(i));
+    FormView& f = startOn(std::move(i));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0], QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path));
     EXPECT_EQ(f.ListBox_Szomutato->count(), 0);
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, MissingSoundTableIsReportedWithItsFullPath)
 
 TEST_F(MainWindowTest, TheWordIndexListsTheTableInFileOrder)
 {
-    TForm1& f = start();
+    FormView& f = start();
     ASSERT_EQ(f.ListBox_Szomutato->count(), 16 * 12);
     EXPECT_EQ(f.ListBox_Szomutato->item(0)->text(), TinyInstall::word(1, 1));
     EXPECT_EQ(f.Content.WordCount, 16 * 12);
@@ -72,15 +72,15 @@ TEST_F(MainWindowTest, LevelIsReadFromTheSettingsAndWrittenBackOnClose)
         SCOPED_TRACE(c.ini.toStdString());
         auto i = std::make_unique<TinyInstall>();
         i->writeText(QStringLiteral("et.ini"), c.ini);
-        TForm1& f = startOn(std::move(i));
+        FormView& f = startOn(std::move(i));
         EXPECT_EQ(f.ComboBox_Nehezseg->currentIndex(), c.comboIndex);
         EXPECT_EQ(f.CurrentLevel, c.comboIndex);
         form.reset();
     }
 
-    TForm1& f = start();
+    FormView& f = start();
     f.ComboBox_Nehezseg->setCurrentIndex(2);
-    f.close();
+    f.form.close();
     QFile ini(install->file(QStringLiteral("et.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("Level=2"));
@@ -88,19 +88,19 @@ TEST_F(MainWindowTest, LevelIsReadFromTheSettingsAndWrittenBackOnClose)
 
 TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStillCloses)
 {
-    TForm1& f = start();
+    FormView& f = start();
     // A folder where the settings file should be: no user rights make that writable.
     QDir(install->dir()).mkdir(QStringLiteral("et.ini"));
     f.ComboBox_Nehezseg->setCurrentIndex(1);
-    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(f.form.close());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0], QStringLiteral("Unable to write to %1.").arg(install->file(QStringLiteral("et.ini"))));
-    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.form.isVisible());
 }
 
 TEST_F(MainWindowTest, SymbolTilesOnThePracticeAndWordIndexImages)
 {
-    TForm1& f = start();
+    FormView& f = start();
     DrawSymbolTile(f.Image_IPA, colors::PracticeBlue, colors::Cream, 7);
     const QImage tile = f.Image_IPA->picture();
     ASSERT_EQ(tile.size(), QSize(85, 50));

@@ -14,22 +14,24 @@ void MainWindowTest::SetUp()
 
 void MainWindowTest::TearDown()
 {
+    view.reset();
     form.reset();
     setErrorSink({});
 }
 
-TForm1& MainWindowTest::start(const TinyInstallOptions& options)
+FormView& MainWindowTest::start(const TinyInstallOptions& options)
 {
     return startOn(std::make_unique<TinyInstall>(options));
 }
 
-TForm1& MainWindowTest::startOn(std::unique_ptr<TinyInstall> i)
+FormView& MainWindowTest::startOn(std::unique_ptr<TinyInstall> i)
 {
     install = std::move(i);
-    form = std::make_unique<TForm1>(install->dir());
+    form = std::make_unique<TForm1>(install->dir(), services);
+    view = std::make_unique<FormView>(*form);
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return *form;
+    return *view;
 }
 
 QImage MainWindowTest::grab()

@@ -1,6 +1,7 @@
 #pragma once
 // Creates the main window on a tiny installation, offscreen, recording what
 // the error box would show instead of showing it.
+#include "support/form_view.h"
 #include "support/tiny_install.h"
 #include "ui/form1.h"
 
@@ -16,15 +17,19 @@ protected:
     void TearDown() override;
 
     // Builds the window on `install` (the default tiny one unless given).
-    TForm1& start(const TinyInstallOptions& options = {});
-    TForm1& startOn(std::unique_ptr<TinyInstall> install);
+    FormView& start(const TinyInstallOptions& options = {});
+    FormView& startOn(std::unique_ptr<TinyInstall> install);
     // The window as it is on screen now.
     QImage grab();
     // The colour at a point of the window's client area in `grab()`.
     static QColor colorAt(const QImage& grab, QPoint p);
 
+    // What the next start() gives the window; real time unless set.
+    WindowServices services;
+
     std::unique_ptr<TinyInstall> install;
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<FormView> view; // the window as the test reads it
     QStringList errors; // texts the error box showed, in order
 };
 

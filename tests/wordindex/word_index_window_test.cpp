@@ -54,7 +54,7 @@ QImage expectedTile(int sound)
 
 class WordIndexTest : public MainWindowTest {
 protected:
-    TForm1& openIndex()
+    FormView& openIndex()
     {
         TinyInstallOptions o;
         o.recordingMs = 50;
@@ -62,7 +62,7 @@ protected:
         custom->writeText(QStringLiteral("words.csv"), kWords);
         for (const char* w : {"sea", "bread", "great", "cup"})
             custom->writeRecording(QStringLiteral("media/words/%1.wav").arg(QLatin1String(w)), 50);
-        TForm1& f = startOn(std::move(custom));
+        FormView& f = startOn(std::move(custom));
         QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
         EXPECT_TRUE(f.Panel_Szomutato->isVisible());
         return f;
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(WordIndexTest, FilteringRefillsTheListAndKeepsTheLastShownWord)
 {
-    TForm1& f = openIndex();
+    FormView& f = openIndex();
     QListWidget* list = f.ListBox_Szomutato;
     QSignalSpy opened(f.MediaPlayer1, &MediaPlayer::opened);
     ASSERT_EQ(rows(list), (QStringList{"sea", "bread", "great", "sea", "cup"})) << "start-up leaves out empty words";
@@ -126,15 +126,15 @@ TEST_F(WordIndexTest, FilteringRefillsTheListAndKeepsTheLastShownWord)
 
 TEST_F(WordIndexTest, ADoubleClickSelectsAndPlaysTheWord)
 {
-    TForm1& f = openIndex();
+    FormView& f = openIndex();
     QListWidget* list = f.ListBox_Szomutato;
     QSignalSpy opened(f.MediaPlayer1, &MediaPlayer::opened);
     QSignalSpy finished(f.MediaPlayer1, &MediaPlayer::playFinished);
 
     // Through the window, as the window system delivers it: press, release,
     // and a second press that becomes the double click.
-    const QPoint at = list->viewport()->mapTo(&f, rowCentre(list, 2));
-    QTest::mouseDClick(f.windowHandle(), Qt::LeftButton, {}, at);
+    const QPoint at = list->viewport()->mapTo(&f.form, rowCentre(list, 2));
+    QTest::mouseDClick(f.form.windowHandle(), Qt::LeftButton, {}, at);
     QCoreApplication::processEvents();
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(f.Label_Szomutato_Magyar_Ertek->text(), QStringLiteral("nagyszerű"));
@@ -148,7 +148,7 @@ TEST_F(WordIndexTest, ADoubleClickSelectsAndPlaysTheWord)
 
 TEST_F(WordIndexTest, AMissingRecordingIsReportedAndTheDetailsStay)
 {
-    TForm1& f = openIndex();
+    FormView& f = openIndex();
     QFile::remove(install->file(QStringLiteral("media/words/cup.wav")));
     clickRow(f.ListBox_Szomutato, 4);
     QTest::mouseClick(f.Image_Szomutato_Hanglejatszas, Qt::LeftButton);
@@ -166,9 +166,9 @@ TEST_F(WordIndexTest, AMissingRecordingIsReportedAndTheDetailsStay)
 
 TEST_F(WordIndexTest, TheFilterBoxIsCreamUntilFocusedThenLightBlueOrWhite)
 {
-    TForm1& f = openIndex();
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    FormView& f = openIndex();
+    f.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
     QLineEdit* edit = f.Edit_Szomutato_Szuro;
     // A point inside the frame, right of any text.
     const auto background = [edit] { return edit->grab().toImage().pixelColor(edit->width() - 12, edit->height() / 2); };
@@ -186,7 +186,7 @@ TEST_F(WordIndexTest, TheFilterBoxIsCreamUntilFocusedThenLightBlueOrWhite)
 
 TEST_F(WordIndexTest, ClosingAndReopeningKeepsTheIndexAsItWasLeft)
 {
-    TForm1& f = openIndex();
+    FormView& f = openIndex();
     clickRow(f.ListBox_Szomutato, 0);
     QTest::keyClicks(f.Edit_Szomutato_Szuro, QStringLiteral("u"));
     QTest::mouseClick(f.Button_Modul_Szomutato_Bezar, Qt::LeftButton);

@@ -31,8 +31,7 @@ bool runGuarded(const std::function<void()>& body);
 template <class F>
 auto guarded(F handler)
 {
-    return [handler = std::move(handler)](auto&&... args) mutable -> void
-        requires std::invocable<F&, decltype(args)...>
+    return [handler = std::move(handler)](auto&&... args) mutable -> void requires std::invocable<F&, decltype(args)...>
     {
         runGuarded([&] { std::invoke(handler, std::forward<decltype(args)>(args)...); });
     };

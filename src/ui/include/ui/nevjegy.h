@@ -3,8 +3,6 @@
 // of the help page. A stay-on-top tool window with no title-bar buttons,
 // created hidden at start, shown by the main window's About button and
 // hidden again by its own "Bezár" button; it never blocks the main window.
-#include "nevjegy_texts.h"
-
 #include <QPoint>
 #include <QUrl>
 #include <QWidget>
@@ -58,8 +56,8 @@ private:
     void centreOver(QWidget* mainWindow);
 
     UrlOpener urlOpener_;
-    bool placed_ = false;   // shown at least once
-    QPoint lastPosition_;   // where it was when last hidden
+    bool placed_ = false; // shown at least once
+    QPoint lastPosition_; // where it was when last hidden
 };
 
 } // namespace ejteto

@@ -1,0 +1,190 @@
+#include "content/practice_controller.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace ejteto {
+
+namespace {
+
+constexpr int kStatusLineStep = 24; // the strip between the cloaks holds one line
+constexpr int kSlideStepMs = 15;
+constexpr int kVerdictPauseMs = 500;
+
+// Marks an evaluation as running for exactly as long as it runs, however it
+// ends.
+class EvaluationScope {
+public:
+    explicit EvaluationScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~EvaluationScope() { flag_ = false; }
+    EvaluationScope(const EvaluationScope&) = delete;
+    EvaluationScope& operator=(const EvaluationScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+bool validPlace(int place) { return place >= 0 && place < kOptionCount; }
+
+} // namespace
+
+PracticeRunController::PracticeRunController(ContentTables& tables, RandomSource& random, RecordingPlayer& player,
+                                             EventPump& pump, Clock& clock, PracticeView& view)
+    : tables_(tables), random_(random), player_(player), pump_(pump), clock_(clock), view_(view)
+{
+}
+
+void PracticeRunController::start(RunKind kind, int lesson, int level, const QString& title)
+{
+    kind_ = kind;
+    lesson_ = lesson;
+    level_ = level;
+    view_.prepareRunPanel(kind);
+    view_.drawSymbol(runColors(kind).module, lesson);
+    view_.setTitle(title);
+    view_.setInstruction(QStringLiteral("Jelölj meg egy választ, majd Tovább!"));
+    state_.QuestionNo = 1;
+    state_.RightCount = 0;
+    state_.WrongCount = 0;
+    view_.setStatusLineInView(remainingQuestionsLine(kLastQuestion - state_.QuestionNo));
+    BuildQuestionSet(lesson);
+    Valaszlehetosegmegnyomas(-1);
+    view_.clearMeanings();
+    view_.showPanel();
+}
+
+void PracticeRunController::PickSoundWords(int sound)
+{
+    ejteto::PickSoundWords(tables_, sound, state_.QuestionGrid[0]);
+}
+
+void PracticeRunController::BuildQuestionSet(int lesson)
+{
+    // Every pick goes through the scratch row, so the option rows of the
+    // grid are replaced only once all of them are drawn.
+    const OptionRows rows = BuildOptionRows(tables_, lesson, lesson_, level_, state_.QuestionGrid[0], random_);
+    for (size_t k = 0; k < rows.size(); ++k)
+        state_.QuestionGrid[k + 1] = rows[k];
+    ShowQuestion(1);
+}
+
+void PracticeRunController::ShowQuestion(int n)
+{
+    if (n < 1 || n > kQuestionCount)
+        return;
+    const auto column = static_cast<size_t>(n - 1);
+    const Placement p = DrawPlacement(random_);
+    std::array<QString, kOptionCount> byPlace;
+    for (size_t k = 0; k < kOptionCount; ++k)
+        byPlace[static_cast<size_t>(p[k])] = state_.QuestionGrid[k + 1][column];
+    answers_ = byPlace;
+    // The results table keeps every option where it was shown.
+    results_[static_cast<size_t>(n)] = byPlace;
+    state_.CorrectWord = state_.QuestionGrid[1][column];
+    view_.showQuestion(n, byPlace, p[0]);
+}
+
+void PracticeRunController::Valaszlehetosegmegnyomas(int index)
+{
+    // While an evaluation slides its status line, a new highlight would
+    // enable "Tovább" and let a second evaluation start inside the first.
+    if (index < -1 || index >= kOptionCount || (index >= 0 && state_.EvaluationRunning))
+        return;
+    view_.paintAnswers(kind_, index);
+    if (index == -1) {
+        view_.setNextEnabled(false);
+        return;
+    }
+    state_.SelectedAnswer = index;
+    view_.setNextEnabled(true);
+}
+
+void PracticeRunController::playAnswer(int place)
+{
+    // With no level chosen two options are empty: there is nothing to play.
+    if (validPlace(place) && !answers_[static_cast<size_t>(place)].isEmpty())
+        player_.playWord(answers_[static_cast<size_t>(place)]);
+}
+
+void PracticeRunController::showMeaning(int place)
+{
+    if (validPlace(place) && !answers_[static_cast<size_t>(place)].isEmpty())
+        view_.setMeaning(place, MeaningOfWord(tables_, answers_[static_cast<size_t>(place)]));
+}
+
+void PracticeRunController::Button_GyakTeszt_TovabbClick()
+{
+    if (state_.EvaluationRunning || state_.QuestionNo < 1 || state_.QuestionNo > kLastQuestion ||
+        !validPlace(state_.SelectedAnswer))
+        return;
+    EvaluationScope running(state_.EvaluationRunning);
+    view_.setNextEnabled(false);
+
+    const int q = state_.QuestionNo;
+    const int s = state_.SelectedAnswer;
+    RunCounters counters{state_.QuestionNo, state_.RightCount, state_.WrongCount};
+    const AnswerOutcome outcome = EvaluateAnswer(kind_, counters, answers_[static_cast<size_t>(s)], state_.CorrectWord);
+    state_.RightCount = counters.RightCount;
+    state_.WrongCount = counters.WrongCount;
+    view_.colorResult(q, s, outcome.resultColor);
+    if (outcome.verdictBackground)
+        view_.showVerdict(s, outcome.resultColor);
+    if (!outcome.statusLine.isEmpty())
+        PushStatusLine(outcome.statusLine);
+    state_.QuestionNo = counters.QuestionNo;
+    if (outcome.showNextQuestion) {
+        ShowQuestion(state_.QuestionNo);
+        if (kind_ == RunKind::Practice)
+            view_.clearMeanings();
+    }
+    // "Bezár" pressed during the slide ends the run here: nothing more is
+    // shown on the closed panel, and the next run starts from scratch.
+    if (!view_.panelShown()) {
+        Valaszlehetosegmegnyomas(-1);
+        return;
+    }
+
+    // The verdict stays in view for a moment; input waits until it is over.
+    clock_.sleep(kVerdictPauseMs);
+
+    if (outcome.finished) {
+        view_.setInstruction(QStringLiteral("Eredmények. Lejátszáshoz kattints az egyes szavakra."));
+        view_.showResults();
+        PushStatusLine(summaryLine(kind_, counters));
+    }
+    Valaszlehetosegmegnyomas(-1);
+}
+
+void PracticeRunController::PushStatusLine(const QString& text)
+{
+    view_.setWaitingStatusLine(text);
+    SlideLabels(-kStatusLineStep);
+    // The old line goes to wait under the lower cloak.
+    view_.parkLeavingStatusLine(2 * kStatusLineStep);
+}
+
+void PracticeRunController::SlideLabels(int distance)
+{
+    const int step = distance < 0 ? -1 : 1;
+    for (int i = 0; i < std::abs(distance); ++i) {
+        view_.moveStatusLines(step);
+        pump_.processPendingEvents();
+        clock_.sleep(kSlideStepMs);
+    }
+}
+
+void PracticeRunController::ErtekeloSzoLejatszas(int question, int place)
+{
+    if (question < 1 || question > kQuestionCount || !validPlace(place))
+        return;
+    const QString word = results_[static_cast<size_t>(question)][static_cast<size_t>(place)];
+    // Only words of the table have a sound to show and a recording to play.
+    if (word.isEmpty() || !isTableWord(tables_, word))
+        return;
+    view_.drawSymbol(runColors(kind_).module, SoundOfWord(tables_, word));
+    // Show the tile before the recording holds the window.
+    pump_.processPendingEvents();
+    player_.playWord(word);
+}
+
+} // namespace ejteto

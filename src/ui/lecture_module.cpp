@@ -1,0 +1,67 @@
+#include "lecture_module.h"
+
+#include "app/paths.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "media/jpeg_loader.h"
+#include "media/media_player.h"
+#include "ui/program_state.h"
+
+#include <QPushButton>
+
+namespace ejteto {
+
+namespace {
+const QString kPlayCaption = QStringLiteral("Lejátszás");
+const QString kPauseCaption = QStringLiteral("Szünet");
+} // namespace
+
+LectureModule::LectureModule(QWidget* window, const ProgramState& state)
+    : state_(state), panel_(createLecturePanel(window))
+{
+}
+
+void LectureModule::start(int lesson, const QString& lessonLabel)
+{
+    panel_.Label_Modul_Eloadas_Cim->setLabelText(QStringLiteral("Előadás: ") + lessonLabel + QStringLiteral(" lecke"));
+    panel_.Image_Mosaic_Eloadas->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, lesson)));
+    // Opening closes the previous video, so every start stands at the
+    // beginning and does not play yet.
+    panel_.MediaPlayer2->setFileName(lectureVideoPath(state_.MediaDir, lesson));
+    panel_.MediaPlayer2->Open();
+    panel_.Panel_Modul_Eloadas->show();
+}
+
+void LectureModule::Button_Eloadas_LejatszasSzunetClick()
+{
+    MediaPlayer* player = panel_.MediaPlayer2;
+    if (player->Mode() == MediaPlayer::Playing) {
+        player->Pause();
+        panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
+        return;
+    }
+    // Stopped, paused or just opened: play on from where the video stands
+    // (a video at its end starts again from the beginning).
+    player->Play();
+    panel_.Button_Eloadas_LejatszasSzunet->setText(kPauseCaption);
+    panel_.Button_Eloadas_Vissza->setEnabled(true);
+}
+
+void LectureModule::Button_Eloadas_VisszaClick()
+{
+    panel_.MediaPlayer2->Stop();
+    panel_.MediaPlayer2->Rewind(); // returns when the seek is done
+    panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
+    panel_.Button_Eloadas_Vissza->setEnabled(false);
+}
+
+void LectureModule::stopForClose()
+{
+    // A lecture whose video failed to open leaves the player empty; closing
+    // must still give the control panel back.
+    if (panel_.MediaPlayer2->isOpen())
+        panel_.MediaPlayer2->Stop();
+    panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
+}
+
+} // namespace ejteto

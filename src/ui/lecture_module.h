@@ -1,0 +1,33 @@
+#pragma once
+// The lecture module: the lesson's video on the black panel, with a
+// play/pause button and a button that stops and returns to the start.
+#include "lecture_panel.h"
+
+#include <QString>
+
+namespace ejteto {
+
+struct ProgramState;
+
+class LectureModule {
+public:
+    LectureModule(QWidget* window, const ProgramState& state);
+
+    const LecturePanel& panel() const { return panel_; }
+
+    // Title, the lesson's tile and its video opened at the start, then the
+    // panel shown. A tile or video that cannot be opened raises its error
+    // before the panel shows.
+    void start(int lesson, const QString& lessonLabel);
+    void Button_Eloadas_LejatszasSzunetClick();
+    void Button_Eloadas_VisszaClick();
+    // Closing a panel after a lecture: the video stops where it is and the
+    // play button reads "Lejátszás" again.
+    void stopForClose();
+
+private:
+    const ProgramState& state_;
+    LecturePanel panel_;
+};
+
+} // namespace ejteto

@@ -1,0 +1,39 @@
+#include "pairs_module.h"
+
+#include "controls/label.h"
+#include "ui/registries.h"
+
+#include <QPushButton>
+
+namespace ejteto {
+
+PairsModule::PairsModule(QWidget* window, const ContentTables& tables, RandomSource& random, RecordingPlayer& player,
+                         Clock& clock, const Registries& registries)
+    : registries_(registries), panel_(createGamePanel(window)), game_(tables, random, player, clock, *this)
+{
+}
+
+void PairsModule::showPanel() { panel_.Panel_Jatek->show(); }
+
+void PairsModule::setInstruction(const QString& text) { panel_.Label_Jatek_Leiras->setLabelText(text); }
+
+void PairsModule::dealButton(int i)
+{
+    QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
+    b->setText(QString());
+    b->show();
+}
+
+void PairsModule::turnButton(int i, const QString& face)
+{
+    QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
+    b->setText(face);
+    // Playing holds the window thread: paint the turned face first.
+    b->repaint();
+}
+
+void PairsModule::turnBack(int i) { registries_.GameButtons[static_cast<size_t>(i)]->setText(QString()); }
+
+void PairsModule::removeButton(int i) { registries_.GameButtons[static_cast<size_t>(i)]->hide(); }
+
+} // namespace ejteto

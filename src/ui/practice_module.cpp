@@ -1,0 +1,155 @@
+#include "practice_module.h"
+
+#include "app/color_value.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "draw_symbol_tile.h"
+#include "layout_widgets.h"
+#include "ui/registries.h"
+
+#include <QPushButton>
+#include <utility>
+
+namespace ejteto {
+
+namespace {
+
+void setBold(Label* l, bool bold)
+{
+    QFont f = l->font();
+    f.setBold(bold);
+    l->setLabelFont(f);
+}
+
+// Where the symbol tile stands while a run asks its questions: the test puts
+// it where the hidden sound image would be.
+QPoint symbolPlace(RunKind kind) { return kind == RunKind::Practice ? QPoint(392, 115) : QPoint(338, 115); }
+
+} // namespace
+
+PracticeModule::PracticeModule(QWidget* window, ContentTables& tables, RandomSource& random, RecordingPlayer& player,
+                               EventPump& pump, Clock& clock, Registries& registries)
+    : registries_(registries), panel_(createPracticePanel(window)), run_(tables, random, player, pump, clock, *this)
+{
+}
+
+void PracticeModule::hideResults() { panel_.Panel_Ertekelo->hide(); }
+
+void PracticeModule::prepareRunPanel(RunKind kind)
+{
+    const RunColors c = runColors(kind);
+    const bool practice = kind == RunKind::Practice;
+    panel_.Image_Sound->setVisible(practice);
+    panel_.Image_IPA->move(symbolPlace(kind));
+    for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i) {
+        registries_.SpeakerImages[i]->setVisible(practice);
+        registries_.MeaningButtons[i]->setVisible(practice);
+        registries_.MeaningLabels[i]->setVisible(practice);
+    }
+    const QColor module = colorFromValue(c.module);
+    setPanelColor(panel_.Panel_Modul_GyakTeszt, module);
+    panel_.Label_GyakTeszt_Feladat->setBackgroundColor(module);
+    const QColor title = colorFromValue(c.titleText);
+    panel_.Label_Modul_GyakTeszt_Cim->setTextColor(title);
+    for (Label* s : registries_.StatusLabels)
+        s->setTextColor(title);
+    panel_.Cloak1->setFillColor(module);
+    panel_.Cloak2->setFillColor(module);
+    panel_.Shape_Ertekelo->setOutlineColor(module);
+    for (size_t q = 1; q < registries_.ResultLabels.size(); ++q) {
+        for (Label* r : registries_.ResultLabels[q]) {
+            r->setTextColor(colorFromValue(colors::Grey));
+            setBold(r, false);
+        }
+    }
+}
+
+void PracticeModule::drawSymbol(uint32_t background, int soundId)
+{
+    DrawSymbolTile(panel_.Image_IPA, background, colors::Cream, soundId);
+}
+
+void PracticeModule::setTitle(const QString& text) { panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text); }
+
+void PracticeModule::setInstruction(const QString& text) { panel_.Label_Modul_GyakTeszt_Leiras->setLabelText(text); }
+
+void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace)
+{
+    const auto& results = registries_.ResultLabels[static_cast<size_t>(n)];
+    for (size_t place = 0; place < byPlace.size(); ++place) {
+        registries_.AnswerLabels[place]->setLabelText(byPlace[place]);
+        results[place]->setLabelText(byPlace[place]);
+    }
+    Label* correct = results[static_cast<size_t>(correctPlace)];
+    correct->setTextColor(colorFromValue(colors::Orange));
+    setBold(correct, true);
+}
+
+void PracticeModule::paintAnswers(RunKind kind, int selected)
+{
+    const RunColors c = runColors(kind);
+    for (Label* a : registries_.AnswerLabels) {
+        a->setBackgroundColor(colorFromValue(c.module));
+        a->setTextColor(colorFromValue(colors::Amber));
+    }
+    if (selected < 0)
+        return;
+    Label* chosen = registries_.AnswerLabels[static_cast<size_t>(selected)];
+    chosen->setBackgroundColor(colorFromValue(c.selectedBack));
+    chosen->setTextColor(colorFromValue(c.module));
+}
+
+void PracticeModule::setNextEnabled(bool enabled) { panel_.Button_GyakTeszt_Tovabb->setEnabled(enabled); }
+
+void PracticeModule::showVerdict(int place, uint32_t color)
+{
+    Label* chosen = registries_.AnswerLabels[static_cast<size_t>(place)];
+    chosen->setBackgroundColor(colorFromValue(color));
+    chosen->setTextColor(colorFromValue(colors::Cream));
+}
+
+void PracticeModule::colorResult(int question, int place, uint32_t color)
+{
+    registries_.ResultLabels[static_cast<size_t>(question)][static_cast<size_t>(place)]->setTextColor(
+        colorFromValue(color));
+}
+
+void PracticeModule::setMeaning(int place, const QString& text)
+{
+    registries_.MeaningLabels[static_cast<size_t>(place)]->setLabelText(text);
+}
+
+void PracticeModule::clearMeanings()
+{
+    for (Label* m : registries_.MeaningLabels)
+        m->setLabelText(QString());
+}
+
+void PracticeModule::setStatusLineInView(const QString& text) { registries_.StatusLabels[0]->setLabelText(text); }
+
+void PracticeModule::setWaitingStatusLine(const QString& text) { registries_.StatusLabels[1]->setLabelText(text); }
+
+void PracticeModule::moveStatusLines(int dy)
+{
+    for (Label* line : registries_.StatusLabels)
+        line->move(line->x(), line->y() + dy);
+}
+
+void PracticeModule::parkLeavingStatusLine(int dy)
+{
+    Label* leaving = registries_.StatusLabels[0];
+    leaving->move(leaving->x(), leaving->y() + dy);
+    std::swap(registries_.StatusLabels[0], registries_.StatusLabels[1]);
+}
+
+void PracticeModule::showPanel() { panel_.Panel_Modul_GyakTeszt->show(); }
+
+bool PracticeModule::panelShown() const { return !panel_.Panel_Modul_GyakTeszt->isHidden(); }
+
+void PracticeModule::showResults()
+{
+    panel_.Image_IPA->move(635, 442);
+    panel_.Panel_Ertekelo->show();
+}
+
+} // namespace ejteto

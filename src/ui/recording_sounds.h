@@ -1,0 +1,28 @@
+#pragma once
+// The window's playback of words and vowels: each recording opened on the
+// hidden media player, played to its end and closed again.
+#include "content/recording_player.h"
+
+class QWidget;
+
+namespace ejteto {
+
+class MediaPlayer;
+struct ProgramState;
+
+class RecordingSounds : public RecordingPlayer {
+public:
+    RecordingSounds(QWidget* window, const ProgramState& state);
+
+    // MediaPlayer1: it opens its placeholder when the window is created.
+    MediaPlayer& player() { return *player_; }
+
+    void playWord(const QString& word) override;
+    void playVowel(int soundId) override;
+
+private:
+    const ProgramState& state_;
+    MediaPlayer* player_;
+};
+
+} // namespace ejteto

@@ -1,0 +1,76 @@
+#pragma once
+// The world of a run without a window: a recording player that only notes
+// what it was asked to play, and time that passes only on paper. Every call
+// is also written to one shared log, so tests can check the order of what a
+// learner would see and hear.
+#include "content/recording_player.h"
+#include "content/run_clock.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <stdexcept>
+#include <functional>
+
+namespace ejteto::testing {
+
+struct RunLog {
+    QStringList entries;
+    void add(const QString& entry) { entries << entry; }
+};
+
+class NotedPlayer : public RecordingPlayer {
+public:
+    explicit NotedPlayer(RunLog& log) : log_(log) {}
+    void playWord(const QString& word) override
+    {
+        if (failing)
+            throw failure;
+        log_.add(QStringLiteral("play ") + word);
+        words << word;
+        if (onPlay)
+            onPlay();
+    }
+    void playVowel(int soundId) override { log_.add(QStringLiteral("vowel %1").arg(soundId)); }
+
+    QStringList words;
+    bool failing = false; // every play raises `failure`
+    std::runtime_error failure{"no recording"};
+    std::function<void()> onPlay; // the recording's own time passing
+
+private:
+    RunLog& log_;
+};
+
+class PaperTime : public EventPump, public Clock {
+public:
+    explicit PaperTime(RunLog& log) : log_(log) {}
+    void processPendingEvents() override
+    {
+        if (passEvents)
+            QCoreApplication::processEvents();
+        ++pumps;
+        if (onPump)
+            onPump(pumps);
+    }
+    QDateTime now() const override { return start.addMSecs(elapsedMs); }
+    void sleep(int ms) override
+    {
+        elapsedMs += ms;
+        if (ms != 15) // the slide's steps are counted, not logged one by one
+            log_.add(QStringLiteral("sleep %1").arg(ms));
+    }
+
+    // Runs in the middle of a handler, at every event pass: what the learner
+    // does while the window lets events through.
+    std::function<void(int pumpNo)> onPump;
+    // In a window test the window's own events run at every pass too.
+    bool passEvents = false;
+    int pumps = 0;
+    qint64 elapsedMs = 0;
+    QDateTime start = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+
+private:
+    RunLog& log_;
+};
+
+} // namespace ejteto::testing
