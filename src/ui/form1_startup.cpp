@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
+#include "app/settings_location.h"
 #include "content/line_reader.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
@@ -59,7 +60,7 @@ void TForm1::Betolt()
 
 void TForm1::readLevelSetting()
 {
-    const int32_t v = readLevel(AppDir + QStringLiteral("et.ini"));
+    const int32_t v = readLevel(levelFileToRead(AppDir));
     const QSignalBlocker quiet(ComboBox_Nehezseg); // not a learner's change
     ComboBox_Nehezseg->setCurrentIndex(v >= 0 && v < ComboBox_Nehezseg->count() ? v : -1);
     CurrentLevel = ComboBox_Nehezseg->currentIndex();
@@ -108,7 +109,7 @@ void TForm1::loadPicture(ImageControl* image, const QString& path) { image->setP
 
 void TForm1::Kilep()
 {
-    writeLevel(AppDir + QStringLiteral("et.ini"), CurrentLevel);
+    writeLevel(levelFileToWrite(AppDir), CurrentLevel);
 }
 
 void TForm1::closeEvent(QCloseEvent* e)
