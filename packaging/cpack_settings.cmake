@@ -3,20 +3,21 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ejteto)
 set(CPACK_PACKAGE_VERSION ${EJTETO_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${EJTETO_DEBIAN_RELEASE})
 set(CPACK_PACKAGE_VENDOR "The Ejteto! developers")
 set(CPACK_PACKAGE_CONTACT ${EJTETO_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn to hear the sixteen English vowel sounds")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Ejteto! teaches Hungarian-speaking learners the sixteen vowel sounds of\n"
-    "British English. The learner picks a vowel in a four-by-four mosaic and\n"
-    "hears it, then watches a short narrated lecture on it, or practises and\n"
-    "tests it with ten questions at three levels whose wrong answers are the\n"
-    "vowels Hungarians confuse it with. A word index with Hungarian meanings\n"
-    "and recordings, and a memory game of word pairs complete it. The window\n"
-    "texts are Hungarian; every recording and lecture comes with the package.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Kept free of ";", which would split it into a CMake list.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Ejteto! teaches Hungarian-speaking learners the sixteen vowel sounds of\n"
+       "British English. The learner picks a vowel in a four-by-four mosaic and\n"
+       "hears it, then watches a short narrated lecture on it, or practises and\n"
+       "tests it with ten questions at three levels whose wrong answers are the\n"
+       "vowels Hungarians confuse it with. A word index with Hungarian meanings\n"
+       "and recordings, and a memory game of word pairs complete it. The window\n"
+       "texts are Hungarian. Every recording and lecture comes with the package.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
@@ -32,5 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-alsa, gstreamer1.0-pulseaudio"
 # gzip compresses the 106 MB course in seconds on two cores; xz would take minutes
 # for a few per cent.
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
+
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_SOURCE_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
