@@ -27,6 +27,12 @@ protected:
     static void SetUpTestSuite()
     {
         prefix_ = std::make_unique<QTemporaryDir>();
+        // The install overwrites the build's list of installed files, which a
+        // developer's own uninstall may still need: it is put back after.
+        QFile manifest(buildTree() + QStringLiteral("/install_manifest.txt"));
+        const bool hadManifest = manifest.open(QIODevice::ReadOnly);
+        const QByteArray saved = hadManifest ? manifest.readAll() : QByteArray();
+        manifest.close();
         QProcess install;
         install.setProcessChannelMode(QProcess::MergedChannels);
         install.start(qEnvironmentVariable("EJTETO_CMAKE"),
@@ -34,6 +40,10 @@ protected:
         install.waitForFinished(120000);
         installLog_ = QString::fromLocal8Bit(install.readAll());
         installed_ = install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0;
+        if (!hadManifest)
+            manifest.remove();
+        else if (manifest.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            manifest.write(saved);
     }
     static void TearDownTestSuite() { prefix_.reset(); }
 
