@@ -64,116 +64,97 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// A program folder "app" and a configuration folder "config" (not made yet)
-// in a temporary folder; the scenario runs as a user bound by permissions.
-class SettingsLocation : public ::testing::Test {
-protected:
-    enum class Beside { None, ReadOnly, Writable };
-
-    // Sets up the program folder with its settings file, makes it read-only
-    // when asked, then closes and restarts twice, storing level 2 and then 1.
-    // Reports which file each start reads and each close writes, and what
-    // every settings file holds at the end.
-    QString run(bool folderWritable, Beside beside, const std::function<void()>& before = {})
-    {
-        const QString root = dir_.path();
-        const QString app = root + QStringLiteral("/app/");
-        const QString config = root + QStringLiteral("/config");
-        return asUserBoundByPermissions(root, [=] {
-            if (!QDir().mkpath(app))
-                return QStringLiteral("(no program folder)");
-            if (beside != Beside::None &&
-                (!writeAll(app + QStringLiteral("et.ini"), "[User]\r\nLevel=1\r\n") ||
-                 !QFile::setPermissions(app + QStringLiteral("et.ini"),
-                                        beside == Beside::Writable ? QFile::ReadOwner | QFile::WriteOwner
-                                                                   : QFile::ReadOwner)))
-                return QStringLiteral("(no settings file)");
-            if (before)
-                before();
-            if (!folderWritable && ::chmod(QFile::encodeName(app).constData(), 0555) != 0)
-                return QStringLiteral("(cannot protect the folder)");
-
-            const auto shown = [&](const QString& path) { return QString(path).remove(root + QLatin1Char('/')); };
-            QString report;
-            for (const int32_t level : {2, 1}) {
-                const QString from = ejteto::levelFileToRead(app, config);
-                report += QStringLiteral("start reads %1 (%2); ").arg(shown(from)).arg(ejteto::readLevel(from));
-                QString failure;
-                ejteto::setErrorSink([&](const QString& text) { failure = text; });
-                const QString to = ejteto::levelFileToWrite(app, config);
-                ejteto::runGuarded([&] { ejteto::writeLevel(to, level); });
-                ejteto::setErrorSink({});
-                report += QStringLiteral("close writes %1 to %2%3; ").arg(level).arg(shown(to)).arg(shown(failure));
-            }
-            report += QStringLiteral("beside: %1; per user: %2")
-                          .arg(QString::fromLatin1(readAll(app + QStringLiteral("et.ini"))),
-                               QString::fromLatin1(readAll(config + QStringLiteral("/ejteto/et.ini"))));
-            ::chmod(QFile::encodeName(app).constData(), 0755); // so the folder can be cleaned up
-            return report.replace(QStringLiteral("\r\n"), QStringLiteral("|"))
-                .replace(QLatin1Char('\n'), QLatin1Char('|'));
-        });
-    }
-
-    QTemporaryDir dir_;
+struct LocationCase {
+    const char* name;
+    bool folderWritable;
+    enum { NoFile, ReadOnlyFile, WritableFile } beside;
+    bool userFileFirst; // the user already has a per-user file (level 0)
+    const char* configHome; // relative to the temporary folder
+    const char* expected;
 };
 
-TEST_F(SettingsLocation, WritableProgramFolderKeepsItsOwnFileEvenWhenAUserFileExists)
-{
-    const QString config = dir_.path() + QStringLiteral("/config/ejteto");
-    EXPECT_EQ(run(true, Beside::None,
-                  [&] {
-                      QDir().mkpath(config);
-                      writeAll(config + QStringLiteral("/et.ini"), "[User]\nLevel=0\n");
-                  }).toStdString(),
-              "start reads app/et.ini (0); close writes 2 to app/et.ini; "
-              "start reads app/et.ini (2); close writes 1 to app/et.ini; "
-              "beside: [User]|Level=1|; per user: [User]|Level=0|");
-}
+void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.name; }
 
-TEST_F(SettingsLocation, ReadOnlyProgramFolderWithoutAFileStoresTheLevelPerUser)
-{
-    EXPECT_EQ(run(false, Beside::None).toStdString(),
-              "start reads app/et.ini (0); close writes 2 to config/ejteto/et.ini; "
-              "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
-              "beside: (none); per user: [User]|Level=1|");
-    // The configuration folder that had to be made is private to its user.
-    EXPECT_EQ(QFileInfo(dir_.path() + QStringLiteral("/config")).permissions().toInt() & 0x0077, 0);
-}
+class SettingsLocation : public ::testing::TestWithParam<LocationCase> {};
 
-TEST_F(SettingsLocation, ReadOnlyFileInReadOnlyFolderGivesTheFirstLevelThenThePerUserFileWins)
+// Sets up the program folder "app" with its settings file, then starts and
+// closes twice, storing level 2 and then 1, as a user bound by permissions.
+// Reports which file each start reads and each close writes (with any error
+// shown), and what the two settings files hold at the end.
+TEST_P(SettingsLocation, KeepsTheLevelWhereItsUserMayWriteIt)
 {
-    EXPECT_EQ(run(false, Beside::ReadOnly).toStdString(),
-              "start reads app/et.ini (1); close writes 2 to config/ejteto/et.ini; "
-              "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
-              "beside: [User]|Level=1|; per user: [User]|Level=1|");
-}
-
-TEST_F(SettingsLocation, WritableFileInReadOnlyFolderIsRewrittenInPlace)
-{
-    EXPECT_EQ(run(false, Beside::Writable).toStdString(),
-              "start reads app/et.ini (1); close writes 2 to app/et.ini; "
-              "start reads app/et.ini (2); close writes 1 to app/et.ini; "
-              "beside: [User]|Level=1|; per user: (none)");
-}
-
-TEST_F(SettingsLocation, PerUserFolderThatCannotBeMadeIsReportedOnClose)
-{
-    // The configuration folder lies inside the read-only program folder.
-    const QString root = dir_.path();
-    const QString report = asUserBoundByPermissions(root, [&] {
-        const QString app = root + QStringLiteral("/app/");
+    const LocationCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString root = dir.path() + QLatin1Char('/');
+    const QString app = root + QStringLiteral("app/");
+    const QString config = root + QLatin1String(c.configHome);
+    const QString report = asUserBoundByPermissions(dir.path(), [&] {
+        const QString beside = app + QStringLiteral("et.ini");
+        const QString perUser = config + QStringLiteral("/ejteto/et.ini");
         QDir().mkpath(app);
-        ::chmod(QFile::encodeName(app).constData(), 0555);
-        QString failure;
-        ejteto::setErrorSink([&](const QString& text) { failure = text; });
-        ejteto::runGuarded([&] { ejteto::writeLevel(ejteto::levelFileToWrite(app, app + QStringLiteral("cfg")), 2); });
-        ejteto::setErrorSink({});
-        ::chmod(QFile::encodeName(app).constData(), 0755);
-        return failure;
+        if (c.beside != LocationCase::NoFile)
+            writeAll(beside, "[User]\r\nLevel=1\r\n");
+        if (c.beside == LocationCase::ReadOnlyFile)
+            QFile::setPermissions(beside, QFile::ReadOwner);
+        if (c.userFileFirst) {
+            QDir().mkpath(config + QStringLiteral("/ejteto"));
+            writeAll(perUser, "[User]\nLevel=0\n");
+        }
+        if (!c.folderWritable)
+            ::chmod(QFile::encodeName(app).constData(), 0555);
+
+        QString out;
+        for (const int32_t level : {2, 1}) {
+            const QString from = ejteto::levelFileToRead(app, config);
+            out += QStringLiteral("start reads %1 (%2); ").arg(from).arg(ejteto::readLevel(from));
+            QString failure;
+            ejteto::setErrorSink([&](const QString& text) { failure = QLatin1Char(' ') + text; });
+            const QString to = ejteto::levelFileToWrite(app, config);
+            ejteto::runGuarded([&] { ejteto::writeLevel(to, level); });
+            ejteto::setErrorSink({});
+            out += QStringLiteral("close writes %1 to %2%3; ").arg(level).arg(to, failure);
+        }
+        out += QStringLiteral("beside: %1; per user: %2")
+                   .arg(QString::fromLatin1(readAll(beside)), QString::fromLatin1(readAll(perUser)));
+        ::chmod(QFile::encodeName(app).constData(), 0755); // so the folder can be cleaned up
+        return out;
     });
-    EXPECT_EQ(report.toStdString(),
-              QStringLiteral("Unable to write to %1/app/cfg/ejteto/et.ini.").arg(root).toStdString());
+    EXPECT_EQ(QString(report).remove(root).replace(QStringLiteral("\r\n"), QStringLiteral("|")).replace(
+                  QLatin1Char('\n'), QLatin1Char('|')).toStdString(),
+              c.expected);
+    if (QLatin1String(c.configHome) == QLatin1String("config") && !c.userFileFirst && !c.folderWritable) {
+        EXPECT_EQ(QFileInfo(config).permissions().toInt() & 0x0077, 0) << "a new configuration folder is private";
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SettingsLocation,
+    ::testing::Values(
+        LocationCase{"writable_folder_keeps_its_file_even_beside_a_user_file", true, LocationCase::NoFile, true,
+                     "config",
+                     "start reads app/et.ini (0); close writes 2 to app/et.ini; "
+                     "start reads app/et.ini (2); close writes 1 to app/et.ini; "
+                     "beside: [User]|Level=1|; per user: [User]|Level=0|"},
+        LocationCase{"read_only_folder_without_a_file_stores_per_user", false, LocationCase::NoFile, false, "config",
+                     "start reads app/et.ini (0); close writes 2 to config/ejteto/et.ini; "
+                     "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
+                     "beside: (none); per user: [User]|Level=1|"},
+        LocationCase{"read_only_file_gives_the_first_level_then_the_user_file_wins", false,
+                     LocationCase::ReadOnlyFile, false, "config",
+                     "start reads app/et.ini (1); close writes 2 to config/ejteto/et.ini; "
+                     "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
+                     "beside: [User]|Level=1|; per user: [User]|Level=1|"},
+        LocationCase{"writable_file_in_read_only_folder_is_rewritten_in_place", false, LocationCase::WritableFile,
+                     false, "config",
+                     "start reads app/et.ini (1); close writes 2 to app/et.ini; "
+                     "start reads app/et.ini (2); close writes 1 to app/et.ini; "
+                     "beside: [User]|Level=1|; per user: (none)"},
+        LocationCase{"per_user_folder_that_cannot_be_made_is_reported", false, LocationCase::NoFile, false,
+                     "app/cfg",
+                     "start reads app/et.ini (0); close writes 2 to app/cfg/ejteto/et.ini Unable to write to "
+                     "app/cfg/ejteto/et.ini.; start reads app/et.ini (0); close writes 1 to app/cfg/ejteto/et.ini "
+                     "Unable to write to app/cfg/ejteto/et.ini.; beside: (none); per user: (none)"}),
+    [](const ::testing::TestParamInfo<LocationCase>& info) { return std::string(info.param.name); });
 
 TEST(UserConfigHome, AbsoluteXdgFolderElseDotConfigInHome)
 {
