@@ -35,6 +35,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ejteto"));
+    // Lets the desktop match the window with its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(EJTETO_DESKTOP_FILE_NAME));
     // Command-line arguments are not used.
 
     std::unique_ptr<ejteto::TForm1> form;

@@ -156,6 +156,9 @@ void writeLevel(const QString& iniPath, int32_t level)
     // written: a buffered write reports success and commit() then renames
     // the truncated copy over the good file.
     QSaveFile out(iniPath);
+    // A writable settings file in a folder that is not (set up so by an
+    // administrator) can only be rewritten in place.
+    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(updated) != updated.size() ||
         !out.commit())
         throw AppError(QStringLiteral("EIniFileException"), QStringLiteral("Unable to write to %1").arg(iniPath));

@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
+#include "app/settings_location.h"
 #include "content/line_reader.h"
 #include "controls/image_control.h"
 #include "lecture_module.h"
@@ -104,7 +105,7 @@ void TForm1::Betolt()
 
 void TForm1::readLevelSetting()
 {
-    const int32_t v = readLevel(state_.AppDir + QStringLiteral("et.ini"));
+    const int32_t v = readLevel(levelFileToRead(state_.AppDir));
     QComboBox* levels = controls_->ComboBox_Nehezseg;
     const QSignalBlocker quiet(levels); // not a learner's change
     levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
@@ -154,7 +155,7 @@ void TForm1::loadRegistryPictures()
         loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg")));
 }
 
-void TForm1::Kilep() { writeLevel(state_.AppDir + QStringLiteral("et.ini"), state_.CurrentLevel); }
+void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

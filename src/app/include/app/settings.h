@@ -25,6 +25,7 @@ int32_t readLevel(const QString& iniPath);
 
 // Stores the level. The new content is written beside the file and renamed
 // over it, so a crash or a full disk never leaves a truncated settings file.
+// Only a writable file in a folder that is not writable is rewritten in place.
 // Raises "Unable to write to %s" when that is not possible.
 void writeLevel(const QString& iniPath, int32_t level);
 

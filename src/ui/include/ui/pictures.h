@@ -8,10 +8,19 @@
 #include <QList>
 #include <QRgb>
 
+class QPainter;
+
 namespace ejteto {
 
-// The program's emblem, a speech bubble holding the vowel "æ", in 16 colours.
-// `size` is 32 or 16 (other sizes are drawn the same way).
+// The program's emblem, a speech bubble holding the vowel "æ", painted into
+// the square of `size` units at the painter's origin. Below 24 it is the
+// small variant without the dark plate. The window icon, the installed icons
+// and the scalable icon are all painted by this one routine.
+void paintApplicationEmblem(QPainter& painter, int size);
+// The emblem in full colour with smooth edges, for the installed icons.
+QImage applicationIconArtwork(int size);
+// The emblem as the window shows it: reduced to 16 colours. `size` is 32 or
+// 16 (other sizes are drawn the same way).
 QImage applicationIconImage(int size);
 // Both sizes of the emblem (32 x 32 and 16 x 16) as one icon.
 QIcon applicationIcon();
