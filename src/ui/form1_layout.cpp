@@ -2,7 +2,9 @@
 // font, colours, text and initial state. Controls are created bottom to top:
 // within a parent, labels, images and shapes first, windowed controls (panels,
 // buttons, lists, edit boxes, media players) after them, so they lie above.
+#include "media/gst_media_engine.h"
 #include "media/media_player.h"
+#include "media/video_surface.h"
 #include "controls/fonts.h"
 #include "ui/form1.h"
 #include "layout_widgets.h"
@@ -153,9 +155,8 @@ void TForm1::createAuxiliaryControls()
                                    QStringLiteral("Teszt")},
                                   arial(-11), 14);
     ComboBox_Modul->hide();
-    MediaPlayer1 = new MediaPlayer(this);
+    MediaPlayer1 = new MediaPlayer(makeGstMediaEngine(), nullptr, this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
-    MediaPlayer1->hide();
 }
 
 void TForm1::createLecturePanel()
@@ -175,11 +176,13 @@ void TForm1::createLecturePanel()
     Label_Modul_Eloadas_Leiras->setBackgroundColor(colorFromValue(colors::Black));
     Image_Mosaic_Eloadas = new ImageControl(p, QStringLiteral("Image_Mosaic_Eloadas"), {57, 239, 110, 110});
 
-    MediaPlayer2 = new MediaPlayer(p);
+    MediaPlayer2_Display = new VideoSurface(p);
+    MediaPlayer2_Display->setObjectName(QStringLiteral("MediaPlayer2"));
+    MediaPlayer2_Display->setGeometry(224, 128, 400, 300);
+    MediaPlayer2_Display->setMinimumSize(400, 300);
+    MediaPlayer2_Display->setEnabled(false);
+    MediaPlayer2 = new MediaPlayer(makeGstMediaEngine(), MediaPlayer2_Display, this);
     MediaPlayer2->setObjectName(QStringLiteral("MediaPlayer2"));
-    MediaPlayer2->setGeometry(224, 128, 400, 300);
-    MediaPlayer2->setMinimumSize(400, 300);
-    MediaPlayer2->setEnabled(false);
     const QFont f = arial(15);
     Button_Eloadas_LejatszasSzunet = makeButton(p, QStringLiteral("Button_Eloadas_LejatszasSzunet"),
                                                 {224, 448, 73, 25}, QStringLiteral("Lejátszás"), f);
@@ -359,7 +362,7 @@ void TForm1::setTabOrders()
     QList<QWidget*> chain{ComboBox_Nehezseg,      Button_Inditas_Eloadas, Button_Inditas_Gyakorlat,
                           Button_Inditas_Teszt,   Button_Szomutato,       Button_Jatek,
                           Button_Eloadas_LejatszasSzunet, Button_Eloadas_Vissza, Button_Modul_Eloadas_Bezar,
-                          MediaPlayer2,           ListBox_Szomutato,      Edit_Szomutato_Szuro,
+                          MediaPlayer2_Display,   ListBox_Szomutato,      Edit_Szomutato_Szuro,
                           Button_Modul_Szomutato_Bezar};
     for (QPushButton* b : Button_Jatek_)
         chain << b;

@@ -18,6 +18,7 @@
 namespace ejteto {
 
 class MediaPlayer;
+class VideoSurface;
 class TForm_About;
 
 class TForm1 : public QWidget {
@@ -156,6 +157,7 @@ public:
     Label* Label_Modul_Eloadas_Leiras = nullptr;
     ImageControl* Image_Mosaic_Eloadas = nullptr;
     MediaPlayer* MediaPlayer2 = nullptr;
+    VideoSurface* MediaPlayer2_Display = nullptr; // the video area, named "MediaPlayer2"
     QPushButton* Button_Eloadas_LejatszasSzunet = nullptr;
     QPushButton* Button_Eloadas_Vissza = nullptr;
     QPushButton* Button_Modul_Eloadas_Bezar = nullptr;
