@@ -24,16 +24,23 @@ bool hasPicture(const QImage& image)
     return false;
 }
 
-class VideoPlaybackTest : public ::testing::Test {
+// A one-second video, written once per suite.
+class WithVideo : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         videoDir = new QTemporaryDir;
         video = videoDir->filePath(QStringLiteral("1.avi"));
-        testing::writeTestAvi(video, 5); // one second
+        testing::writeTestAvi(video, 5);
     }
     static void TearDownTestSuite() { delete videoDir; }
 
+    static inline QTemporaryDir* videoDir = nullptr;
+    static inline QString video;
+};
+
+class VideoPlaybackTest : public WithVideo {
+protected:
     void SetUp() override
     {
         surface.resize(400, 300);
@@ -43,8 +50,6 @@ protected:
 
     bool waitForMode(int mode) { return QTest::qWaitFor([&] { return player.Mode() == mode; }, 10000); }
 
-    static inline QTemporaryDir* videoDir = nullptr;
-    static inline QString video;
     VideoSurface surface;
     MediaPlayer player{makeGstMediaEngine(), &surface};
 };
@@ -119,6 +124,28 @@ TEST_F(VideoPlaybackTest, OpeningAnotherFileClosesTheFirst)
     player.Play();
     EXPECT_LT(clock.elapsed(), 900); // the tone's length, not the video's
     EXPECT_FALSE(hasPicture(surface.grab().toImage())) << "the video's picture went with it";
+}
+
+using VideoSurfaceLifetimeTest = WithVideo;
+
+TEST_F(VideoSurfaceLifetimeTest, TheVideoAreaMayGoWhileTheVideoPlays)
+{
+    // As when the window is torn down during a lecture: the player outlives
+    // its display and keeps working, with nothing drawn on the area gone.
+    auto surface = std::make_unique<VideoSurface>();
+    MediaPlayer player{makeGstMediaEngine(), surface.get()};
+    player.setFileName(video);
+    player.Open();
+    player.Play();
+    QTest::qWait(300);
+    surface.reset();
+    QTest::qWait(300); // pictures keep coming from the streaming thread
+    player.Pause();
+    EXPECT_EQ(player.Mode(), MediaPlayer::Paused);
+    player.Rewind();
+    EXPECT_EQ(player.Mode(), MediaPlayer::Stopped);
+    player.Close();
+    EXPECT_EQ(player.Mode(), MediaPlayer::NotReady);
 }
 
 } // namespace
