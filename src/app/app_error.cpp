@@ -29,4 +29,9 @@ AppError fileOpenErrorFromErrno(const QString& path, int errnoValue)
     return fileOpenError(path, QString::fromLocal8Bit(std::strerror(errnoValue)));
 }
 
+AppError outOfMemoryError()
+{
+    return AppError(QStringLiteral("EOutOfMemory"), QStringLiteral("Out of memory"));
+}
+
 } // namespace ejteto

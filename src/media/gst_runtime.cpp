@@ -1,6 +1,6 @@
 #include "gst_runtime.h"
 
-#include "app/app_error.h"
+#include "media/media_errors.h"
 
 #include <mutex>
 
@@ -14,74 +14,66 @@ void ensureGstreamer()
 
 namespace {
 
-// Callers always get a full reference, never a floating one.
-GstElement* owned(GstElement* element)
+gst::ObjectPtr<GstElement> realTimeFakeSink()
 {
-    if (element != nullptr)
-        gst_object_ref_sink(element);
-    return element;
+    auto sink = gst::adoptFloating(gst_element_factory_make("fakesink", nullptr));
+    if (sink)
+        g_object_set(sink.get(), "sync", TRUE, nullptr);
+    return sink;
 }
 
-GstElement* fakeRealTimeSink()
+gst::ObjectPtr<GstElement> sinkFromDescription(const QByteArray& description)
 {
-    GstElement* sink = owned(gst_element_factory_make("fakesink", nullptr));
-    if (sink != nullptr)
-        g_object_set(sink, "sync", TRUE, nullptr);
+    GError* rawError = nullptr;
+    auto bin = gst::adoptFloating(gst_parse_bin_from_description(description.constData(), TRUE, &rawError));
+    // A description that parsed with warnings still gives a usable bin.
+    const gst::ErrorPtr error(rawError);
+    if (!bin)
+        throw mciDeviceError(error ? QString::fromUtf8(error->message) : genericFailureText());
+    return bin;
+}
+
+// Tries the device once: a machine without sound must still play (silently,
+// in real time) rather than refuse to open the file.
+gst::ObjectPtr<GstElement> systemSink()
+{
+    auto sink = gst::adoptFloating(gst_element_factory_make("autoaudiosink", nullptr));
+    if (!sink)
+        return realTimeFakeSink();
+    const GstStateChangeReturn ready = gst_element_set_state(sink.get(), GST_STATE_READY);
+    gst_element_set_state(sink.get(), GST_STATE_NULL);
+    if (ready == GST_STATE_CHANGE_FAILURE)
+        return realTimeFakeSink();
     return sink;
 }
 
 } // namespace
 
-GstElement* makeAudioSink()
+gst::ObjectPtr<GstElement> makeAudioSink()
 {
     const QByteArray description = qgetenv("EJTETO_AUDIO_SINK");
-    if (!description.isEmpty()) {
-        GError* error = nullptr;
-        GstElement* bin = gst_parse_bin_from_description(description.constData(), TRUE, &error);
-        if (bin == nullptr) {
-            const QString text = error != nullptr ? QString::fromUtf8(error->message)
-                                                  : genericFailureText();
-            g_clear_error(&error);
-            throw AppError(QStringLiteral("EMCIDeviceError"), text);
-        }
-        // A description that parsed with warnings still gives a usable bin.
-        g_clear_error(&error);
-        return owned(bin);
-    }
+    return description.isEmpty() ? systemSink() : sinkFromDescription(description);
+}
 
-    GstElement* sink = owned(gst_element_factory_make("autoaudiosink", nullptr));
-    if (sink == nullptr)
-        return fakeRealTimeSink();
-    // Try the device once: a machine without sound must still play (silently,
-    // in real time) rather than refuse to open the file.
-    const GstStateChangeReturn ready = gst_element_set_state(sink, GST_STATE_READY);
-    gst_element_set_state(sink, GST_STATE_NULL);
-    if (ready == GST_STATE_CHANGE_FAILURE) {
-        gst_object_unref(sink);
-        return fakeRealTimeSink();
-    }
-    return sink;
+gst::ObjectPtr<GstElement> makeUnseenVideoSink()
+{
+    return realTimeFakeSink();
 }
 
 QString errorText(GstMessage* errorMessage)
 {
-    GError* error = nullptr;
-    gchar* debug = nullptr;
-    gst_message_parse_error(errorMessage, &error, &debug);
-    const QString text = (error != nullptr && error->message != nullptr)
-                             ? QString::fromUtf8(error->message)
-                             : genericFailureText();
-    g_clear_error(&error);
-    g_free(debug);
-    return text;
+    GError* rawError = nullptr;
+    gchar* rawDebug = nullptr;
+    gst_message_parse_error(errorMessage, &rawError, &rawDebug);
+    const gst::ErrorPtr error(rawError);
+    const gst::TextPtr debug(rawDebug);
+    return (error && error->message != nullptr) ? QString::fromUtf8(error->message) : genericFailureText();
 }
 
 QString genericFailureText()
 {
-    gchar* text = gst_error_get_message(GST_CORE_ERROR, GST_CORE_ERROR_STATE_CHANGE);
-    const QString result = QString::fromUtf8(text);
-    g_free(text);
-    return result;
+    const gst::TextPtr text(gst_error_get_message(GST_CORE_ERROR, GST_CORE_ERROR_STATE_CHANGE));
+    return QString::fromUtf8(text.get());
 }
 
 } // namespace ejteto

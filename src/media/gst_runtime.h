@@ -1,9 +1,10 @@
 #pragma once
-// Small helpers around the GStreamer runtime shared by the media players:
+// Small helpers around the GStreamer runtime shared by the media engines:
 // one-time initialisation, the choice of audio output and turning bus errors
 // into the service's own message text.
+#include "gst_handles.h"
+
 #include <QString>
-#include <gst/gst.h>
 
 namespace ejteto {
 
@@ -15,8 +16,11 @@ void ensureGstreamer();
 // system output falls back to a fake sink that still runs in real time when
 // no sound device can be reached, so opening a recording never fails for
 // want of a sound card. Raises AppError when the description is invalid.
-// Returns a full reference that the caller releases.
-GstElement* makeAudioSink();
+gst::ObjectPtr<GstElement> makeAudioSink();
+
+// A sink that takes a video's pictures unseen, in real time, so a video
+// without a display still lasts as long as it plays.
+gst::ObjectPtr<GstElement> makeUnseenVideoSink();
 
 // The text of an ERROR message, as the service words it.
 QString errorText(GstMessage* errorMessage);

@@ -1,6 +1,7 @@
 #include "media/jpeg_loader.h"
 
-#include "app/app_error.h"
+#include "media/media_errors.h"
+#include "scoped_fd.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -38,31 +39,27 @@ void onMessage(j_common_ptr) {}
 
 QByteArray readWholeFile(const QString& path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const ScopedFd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (!fd.isValid())
         throw fileOpenErrorFromErrno(path, errno);
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-        const int error = S_ISDIR(status.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        throw fileOpenErrorFromErrno(path, error);
-    }
+    if (::fstat(fd.get(), &status) != 0)
+        throw fileOpenErrorFromErrno(path, errno);
+    if (S_ISDIR(status.st_mode))
+        throw fileOpenErrorFromErrno(path, EISDIR);
     QByteArray data;
     char chunk[65536];
     while (true) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
         if (got == 0)
             break;
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const int error = errno;
-            ::close(fd);
-            throw fileOpenErrorFromErrno(path, error);
+            throw fileOpenErrorFromErrno(path, errno);
         }
         data.append(chunk, got);
     }
-    ::close(fd);
     return data;
 }
 
@@ -146,11 +143,11 @@ QImage loadJpeg(const QString& path)
     case DecodeResult::Ok:
         return image;
     case DecodeResult::OutOfMemory:
-        throw AppError(QStringLiteral("EOutOfMemory"), QStringLiteral("Out of memory"));
+        throw outOfMemoryError();
     case DecodeResult::JpegError:
         break;
     }
-    throw AppError(QStringLiteral("EJPEG"), QString::fromLocal8Bit(message));
+    throw jpegError(QString::fromLocal8Bit(message));
 }
 
 } // namespace ejteto

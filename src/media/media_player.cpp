@@ -1,264 +1,106 @@
 #include "media/media_player.h"
 
-#include "app/app_error.h"
-#include "gst_runtime.h"
-#include "playback_pipeline.h"
+#include "media/media_errors.h"
+#include "media/video_surface.h"
 
-#include <QMutexLocker>
-#include <QPainter>
-#include <gst/gst.h>
+#include <utility>
 
 namespace ejteto {
 
-namespace {
-
-constexpr GstClockTime kSeekTimeout = 5 * GST_SECOND;
-// A blocking play whose position has not moved for this long is given up,
-// so a stalled output can never freeze the window for good.
-constexpr int kStallSeconds = 10;
-
-const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
-
-gint64 currentPosition(GstElement* pipeline)
+MediaPlayer::MediaPlayer(std::unique_ptr<MediaEngine> engine, VideoSurface* display, QObject* parent)
+    : QObject(parent), engine_(std::move(engine))
 {
-    gint64 position = -1;
-    if (!gst_element_query_position(pipeline, GST_FORMAT_TIME, &position))
-        return -1;
-    return position;
-}
-
-} // namespace
-
-MediaPlayer::MediaPlayer(QWidget* parent) : QWidget(parent)
-{
-    ensureGstreamer();
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (display != nullptr)
+        engine_->setFrameReceiver(display->frameReceiver());
 }
 
 MediaPlayer::~MediaPlayer()
 {
-    Close();
+    engine_->close();
 }
 
 void MediaPlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
 QString MediaPlayer::fileName() const { return fileName_; }
 void MediaPlayer::setWait(bool wait) { wait_ = wait; }
-bool MediaPlayer::isOpen() const { return pipeline_ != nullptr; }
-QSize MediaPlayer::sizeHint() const { return {400, 300}; }
+bool MediaPlayer::isOpen() const { return engine_->state() != MediaEngine::State::Closed; }
 
 bool MediaPlayer::takeWait()
 {
-    const bool wait = wait_;
-    wait_ = false;
-    return wait;
+    return std::exchange(wait_, false);
 }
 
 void MediaPlayer::requireOpen() const
 {
-    if (pipeline_ == nullptr)
-        throw AppError(QStringLiteral("EMCIDeviceError"), QStringLiteral("No MCI device open"));
+    if (!isOpen())
+        throw noDeviceOpenError();
 }
 
 void MediaPlayer::Open()
 {
-    Close();
     takeWait();
-    holdPreroll_ = false; // the first frame shows as soon as the file is open
     const QString path = fileName_;
-    GstElement* pipeline =
-        buildPlaybackPipeline(path, [this](QImage frame, bool preroll) { receiveFrame(std::move(frame), preroll); });
-    GstBus* bus = gst_element_get_bus(pipeline);
-    const QString failure = preroll(pipeline, bus);
-    if (!failure.isEmpty()) {
-        gst_element_set_state(pipeline, GST_STATE_NULL);
-        gst_object_unref(bus);
-        gst_object_unref(pipeline);
-        {
-            QMutexLocker lock(&frameMutex_);
-            pendingFrame_ = QImage();
-        }
-        throw AppError(QStringLiteral("EMCIDeviceError"), failure);
-    }
-    pipeline_ = pipeline;
-    bus_ = bus;
-    mode_ = Stopped;
-    atEnd_ = false;
+    engine_->open(path); // closes the open file first, even when this fails
     emit opened(path);
 }
 
 void MediaPlayer::Close()
 {
     takeWait();
-    if (pipeline_ == nullptr)
-        return;
-    // Going to NULL joins the streaming threads, so no frame arrives later.
-    gst_element_set_state(pipeline_, GST_STATE_NULL);
-    gst_object_unref(bus_);
-    gst_object_unref(pipeline_);
-    bus_ = nullptr;
-    pipeline_ = nullptr;
-    mode_ = NotReady;
-    atEnd_ = false;
-    {
-        QMutexLocker lock(&frameMutex_);
-        pendingFrame_ = QImage();
-    }
-    frame_ = QImage();
-    update();
-}
-
-void MediaPlayer::pollBus() const
-{
-    if (bus_ == nullptr)
-        return;
-    while (GstMessage* message = gst_bus_pop_filtered(bus_, kEndNotices)) {
-        // Both end the playback; an error while playing is not reported.
-        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS)
-            atEnd_ = true;
-        if (mode_ == Playing || mode_ == Paused)
-            mode_ = Stopped;
-        gst_message_unref(message);
-    }
-}
-
-bool MediaPlayer::seekToStart()
-{
-    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
-    holdPreroll_ = false; // the frame at the new place is the one to show
-    if (!gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0))
-        return false;
-    // The flush also throws away the end notice of the previous run.
-    waitForAsyncDone(bus_, kSeekTimeout);
-    atEnd_ = false;
-    return true;
+    engine_->close();
 }
 
 void MediaPlayer::Play()
 {
     requireOpen();
-    const bool wait = takeWait();
-    pollBus();
-    if (atEnd_)
-        seekToStart();
-    if (gst_element_set_state(pipeline_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        pollBus();
+    if (!takeWait()) {
+        engine_->play();
         return;
     }
-    mode_ = Playing;
-    if (!wait)
-        return;
-    waitForPlaybackEnd();
+    engine_->playToEnd();
     emit playFinished(fileName_);
-}
-
-void MediaPlayer::waitForPlaybackEnd()
-{
-    gint64 lastPosition = currentPosition(pipeline_);
-    int stalledSeconds = 0;
-    while (true) {
-        GstMessage* message = gst_bus_timed_pop_filtered(bus_, GST_SECOND, kEndNotices);
-        if (message != nullptr) {
-            if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS)
-                atEnd_ = true;
-            gst_message_unref(message);
-            break;
-        }
-        // Only a position that is known and stands still counts as a stall.
-        const gint64 position = currentPosition(pipeline_);
-        if (position < 0 || position != lastPosition) {
-            lastPosition = position;
-            stalledSeconds = 0;
-        } else if (++stalledSeconds >= kStallSeconds) {
-            gst_element_set_state(pipeline_, GST_STATE_PAUSED);
-            break;
-        }
-    }
-    mode_ = Stopped;
 }
 
 void MediaPlayer::Pause()
 {
     requireOpen();
     takeWait();
-    pollBus();
-    if (mode_ == Playing) {
-        holdPreroll_ = true;
-        gst_element_set_state(pipeline_, GST_STATE_PAUSED);
-        mode_ = Paused;
-    } else if (mode_ == Paused) {
-        gst_element_set_state(pipeline_, GST_STATE_PLAYING);
-        mode_ = Playing;
-    }
+    engine_->refresh();
+    if (engine_->state() == MediaEngine::State::Playing)
+        engine_->pause();
+    else if (engine_->state() == MediaEngine::State::Paused)
+        engine_->resume();
 }
 
 void MediaPlayer::Stop()
 {
     requireOpen();
     takeWait();
-    pollBus();
-    holdPreroll_ = true;
-    gst_element_set_state(pipeline_, GST_STATE_PAUSED);
-    mode_ = Stopped;
+    engine_->stop();
 }
 
 void MediaPlayer::Rewind()
 {
     requireOpen();
     takeWait();
-    pollBus();
-    holdPreroll_ = true;
-    gst_element_set_state(pipeline_, GST_STATE_PAUSED);
-    // Let the pause settle so its own completion is not taken for the seek's.
-    gst_element_get_state(pipeline_, nullptr, nullptr, kSeekTimeout);
-    seekToStart();
-    mode_ = Stopped;
+    engine_->seekToStart();
 }
 
-int MediaPlayer::Mode() const
+int MediaPlayer::Mode()
 {
-    if (pipeline_ == nullptr)
+    if (!isOpen())
         return NotReady;
-    pollBus();
-    return mode_;
-}
-
-void MediaPlayer::receiveFrame(QImage frame, bool preroll)
-{
-    // Pausing a playing video makes the sink hold the next frame ready; it
-    // is not due yet, so the picture stays on the frame that was on view.
-    if (preroll && holdPreroll_)
-        return;
-    {
-        QMutexLocker lock(&frameMutex_);
-        pendingFrame_ = std::move(frame);
-        if (frameQueued_)
-            return;
-        frameQueued_ = true;
+    engine_->refresh();
+    switch (engine_->state()) {
+    case MediaEngine::State::Closed:
+        return NotReady;
+    case MediaEngine::State::Stopped:
+        return Stopped;
+    case MediaEngine::State::Playing:
+        return Playing;
+    case MediaEngine::State::Paused:
+        return Paused;
     }
-    QMetaObject::invokeMethod(this, [this] { showPendingFrame(); }, Qt::QueuedConnection);
-}
-
-void MediaPlayer::showPendingFrame()
-{
-    QImage next;
-    {
-        QMutexLocker lock(&frameMutex_);
-        frameQueued_ = false;
-        next = std::move(pendingFrame_);
-        pendingFrame_ = QImage();
-    }
-    if (next.isNull())
-        return; // closed meanwhile
-    frame_ = std::move(next);
-    update();
-}
-
-void MediaPlayer::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!frame_.isNull())
-        painter.drawImage(0, 0, frame_);
+    return NotReady;
 }
 
 } // namespace ejteto

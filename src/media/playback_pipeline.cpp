@@ -1,7 +1,7 @@
 #include "playback_pipeline.h"
 
-#include "app/app_error.h"
 #include "gst_runtime.h"
+#include "media/media_errors.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +23,9 @@ GstBusSyncReply keepNotices(GstBus*, GstMessage* message, gpointer)
     return (GST_MESSAGE_TYPE(message) & kept) != 0 ? GST_BUS_PASS : GST_BUS_DROP;
 }
 
-[[noreturn]] void raiseDeviceError(const QString& text)
+gst::ObjectPtr<GstElement> makeVideoSink(FrameHandler onFrame)
 {
-    throw AppError(QStringLiteral("EMCIDeviceError"), text);
+    return onFrame ? makeVideoFrameSink(std::move(onFrame)) : makeUnseenVideoSink();
 }
 
 } // namespace
@@ -41,38 +41,26 @@ QByteArray fileUri(const QString& path)
     return QUrl::fromLocalFile(absolute).toEncoded();
 }
 
-GstElement* buildPlaybackPipeline(const QString& path, FrameHandler onFrame)
+gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame)
 {
-    GstElement* pipeline = gst_element_factory_make("playbin", nullptr);
-    if (pipeline == nullptr)
-        raiseDeviceError(genericFailureText());
-    gst_object_ref_sink(pipeline);
+    GstElement* playbin = gst_element_factory_make("playbin", nullptr);
+    if (playbin == nullptr)
+        throw mciDeviceError(genericFailureText());
+    gst::PipelinePtr pipeline(GST_ELEMENT(gst_object_ref_sink(playbin)));
 
-    GstElement* audioSink = nullptr;
-    try {
-        audioSink = makeAudioSink();
-    } catch (...) {
-        gst_object_unref(pipeline);
-        throw;
-    }
+    const auto audioSink = makeAudioSink();
     const bool audioOnly = isAudioOnlyFile(path);
     const unsigned flags = PlayFlagAudio | PlayFlagSoftVolume | (audioOnly ? 0u : PlayFlagVideo);
-    g_object_set(pipeline, "uri", fileUri(path).constData(), "flags", flags, nullptr);
-    if (audioSink != nullptr) {
-        g_object_set(pipeline, "audio-sink", audioSink, nullptr);
-        gst_object_unref(audioSink);
-    }
+    g_object_set(pipeline.get(), "uri", fileUri(path).constData(), "flags", flags, nullptr);
+    if (audioSink)
+        g_object_set(pipeline.get(), "audio-sink", audioSink.get(), nullptr);
     if (!audioOnly) {
-        GstElement* videoSink = makeVideoFrameSink(std::move(onFrame));
-        if (videoSink != nullptr) {
-            g_object_set(pipeline, "video-sink", videoSink, nullptr);
-            gst_object_unref(videoSink);
-        }
+        if (const auto videoSink = makeVideoSink(std::move(onFrame)))
+            g_object_set(pipeline.get(), "video-sink", videoSink.get(), nullptr);
     }
 
-    GstBus* bus = gst_element_get_bus(pipeline);
-    gst_bus_set_sync_handler(bus, keepNotices, nullptr, nullptr);
-    gst_object_unref(bus);
+    const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
+    gst_bus_set_sync_handler(bus.get(), keepNotices, nullptr, nullptr);
     return pipeline;
 }
 
@@ -86,23 +74,18 @@ QString preroll(GstElement* pipeline, GstBus* bus)
     // ASYNC_DONE or in the reason it failed.
     const GstClockTime timeout = change == GST_STATE_CHANGE_FAILURE ? GST_SECOND : kPrerollTimeout;
     const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);
-    GstMessage* message = gst_bus_timed_pop_filtered(bus, timeout, wanted);
-    if (message == nullptr)
+    const gst::MessagePtr message(gst_bus_timed_pop_filtered(bus, timeout, wanted));
+    if (!message)
         return genericFailureText();
-    QString text;
-    if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR)
-        text = errorText(message);
-    else if (change == GST_STATE_CHANGE_FAILURE)
-        text = genericFailureText();
-    gst_message_unref(message);
-    return text;
+    if (GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_ERROR)
+        return errorText(message.get());
+    return change == GST_STATE_CHANGE_FAILURE ? genericFailureText() : QString();
 }
 
 void waitForAsyncDone(GstBus* bus, GstClockTime timeout)
 {
     const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);
-    if (GstMessage* message = gst_bus_timed_pop_filtered(bus, timeout, wanted))
-        gst_message_unref(message);
+    const gst::MessagePtr message(gst_bus_timed_pop_filtered(bus, timeout, wanted));
 }
 
 } // namespace ejteto

@@ -1,9 +1,9 @@
 #pragma once
-// Building and prerolling the one playbin behind a media player.
+// Building and prerolling the one playbin behind an open file.
+#include "gst_handles.h"
 #include "video_frame_sink.h"
 
 #include <QString>
-#include <gst/gst.h>
 
 namespace ejteto {
 
@@ -22,10 +22,11 @@ bool isAudioOnlyFile(const QString& path);
 QByteArray fileUri(const QString& path);
 
 // A playbin for `path` in the NULL state, with its audio output and, unless
-// the file is audio only, a video sink that feeds `onFrame`. Only EOS, ERROR
-// and ASYNC_DONE reach its bus; nothing else is ever read there. Raises
-// AppError when the service cannot build it.
-GstElement* buildPlaybackPipeline(const QString& path, FrameHandler onFrame);
+// the file is audio only, a video sink that feeds `onFrame` (or takes the
+// pictures unseen when there is no handler). Only EOS, ERROR and ASYNC_DONE
+// reach its bus; nothing else is ever read there. Raises AppError when the
+// service cannot build it.
+gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame);
 
 // Brings the pipeline to PAUSED and waits (bounded) until the first data is
 // ready. Returns an empty text on success, otherwise the service's message.

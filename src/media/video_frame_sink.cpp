@@ -14,49 +14,69 @@ constexpr const char* kFrameCaps = (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
                                        ? "video/x-raw,format=BGRx"
                                        : "video/x-raw,format=xRGB";
 
+// A video frame mapped for reading, unmapped when it goes.
+class MappedFrame {
+public:
+    MappedFrame(GstVideoInfo* info, GstBuffer* buffer)
+        : mapped_(gst_video_frame_map(&frame_, info, buffer, GST_MAP_READ) != 0)
+    {
+    }
+    ~MappedFrame()
+    {
+        if (mapped_)
+            gst_video_frame_unmap(&frame_);
+    }
+    MappedFrame(const MappedFrame&) = delete;
+    MappedFrame& operator=(const MappedFrame&) = delete;
+
+    bool isMapped() const { return mapped_; }
+    const uchar* plane() const { return static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame_, 0)); }
+    int stride() const { return GST_VIDEO_FRAME_PLANE_STRIDE(&frame_, 0); }
+
+private:
+    GstVideoFrame frame_{};
+    bool mapped_;
+};
+
 QImage imageFromSample(GstSample* sample)
 {
     GstVideoInfo info;
-    if (sample == nullptr || !gst_video_info_from_caps(&info, gst_sample_get_caps(sample)))
+    if (!gst_video_info_from_caps(&info, gst_sample_get_caps(sample)))
         return {};
-    GstVideoFrame frame;
-    if (!gst_video_frame_map(&frame, &info, gst_sample_get_buffer(sample), GST_MAP_READ))
+    const MappedFrame frame(&info, gst_sample_get_buffer(sample));
+    if (!frame.isMapped())
         return {};
     QImage image(GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info), QImage::Format_RGB32);
-    if (!image.isNull()) {
-        const auto* source = static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
-        const int stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
-        const size_t rowBytes = static_cast<size_t>(image.width()) * 4;
-        for (int y = 0; y < image.height(); ++y)
-            std::memcpy(image.scanLine(y), source + static_cast<ptrdiff_t>(y) * stride, rowBytes);
-    }
-    gst_video_frame_unmap(&frame);
+    const size_t rowBytes = static_cast<size_t>(image.width()) * 4;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), frame.plane() + static_cast<ptrdiff_t>(y) * frame.stride(), rowBytes);
     return image;
 }
 
 // Streaming-thread callbacks: nothing may unwind into GStreamer's C frames.
-GstFlowReturn deliver(GstSample* sample, bool preroll, gpointer userData)
+GstFlowReturn deliver(gst::SamplePtr sample, bool preroll, gpointer userData)
 {
+    if (!sample)
+        return GST_FLOW_OK;
     try {
-        QImage image = imageFromSample(sample);
+        QImage image = imageFromSample(sample.get());
         if (!image.isNull())
             (*static_cast<FrameHandler*>(userData))(std::move(image), preroll);
     } catch (...) {
-        // A frame that cannot be copied is skipped; the next one may fit.
+        // A frame that cannot be copied or handed over is skipped; the next
+        // one may fit.
     }
-    if (sample != nullptr)
-        gst_sample_unref(sample);
     return GST_FLOW_OK;
 }
 
 GstFlowReturn onPreroll(GstAppSink* sink, gpointer userData)
 {
-    return deliver(gst_app_sink_pull_preroll(sink), true, userData);
+    return deliver(gst::SamplePtr(gst_app_sink_pull_preroll(sink)), true, userData);
 }
 
 GstFlowReturn onSample(GstAppSink* sink, gpointer userData)
 {
-    return deliver(gst_app_sink_pull_sample(sink), false, userData);
+    return deliver(gst::SamplePtr(gst_app_sink_pull_sample(sink)), false, userData);
 }
 
 void releaseHandler(gpointer userData)
@@ -66,21 +86,20 @@ void releaseHandler(gpointer userData)
 
 } // namespace
 
-GstElement* makeVideoFrameSink(FrameHandler handler)
+gst::ObjectPtr<GstElement> makeVideoFrameSink(FrameHandler handler)
 {
-    GstElement* sink = gst_element_factory_make("appsink", nullptr);
-    if (sink == nullptr)
-        return nullptr;
-    gst_object_ref_sink(sink);
-    GstCaps* caps = gst_caps_from_string(kFrameCaps);
-    g_object_set(sink, "caps", caps, "sync", TRUE, "max-buffers", 2u, "drop", TRUE, nullptr);
-    gst_caps_unref(caps);
+    auto sink = gst::adoptFloating(gst_element_factory_make("appsink", nullptr));
+    if (!sink)
+        return sink;
+    const gst::CapsPtr caps(gst_caps_from_string(kFrameCaps));
+    g_object_set(sink.get(), "caps", caps.get(), "sync", TRUE, "max-buffers", 2u, "drop", TRUE, nullptr);
 
     GstAppSinkCallbacks callbacks{};
     callbacks.new_preroll = onPreroll;
     callbacks.new_sample = onSample;
-    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks,
-                               new FrameHandler(std::move(handler)), releaseHandler);
+    // The sink owns the handler from here and deletes it when it goes.
+    auto owned = std::make_unique<FrameHandler>(std::move(handler));
+    gst_app_sink_set_callbacks(GST_APP_SINK(sink.get()), &callbacks, owned.release(), releaseHandler);
     return sink;
 }
 

@@ -8,6 +8,7 @@
 #include "content/line_reader.h"
 #include "controls/image_control.h"
 #include "lecture_module.h"
+#include "media/gst_media_engine.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
 #include "pairs_module.h"
@@ -35,10 +36,12 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     pump_ = services.pump ? services.pump : realTime_.get();
     clock_ = services.clock ? services.clock : realTime_.get();
 
+    const MediaEngineFactory engines = services.engines ? services.engines : MediaEngineFactory(makeGstMediaEngine);
+
     createLayout();
-    sounds_ = std::make_unique<RecordingSounds>(this, state_);
+    sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     // The module panels in their stacking order, bottom to top.
-    lecture_ = std::make_unique<LectureModule>(this, state_);
+    lecture_ = std::make_unique<LectureModule>(this, state_, engines());
     wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);
     pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
     practice_ =
@@ -80,9 +83,9 @@ void TForm1::openPlaceholders()
     MediaPlayer& player1 = sounds_->player();
     player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
     player1.Open();
-    MediaPlayer* player2 = lecture_->panel().MediaPlayer2;
-    player2->setFileName(installDir_ + QStringLiteral("media/null.avi"));
-    player2->Open();
+    MediaPlayer& player2 = lecture_->player();
+    player2.setFileName(installDir_ + QStringLiteral("media/null.avi"));
+    player2.Open();
 }
 
 void TForm1::Betolt()

@@ -16,9 +16,11 @@ const QString kPlayCaption = QStringLiteral("Lejátszás");
 const QString kPauseCaption = QStringLiteral("Szünet");
 } // namespace
 
-LectureModule::LectureModule(QWidget* window, const ProgramState& state)
-    : state_(state), panel_(createLecturePanel(window))
+LectureModule::LectureModule(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine)
+    : state_(state), panel_(createLecturePanel(window)),
+      player_(new MediaPlayer(std::move(engine), panel_.MediaPlayer2_Display, window))
 {
+    player_->setObjectName(QStringLiteral("MediaPlayer2"));
 }
 
 void LectureModule::start(int lesson, const QString& lessonLabel)
@@ -27,14 +29,14 @@ void LectureModule::start(int lesson, const QString& lessonLabel)
     panel_.Image_Mosaic_Eloadas->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, lesson)));
     // Opening closes the previous video, so every start stands at the
     // beginning and does not play yet.
-    panel_.MediaPlayer2->setFileName(lectureVideoPath(state_.MediaDir, lesson));
-    panel_.MediaPlayer2->Open();
+    player_->setFileName(lectureVideoPath(state_.MediaDir, lesson));
+    player_->Open();
     panel_.Panel_Modul_Eloadas->show();
 }
 
 void LectureModule::Button_Eloadas_LejatszasSzunetClick()
 {
-    MediaPlayer* player = panel_.MediaPlayer2;
+    MediaPlayer* player = player_;
     if (player->Mode() == MediaPlayer::Playing) {
         player->Pause();
         panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
@@ -49,8 +51,8 @@ void LectureModule::Button_Eloadas_LejatszasSzunetClick()
 
 void LectureModule::Button_Eloadas_VisszaClick()
 {
-    panel_.MediaPlayer2->Stop();
-    panel_.MediaPlayer2->Rewind(); // returns when the seek is done
+    player_->Stop();
+    player_->Rewind(); // returns when the seek is done
     panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
     panel_.Button_Eloadas_Vissza->setEnabled(false);
 }
@@ -59,8 +61,8 @@ void LectureModule::stopForClose()
 {
     // A lecture whose video failed to open leaves the player empty; closing
     // must still give the control panel back.
-    if (panel_.MediaPlayer2->isOpen())
-        panel_.MediaPlayer2->Stop();
+    if (player_->isOpen())
+        player_->Stop();
     panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
 }
 

@@ -4,16 +4,21 @@
 #include "lecture_panel.h"
 
 #include <QString>
+#include <memory>
 
 namespace ejteto {
 
+class MediaEngine;
+class MediaPlayer;
 struct ProgramState;
 
 class LectureModule {
 public:
-    LectureModule(QWidget* window, const ProgramState& state);
+    LectureModule(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine);
 
     const LecturePanel& panel() const { return panel_; }
+    // MediaPlayer2: it opens its placeholder when the window is created.
+    MediaPlayer& player() { return *player_; }
 
     // Title, the lesson's tile and its video opened at the start, then the
     // panel shown. A tile or video that cannot be opened raises its error
@@ -28,6 +33,7 @@ public:
 private:
     const ProgramState& state_;
     LecturePanel panel_;
+    MediaPlayer* player_;
 };
 
 } // namespace ejteto

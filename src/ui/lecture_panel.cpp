@@ -3,13 +3,13 @@
 #include "app/color_value.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
-#include "media/media_player.h"
+#include "media/video_surface.h"
 
 namespace ejteto {
 
 QList<QWidget*> LecturePanel::tabChain() const
 {
-    return {Button_Eloadas_LejatszasSzunet, Button_Eloadas_Vissza, Button_Modul_Eloadas_Bezar, MediaPlayer2};
+    return {Button_Eloadas_LejatszasSzunet, Button_Eloadas_Vissza, Button_Modul_Eloadas_Bezar, MediaPlayer2_Display};
 }
 
 LecturePanel createLecturePanel(QWidget* window)
@@ -30,11 +30,12 @@ LecturePanel createLecturePanel(QWidget* window)
     c.Label_Modul_Eloadas_Leiras->setBackgroundColor(colorFromValue(colors::Black));
     c.Image_Mosaic_Eloadas = new ImageControl(p, QStringLiteral("Image_Mosaic_Eloadas"), {57, 239, 110, 110});
 
-    c.MediaPlayer2 = new MediaPlayer(p);
-    c.MediaPlayer2->setObjectName(QStringLiteral("MediaPlayer2"));
-    c.MediaPlayer2->setGeometry(224, 128, 400, 300);
-    c.MediaPlayer2->setMinimumSize(400, 300);
-    c.MediaPlayer2->setEnabled(false);
+    // The lecture player shows its video here, disabled for mouse and keys.
+    c.MediaPlayer2_Display = new VideoSurface(p);
+    c.MediaPlayer2_Display->setObjectName(QStringLiteral("MediaPlayer2"));
+    c.MediaPlayer2_Display->setGeometry(224, 128, 400, 300);
+    c.MediaPlayer2_Display->setMinimumSize(400, 300);
+    c.MediaPlayer2_Display->setEnabled(false);
     const QFont f = arialFont(15);
     c.Button_Eloadas_LejatszasSzunet = makeButton(p, QStringLiteral("Button_Eloadas_LejatszasSzunet"),
                                                   {224, 448, 73, 25}, QStringLiteral("Lejátszás"), f);

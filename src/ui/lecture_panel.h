@@ -10,8 +10,8 @@ namespace ejteto {
 
 class ImageControl;
 class Label;
-class MediaPlayer;
 class ShapeControl;
+class VideoSurface;
 
 struct LecturePanel {
     QWidget* Panel_Modul_Eloadas = nullptr;
@@ -19,7 +19,7 @@ struct LecturePanel {
     Label* Label_Modul_Eloadas_Cim = nullptr;
     Label* Label_Modul_Eloadas_Leiras = nullptr;
     ImageControl* Image_Mosaic_Eloadas = nullptr;
-    MediaPlayer* MediaPlayer2 = nullptr; // also the video's display area
+    VideoSurface* MediaPlayer2_Display = nullptr; // the lecture player's video area
     QPushButton* Button_Eloadas_LejatszasSzunet = nullptr;
     QPushButton* Button_Eloadas_Vissza = nullptr;
     QPushButton* Button_Modul_Eloadas_Bezar = nullptr;

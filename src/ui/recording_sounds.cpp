@@ -4,13 +4,14 @@
 #include "media/media_player.h"
 #include "ui/program_state.h"
 
+#include <QWidget>
+
 namespace ejteto {
 
-RecordingSounds::RecordingSounds(QWidget* window, const ProgramState& state)
-    : state_(state), player_(new MediaPlayer(window))
+RecordingSounds::RecordingSounds(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine)
+    : state_(state), player_(new MediaPlayer(std::move(engine), nullptr, window))
 {
     player_->setObjectName(QStringLiteral("MediaPlayer1"));
-    player_->hide();
 }
 
 void RecordingSounds::playWord(const QString& word)

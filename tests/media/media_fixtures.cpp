@@ -1,5 +1,7 @@
 #include "media/media_fixtures.h"
 
+#include "gst_handles.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -71,25 +73,17 @@ void writeTestAvi(const QString& path, int frames)
                        " ! audio/x-raw,format=S16LE,rate=8000,channels=1 ! mux.")
             .arg(frames)
             .arg(path);
-    GError* error = nullptr;
-    GstElement* pipeline = gst_parse_launch(description.toUtf8().constData(), &error);
-    if (pipeline == nullptr) {
-        const std::string text = error != nullptr ? error->message : "unknown";
-        g_clear_error(&error);
-        throw std::runtime_error("cannot build AVI writer: " + text);
-    }
-    g_clear_error(&error);
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus* bus = gst_element_get_bus(pipeline);
-    GstMessage* message = gst_bus_timed_pop_filtered(
-        bus, 30 * GST_SECOND, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    const bool ok = message != nullptr && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-    if (message != nullptr)
-        gst_message_unref(message);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
-    if (!ok)
+    GError* rawError = nullptr;
+    GstElement* launched = gst_parse_launch(description.toUtf8().constData(), &rawError);
+    const gst::PipelinePtr pipeline(launched != nullptr ? GST_ELEMENT(gst_object_ref_sink(launched)) : nullptr);
+    const gst::ErrorPtr error(rawError);
+    if (!pipeline)
+        throw std::runtime_error(std::string("cannot build AVI writer: ") + (error ? error->message : "unknown"));
+    gst_element_set_state(pipeline.get(), GST_STATE_PLAYING);
+    const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
+    const gst::MessagePtr message(gst_bus_timed_pop_filtered(
+        bus.get(), 30 * GST_SECOND, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR)));
+    if (!message || GST_MESSAGE_TYPE(message.get()) != GST_MESSAGE_EOS)
         throw std::runtime_error("writing the test AVI failed");
 }
 

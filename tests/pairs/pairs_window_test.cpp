@@ -167,6 +167,7 @@ TEST_F(PairsWindowTest, APressShowsTheWordWhileItPlaysAndBlindLevelShowsAQuestio
 // game on the board and against the real clock.
 TEST_F(PairsWindowTest, AWholeGamePlayedByClickingEndsWithTheResultLine)
 {
+    services.engines = {}; // real recordings against the real clock
     FormView& f = startShort();
     const QRegularExpression result(
         QStringLiteral("^Elelt idő: (\\d+) másodperc\\. Lépések száma: (\\d+) darab\\.$"));

@@ -24,7 +24,8 @@ protected:
     PracticeWindowTest()
     {
         time.passEvents = true;
-        services = {&time, &time};
+        services.pump = &time;
+        services.clock = &time;
     }
 
     // A window on recordings short enough to play whole runs.

@@ -2,6 +2,7 @@
 // Creates the main window on a tiny installation, offscreen, recording what
 // the error box would show instead of showing it.
 #include "support/form_view.h"
+#include "support/instant_media_engine.h"
 #include "support/tiny_install.h"
 #include "ui/form1.h"
 
@@ -24,8 +25,11 @@ protected:
     // The colour at a point of the window's client area in `grab()`.
     static QColor colorAt(const QImage& grab, QPoint p);
 
-    // What the next start() gives the window; real time unless set.
-    WindowServices services;
+    // What the next start() gives the window: real time, and media engines
+    // that play at once and note it in `media`. A test of the sound itself
+    // clears `services.engines` for GStreamer.
+    std::shared_ptr<MediaLog> media = std::make_shared<MediaLog>();
+    WindowServices services{nullptr, nullptr, InstantMediaEngine::factory(media)};
 
     std::unique_ptr<TinyInstall> install;
     std::unique_ptr<TForm1> form;

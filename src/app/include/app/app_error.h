@@ -28,5 +28,7 @@ private:
 AppError fileOpenError(const QString& path, const QString& reason);
 // Same, with the reason taken from errno.
 AppError fileOpenErrorFromErrno(const QString& path, int errnoValue);
+// "Out of memory", for a buffer the program could not get.
+AppError outOfMemoryError();
 
 } // namespace ejteto

@@ -9,6 +9,7 @@
 // that owns its panel and its state; the window's handlers for a module do
 // the window's part (the control panel, the module id) and hand the rest on.
 #include "content/tables.h"
+#include "media/media_engine.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
 
@@ -35,10 +36,12 @@ struct WindowControls;
 enum class RunKind;
 
 // What the window uses of the world outside it. Left empty, the real ones:
-// handlers that pause and repaint on the window thread in real time.
+// handlers that pause and repaint on the window thread in real time, and
+// GStreamer behind both media players.
 struct WindowServices {
     EventPump* pump = nullptr; // not owned; must outlive the window
     Clock* clock = nullptr;    // not owned; must outlive the window
+    MediaEngineFactory engines;
 };
 
 class TForm1 : public QWidget {

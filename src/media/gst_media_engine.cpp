@@ -1,0 +1,232 @@
+// The GStreamer engine: one playbin per open file, prerolled on open, with
+// its bus read only inside the commands and refresh().
+#include "media/gst_media_engine.h"
+
+#include "gst_handles.h"
+#include "gst_runtime.h"
+#include "media/media_errors.h"
+#include "playback_pipeline.h"
+
+#include <atomic>
+
+namespace ejteto {
+
+namespace {
+
+constexpr GstClockTime kSeekTimeout = 5 * GST_SECOND;
+// A blocking play whose position has not moved for this long is given up,
+// so a stalled output can never freeze the window for good.
+constexpr int kStallSeconds = 10;
+
+const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
+
+gint64 currentPosition(GstElement* pipeline)
+{
+    gint64 position = -1;
+    if (!gst_element_query_position(pipeline, GST_FORMAT_TIME, &position))
+        return -1;
+    return position;
+}
+
+class GstMediaEngine final : public MediaEngine {
+public:
+    GstMediaEngine() { ensureGstreamer(); }
+    ~GstMediaEngine() override { close(); }
+    GstMediaEngine(const GstMediaEngine&) = delete;
+    GstMediaEngine& operator=(const GstMediaEngine&) = delete;
+
+    void setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) override { receiver_ = std::move(receiver); }
+    void open(const QString& path) override;
+    void close() noexcept override;
+    void play() override;
+    void playToEnd() override;
+    void pause() override;
+    void resume() override;
+    void stop() override;
+    void seekToStart() override;
+    void refresh() override;
+    State state() const override { return state_; }
+
+private:
+    FrameHandler frameHandler();
+    void forgetFrames() noexcept;
+    void moveToStart();
+    void waitForPlaybackEnd();
+
+    std::shared_ptr<FrameReceiver> receiver_;
+    gst::PipelinePtr pipeline_;
+    gst::ObjectPtr<GstBus> bus_;
+    State state_ = State::Closed;
+    bool atEnd_ = false;
+    // Pausing makes the video sink hold its next picture ready; that picture
+    // is not due until playing resumes. Read on the streaming thread.
+    std::atomic<bool> holdPreroll_{false};
+};
+
+FrameHandler GstMediaEngine::frameHandler()
+{
+    if (!receiver_)
+        return {};
+    // The handler keeps the receiver alive, and lives no longer than the
+    // pipeline, which this engine ends before it goes.
+    return [this, receiver = receiver_](QImage frame, bool preroll) {
+        const bool held = preroll && holdPreroll_.load();
+        receiver->receiveFrame(std::move(frame), held ? FrameKind::HeldAhead : FrameKind::Due);
+    };
+}
+
+void GstMediaEngine::forgetFrames() noexcept
+{
+    if (receiver_)
+        receiver_->clearFrames();
+}
+
+void GstMediaEngine::open(const QString& path)
+{
+    close();
+    holdPreroll_ = false; // the first picture shows as soon as the file is open
+    gst::PipelinePtr pipeline = buildPlaybackPipeline(path, frameHandler());
+    gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
+    const QString failure = preroll(pipeline.get(), bus.get());
+    if (!failure.isEmpty()) {
+        pipeline.reset(); // joins the streaming threads: no picture comes later
+        forgetFrames();
+        throw mciDeviceError(failure);
+    }
+    pipeline_ = std::move(pipeline);
+    bus_ = std::move(bus);
+    state_ = State::Stopped;
+    atEnd_ = false;
+}
+
+void GstMediaEngine::close() noexcept
+{
+    if (!pipeline_)
+        return;
+    bus_.reset();
+    pipeline_.reset();
+    state_ = State::Closed;
+    atEnd_ = false;
+    forgetFrames();
+}
+
+void GstMediaEngine::refresh()
+{
+    if (!bus_)
+        return;
+    while (const gst::MessagePtr message{gst_bus_pop_filtered(bus_.get(), kEndNotices)}) {
+        // Both end the playback; an error while playing is not reported.
+        if (GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_EOS)
+            atEnd_ = true;
+        if (state_ == State::Playing || state_ == State::Paused)
+            state_ = State::Stopped;
+    }
+}
+
+void GstMediaEngine::moveToStart()
+{
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    holdPreroll_ = false; // the picture at the new place is the one to show
+    if (!gst_element_seek_simple(pipeline_.get(), GST_FORMAT_TIME, flags, 0))
+        return;
+    // The flush also throws away the end notice of the previous run.
+    waitForAsyncDone(bus_.get(), kSeekTimeout);
+    atEnd_ = false;
+}
+
+void GstMediaEngine::play()
+{
+    if (!pipeline_)
+        return;
+    refresh();
+    if (atEnd_)
+        moveToStart();
+    if (gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        refresh();
+        return;
+    }
+    state_ = State::Playing;
+}
+
+void GstMediaEngine::playToEnd()
+{
+    play();
+    if (state_ == State::Playing)
+        waitForPlaybackEnd();
+}
+
+void GstMediaEngine::waitForPlaybackEnd()
+{
+    gint64 lastPosition = currentPosition(pipeline_.get());
+    int stalledSeconds = 0;
+    while (true) {
+        const gst::MessagePtr message(gst_bus_timed_pop_filtered(bus_.get(), GST_SECOND, kEndNotices));
+        if (message) {
+            if (GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_EOS)
+                atEnd_ = true;
+            break;
+        }
+        // Only a position that is known and stands still counts as a stall.
+        const gint64 position = currentPosition(pipeline_.get());
+        if (position < 0 || position != lastPosition) {
+            lastPosition = position;
+            stalledSeconds = 0;
+        } else if (++stalledSeconds >= kStallSeconds) {
+            gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
+            break;
+        }
+    }
+    state_ = State::Stopped;
+}
+
+void GstMediaEngine::pause()
+{
+    if (!pipeline_)
+        return;
+    refresh();
+    if (state_ != State::Playing)
+        return;
+    holdPreroll_ = true;
+    gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
+    state_ = State::Paused;
+}
+
+void GstMediaEngine::resume()
+{
+    if (!pipeline_)
+        return;
+    refresh();
+    if (state_ != State::Paused)
+        return;
+    gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING);
+    state_ = State::Playing;
+}
+
+void GstMediaEngine::stop()
+{
+    if (!pipeline_)
+        return;
+    refresh();
+    holdPreroll_ = true;
+    gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
+    state_ = State::Stopped;
+}
+
+void GstMediaEngine::seekToStart()
+{
+    if (!pipeline_)
+        return;
+    stop();
+    // Let the pause settle so its own completion is not taken for the seek's.
+    gst_element_get_state(pipeline_.get(), nullptr, nullptr, kSeekTimeout);
+    moveToStart();
+}
+
+} // namespace
+
+std::unique_ptr<MediaEngine> makeGstMediaEngine()
+{
+    return std::make_unique<GstMediaEngine>();
+}
+
+} // namespace ejteto

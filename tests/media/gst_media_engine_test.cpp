@@ -1,0 +1,191 @@
+// The GStreamer engine playing sound for real (to a fake sink that keeps
+// real time): blocking playback, the service's failures, file names, and
+// that the instant test engine fails with the same texts.
+#include "media/media_fixtures.h"
+
+#include "media/gst_media_engine.h"
+#include "support/failure_of.h"
+#include "support/instant_media_engine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+namespace ejteto {
+namespace {
+
+using testing::failureOf;
+using testing::ScopedEnv;
+using State = MediaEngine::State;
+
+class GstMediaEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        tone = dir.filePath(QStringLiteral("tone.wav"));
+        testing::writeToneWav(tone, 0.3);
+    }
+
+    // Opens and plays `path` to its end; returns how long that took in ms.
+    static qint64 playThrough(MediaEngine& engine, const QString& path)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        engine.open(path);
+        engine.playToEnd();
+        return clock.elapsed();
+    }
+
+    QTemporaryDir dir;
+    QString tone;
+};
+
+TEST_F(GstMediaEngineTest, PlayToEndReturnsOnlyWhenTheRecordingHasEnded)
+{
+    auto engine = makeGstMediaEngine();
+    EXPECT_GE(playThrough(*engine, tone), 290);
+    EXPECT_EQ(engine->state(), State::Stopped);
+
+    // Played again from its end, it starts over and lasts as long.
+    QElapsedTimer clock;
+    clock.start();
+    engine->playToEnd();
+    EXPECT_GE(clock.elapsed(), 290);
+
+    // Without waiting, it plays on in the background.
+    engine->play();
+    EXPECT_EQ(engine->state(), State::Playing);
+}
+
+TEST_F(GstMediaEngineTest, OpenFailuresCarryTheServiceTextAndLeaveNothingOpen)
+{
+    auto engine = makeGstMediaEngine();
+    engine->open(tone);
+    EXPECT_EQ(failureOf([&] { engine->open(dir.filePath(QStringLiteral("words/nincs.wav"))); }),
+              QStringLiteral("Resource not found."));
+    EXPECT_EQ(engine->state(), State::Closed) << "the file open before was closed too";
+
+    // Bytes that are no recording at all fail with the service's own text.
+    const QString garbage = dir.filePath(QStringLiteral("garbage.wav"));
+    testing::writeBytes(garbage, QByteArray(2000, 'x'));
+    const QString garbageError = failureOf([&] { engine->open(garbage); });
+    EXPECT_NE(garbageError, QStringLiteral("(no error)"));
+    EXPECT_FALSE(garbageError.isEmpty());
+    EXPECT_EQ(engine->state(), State::Closed);
+
+    EXPECT_GE(playThrough(*engine, tone), 290) << "the next file plays normally";
+}
+
+TEST_F(GstMediaEngineTest, TheInstantEngineFailsWithTheServicesOwnTexts)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder.wav")));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QStringList paths{dir.filePath(QStringLiteral("nincs.wav")), QStringLiteral("media/../nincs.wav"),
+                            dir.filePath(QStringLiteral("folder.wav")), QStringLiteral("./folder.wav")};
+    for (const QString& path : paths) {
+        auto real = makeGstMediaEngine();
+        testing::InstantMediaEngine instant;
+        const QString expected = failureOf([&] { real->open(path); });
+        EXPECT_NE(expected, QStringLiteral("(no error)")) << path.toStdString();
+        EXPECT_EQ(failureOf([&] { instant.open(path); }), expected) << path.toStdString();
+    }
+    QDir::setCurrent(previous);
+}
+
+TEST_F(GstMediaEngineTest, ServiceFailureWhilePlayingEndsThePlaybackUnreported)
+{
+    const QString longTone = dir.filePath(QStringLiteral("long.wav"));
+    testing::writeToneWav(longTone, 3.0);
+    // An output that breaks down after the first few buffers.
+    ScopedEnv sink("EJTETO_AUDIO_SINK", "identity error-after=3 ! fakesink sync=true");
+    auto engine = makeGstMediaEngine();
+    qint64 elapsed = 0;
+    EXPECT_NO_THROW(elapsed = playThrough(*engine, longTone));
+    EXPECT_LT(elapsed, 2500) << "it ended with the failure, not the file";
+    EXPECT_EQ(engine->state(), State::Stopped);
+}
+
+TEST_F(GstMediaEngineTest, StalledOutputDoesNotFreezePlayToEndForGood)
+{
+    // An output that waits an hour before the first sample: the playback
+    // makes no progress at all, and the play gives up instead of hanging.
+    ScopedEnv sink("EJTETO_AUDIO_SINK", "fakesink sync=true ts-offset=3600000000000");
+    auto engine = makeGstMediaEngine();
+    qint64 elapsed = 0;
+    EXPECT_NO_THROW(elapsed = playThrough(*engine, tone));
+    EXPECT_LT(elapsed, 60000);
+    EXPECT_EQ(engine->state(), State::Stopped);
+}
+
+TEST_F(GstMediaEngineTest, ClicksDuringPlayToEndRunAfterwardsInOrder)
+{
+    const QString longTone = dir.filePath(QStringLiteral("long.wav"));
+    testing::writeToneWav(longTone, 0.6);
+    QPushButton first(QStringLiteral("1")), second(QStringLiteral("2"));
+    first.resize(40, 20);
+    second.resize(40, 20);
+    QStringList handled;
+    QObject::connect(&first, &QPushButton::clicked, [&] { handled << QStringLiteral("1"); });
+    QObject::connect(&second, &QPushButton::clicked, [&] { handled << QStringLiteral("2"); });
+
+    // The events are made here; another thread posts them while the word
+    // plays, as the window system queues a learner's clicks.
+    std::vector<std::pair<QWidget*, QEvent*>> clicks;
+    for (QWidget* target : {static_cast<QWidget*>(&first), static_cast<QWidget*>(&second)}) {
+        const QPointF at(5, 5);
+        clicks.emplace_back(target, new QMouseEvent(QEvent::MouseButtonPress, at, target->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        clicks.emplace_back(target, new QMouseEvent(QEvent::MouseButtonRelease, at, target->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    }
+    std::thread learner([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        for (auto [target, event] : clicks)
+            QCoreApplication::postEvent(target, event);
+    });
+    auto engine = makeGstMediaEngine();
+    playThrough(*engine, longTone);
+    learner.join();
+    EXPECT_TRUE(handled.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(handled, QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+}
+
+TEST_F(GstMediaEngineTest, FileNamesAsWordsAndPlaceholdersSpellThem)
+{
+    auto engine = makeGstMediaEngine();
+    // Words name their recordings as spelled; the path also has a doubled
+    // separator, as joined paths do.
+    for (const QString& word : {QStringLiteral("ice cream"), QStringLiteral("don't"), QStringLiteral("café #1?")}) {
+        testing::writeToneWav(dir.filePath(word + QStringLiteral(".wav")), 0.05);
+        EXPECT_NO_THROW(playThrough(*engine, dir.path() + QStringLiteral("//") + word + QStringLiteral(".wav")))
+            << word.toStdString();
+    }
+
+    // A relative name resolves against the working directory.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("media")));
+    testing::writeToneWav(dir.filePath(QStringLiteral("media/null.wav")), 0.1);
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    EXPECT_NO_THROW(engine->open(QStringLiteral("media/null.wav")));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(engine->state(), State::Stopped);
+}
+
+TEST_F(GstMediaEngineTest, PlaysThroughTheSystemOutputOrItsSilentStandIn)
+{
+    ScopedEnv sink("EJTETO_AUDIO_SINK", QByteArray());
+    auto engine = makeGstMediaEngine();
+    EXPECT_GE(playThrough(*engine, tone), 290) << "in real time even without a sound card";
+}
+
+} // namespace
+} // namespace ejteto
