@@ -34,4 +34,14 @@ AppError outOfMemoryError()
     return AppError(QStringLiteral("EOutOfMemory"), QStringLiteral("Out of memory"));
 }
 
+AppError convertError(const QString& text)
+{
+    return AppError(QStringLiteral("EConvertError"), QStringLiteral("'%1' is not a valid integer value").arg(text));
+}
+
+AppError settingsWriteError(const QString& path)
+{
+    return AppError(QStringLiteral("EIniFileException"), QStringLiteral("Unable to write to %1").arg(path));
+}
+
 } // namespace ejteto

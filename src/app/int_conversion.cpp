@@ -58,8 +58,7 @@ int32_t StrToInt(const QString& text)
 {
     if (auto v = parseStrictInt(text))
         return *v;
-    throw AppError(QStringLiteral("EConvertError"),
-                   QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw convertError(text);
 }
 
 } // namespace ejteto

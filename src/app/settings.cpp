@@ -144,7 +144,7 @@ void writeLevel(const QString& iniPath, int32_t level)
     {
         QFile f(iniPath);
         if (f.exists() && !f.open(QIODevice::ReadOnly))
-            throw AppError(QStringLiteral("EIniFileException"), QStringLiteral("Unable to write to %1").arg(iniPath));
+            throw settingsWriteError(iniPath);
         if (f.isOpen())
             old = f.readAll();
     }
@@ -161,7 +161,7 @@ void writeLevel(const QString& iniPath, int32_t level)
     out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(updated) != updated.size() ||
         !out.commit())
-        throw AppError(QStringLiteral("EIniFileException"), QStringLiteral("Unable to write to %1").arg(iniPath));
+        throw settingsWriteError(iniPath);
 }
 
 } // namespace ejteto

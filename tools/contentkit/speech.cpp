@@ -7,6 +7,9 @@
 namespace ejteto::contentkit {
 
 namespace {
+
+AppError speechError(const QString& text) { return AppError(QStringLiteral("ESpeech"), text); }
+
 constexpr int kTimeoutMs = 60000;
 
 QString voiceName(Voice v) { return v == Voice::Hungarian ? QStringLiteral("hu") : QStringLiteral("en-gb"); }
@@ -18,13 +21,12 @@ QByteArray runEspeak(const QStringList& args, const QString& what)
     p.setArguments(args);
     p.start();
     if (!p.waitForStarted(kTimeoutMs))
-        throw AppError(QStringLiteral("ESpeech"),
-                       QStringLiteral("espeak-ng cannot be started (%1); install the espeak-ng package")
-                           .arg(p.errorString()));
+        throw speechError(QStringLiteral("espeak-ng cannot be started (%1); install the espeak-ng package")
+                              .arg(p.errorString()));
     p.closeWriteChannel();
     if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        throw AppError(QStringLiteral("ESpeech"), QStringLiteral("espeak-ng failed on %1: %2")
-                                                      .arg(what, QString::fromLocal8Bit(p.readAllStandardError())));
+        throw speechError(QStringLiteral("espeak-ng failed on %1: %2")
+                              .arg(what, QString::fromLocal8Bit(p.readAllStandardError())));
     return p.readAllStandardOutput();
 }
 } // namespace
@@ -42,7 +44,7 @@ PcmAudio synthesize(const SpeechRequest& r)
                                      QStringLiteral("\"%1\"").arg(r.text));
     PcmAudio audio = parseWav(wav, QStringLiteral("espeak-ng \"%1\"").arg(r.text));
     if (audio.samples.empty())
-        throw AppError(QStringLiteral("ESpeech"), QStringLiteral("espeak-ng gave no sound for \"%1\"").arg(r.text));
+        throw speechError(QStringLiteral("espeak-ng gave no sound for \"%1\"").arg(r.text));
     return audio;
 }
 

@@ -24,11 +24,19 @@ private:
     quintptr address_ = 0;
 };
 
+// One maker per class of error the program raises, so a class name is
+// written once.
+
 // "Cannot open file "%s". %s"
 AppError fileOpenError(const QString& path, const QString& reason);
 // Same, with the reason taken from errno.
 AppError fileOpenErrorFromErrno(const QString& path, int errnoValue);
 // "Out of memory", for a buffer the program could not get.
 AppError outOfMemoryError();
+
+// "'%s' is not a valid integer value"
+AppError convertError(const QString& text);
+// "Unable to write to %s": the settings file could not be written.
+AppError settingsWriteError(const QString& path);
 
 } // namespace ejteto
