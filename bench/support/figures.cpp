@@ -71,7 +71,10 @@ void printRow(const QString& figure, const Samples& program, const Samples& floo
 {
     const double p = program.median();
     const double f = floor.median();
-    const QString ratio = f > 0 ? QStringLiteral("%1x").arg(p / f, 0, 'f', 2) : QStringLiteral("-");
+    // A floor close to nothing makes any ratio huge; past 100 its digits mean nothing.
+    const QString ratio = f <= 0         ? QStringLiteral("-")
+                          : p / f > 100 ? QStringLiteral(">100x")
+                                        : QStringLiteral("%1x").arg(p / f, 0, 'f', 2);
     const QString rounds = program.count() == floor.count()
                                ? QString::number(program.count())
                                : QStringLiteral("%1/%2").arg(program.count()).arg(floor.count());

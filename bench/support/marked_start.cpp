@@ -97,15 +97,11 @@ StartTimes MarkedStart::waitForMarks(int timeoutMs)
         const int left = int((deadline - nowNs()) / 1000000);
         pollfd p{marksFd_, POLLIN, 0};
         if (left <= 0 || poll(&p, 1, left) <= 0)
-            fail(QStringLiteral("%1 wrote no start marks within %2 ms").arg(program_).arg(timeoutMs));
+            failWithChild(QStringLiteral("wrote no start marks within %1 ms").arg(timeoutMs));
         char buffer[256];
         const ssize_t n = read(marksFd_, buffer, sizeof buffer);
-        if (n <= 0) {
-            int status = 0;
-            waitpid(pid_, &status, 0);
-            pid_ = -1;
-            fail(QStringLiteral("%1 ended before its window was painted (%2)").arg(program_, exitStatusText(status)));
-        }
+        if (n <= 0)
+            failWithChild(QStringLiteral("ended before its window was painted"));
         text.append(buffer, size_t(n));
         size_t eol;
         while ((eol = text.find('\n')) != std::string::npos) {
@@ -122,6 +118,17 @@ StartTimes MarkedStart::waitForMarks(int timeoutMs)
         }
     }
     return t;
+}
+
+void MarkedStart::failWithChild(const QString& why)
+{
+    // A child that is still running is stopped first: nothing of a failed
+    // run stays behind on the display.
+    kill(pid_, SIGKILL);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    fail(QStringLiteral("%1 %2 (%3)").arg(program_, why, exitStatusText(status)));
 }
 
 double MarkedStart::residentMiB() const

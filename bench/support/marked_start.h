@@ -30,6 +30,9 @@ public:
     double residentMiB() const;
 
 private:
+    // Ends the child and reports `why` with how the child ended.
+    [[noreturn]] void failWithChild(const QString& why);
+
     pid_t pid_ = -1;
     int marksFd_ = -1;
     long long execNs_ = 0;
