@@ -5,6 +5,7 @@
 // program ends with exit code 1.
 #include "app/app_error.h"
 #include "ui/error_box.h"
+#include "ui/start_marks.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
     }
     ejteto::TForm_About about;
     form->setAboutWindow(&about);
+    ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))
         QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);

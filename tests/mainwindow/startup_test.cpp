@@ -166,3 +166,34 @@ TEST(ProgramProcess, AMissingPlaceholderEndsTheProgramWithExitCodeOne)
         EXPECT_FALSE(QFile::exists(install.file(QStringLiteral("et.ini")))) << "no window, no settings written";
     }
 }
+
+TEST(ProgramProcess, WritesItsStartMarksWhenABenchmarkAsksForThem)
+{
+    // The benchmarks stop the program themselves once both marks are there.
+    TinyInstall install;
+    const QString marksPath = install.file(QStringLiteral("marks.txt"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("EJTETO_ERRORS"), QStringLiteral("stderr"));
+    env.insert(QStringLiteral("EJTETO_BENCH_MARKS"), marksPath);
+    p.setProcessEnvironment(env);
+    p.start(install.copyProgram(), {});
+    QList<QByteArray> lines;
+    const bool both = QTest::qWaitFor(
+        [&] {
+            QFile marks(marksPath);
+            lines = marks.open(QIODevice::ReadOnly) ? marks.readAll().trimmed().split('\n') : QList<QByteArray>();
+            return lines.size() >= 2 || p.state() == QProcess::NotRunning;
+        },
+        60000);
+    p.kill();
+    p.waitForFinished();
+    ASSERT_TRUE(both) << "no marks within a minute";
+    ASSERT_EQ(lines.size(), 2) << p.readAllStandardError().toStdString();
+    ASSERT_TRUE(lines[0].startsWith("mapped ")) << lines[0].toStdString();
+    ASSERT_TRUE(lines[1].startsWith("painted ")) << lines[1].toStdString();
+    const qint64 mapped = lines[0].mid(7).toLongLong();
+    EXPECT_GT(mapped, 0);
+    EXPECT_GE(lines[1].mid(8).toLongLong(), mapped) << "painted after the window was mapped";
+}

@@ -1,0 +1,147 @@
+// The course build: from clean, and after one changed line of the word
+// table, with the content builder into a temporary folder. The floor is the
+// speech those builds need (see speech_floor.h): all of it from clean, the
+// changed word's recording after the change.
+#include "course_build/speech_floor.h"
+#include "contentkit/lecture_video.h"
+#include "support/clock.h"
+#include "support/figures.h"
+#include "support/unattended.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace ejteto;
+using namespace ejteto::bench;
+
+namespace {
+
+// As the build runs it (tools/CMakeLists.txt).
+constexpr int kThreads = 4;
+
+void copyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        if (!QFile::copy(source.filePath(name), to + QLatin1Char('/') + name))
+            fail(QStringLiteral("cannot copy %1").arg(source.filePath(name)));
+    for (const QString& name : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyFolder(source.filePath(name), to + QLatin1Char('/') + name);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(path));
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+// Wall time of one builder run.
+double buildMs(const QString& data, const QString& out, const QString& manifest)
+{
+    QProcess builder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    builder.setProcessEnvironment(env);
+    builder.setStandardOutputFile(QProcess::nullDevice());
+    builder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const int64_t start = nowNs();
+    builder.start(QStringLiteral(EJTETO_BENCH_COURSE_BUILDER),
+                  {data, out, QStringLiteral("--manifest"), manifest, QStringLiteral("--threads"),
+                   QString::number(kThreads)});
+    if (!builder.waitForFinished(-1) || builder.exitStatus() != QProcess::NormalExit || builder.exitCode() != 0)
+        fail(QStringLiteral("the course builder failed (exit code %1)").arg(builder.exitCode()));
+    return msBetween(start, nowNs());
+}
+
+double floorMs(const std::vector<contentkit::SpeechRequest>& requests)
+{
+    const int64_t start = nowNs();
+    synthesizeAll(requests, kThreads);
+    return msBetween(start, nowNs());
+}
+
+// The last line of the word table with its word lengthened by an "s", so the
+// change calls for exactly one new recording.
+QByteArray withLastWordChanged(const QByteArray& wordsCsv, QString* changedWord)
+{
+    QByteArray text = wordsCsv;
+    while (text.endsWith('\n') || text.endsWith('\r'))
+        text.chop(1);
+    const qsizetype lineStart = text.lastIndexOf('\n') + 1;
+    const qsizetype wordEnd = text.indexOf(';', lineStart);
+    if (wordEnd < 0)
+        fail(QStringLiteral("the last line of words.csv has no ';'"));
+    *changedWord = QString::fromLatin1(text.mid(lineStart, wordEnd - lineStart)) + QLatin1Char('s');
+    QByteArray changed = wordsCsv;
+    changed.insert(wordEnd, 's');
+    return changed;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Lecture slides are painted while the requests are gathered.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const BenchOptions o = parseOptions(argc, argv, 3);
+    runUnattended();
+
+    QTemporaryDir work;
+    if (!work.isValid())
+        fail(QStringLiteral("no temporary folder"));
+    const QString data = work.filePath(QStringLiteral("data"));
+    const QString out = work.filePath(QStringLiteral("ejteto"));
+    const QString manifest = work.filePath(QStringLiteral("course-manifest.txt"));
+    copyFolder(QStringLiteral(EJTETO_BENCH_DATA_DIR), data);
+    const std::vector<contentkit::SpeechRequest> all = courseSpeech(data);
+
+    Samples clean, cleanFloor;
+    for (int round = 0; round < o.rounds; ++round) {
+        QDir(out).removeRecursively();
+        QFile::remove(manifest);
+        clean.add(buildMs(data, out, manifest) / 1000);
+        cleanFloor.add(floorMs(all) / 1000);
+    }
+
+    // Changed and changed back in turns: every build after the first makes
+    // one recording anew from one changed line.
+    const QString wordsPath = data + QStringLiteral("/words.csv");
+    const QByteArray original = readAll(wordsPath);
+    QString changedWord;
+    const QByteArray changed = withLastWordChanged(original, &changedWord);
+    const QString originalWord = changedWord.chopped(1);
+    Samples oneLine, oneLineFloor;
+    for (int round = 0; round < 2 * o.rounds + 1; ++round) {
+        const bool forward = round % 2 == 0;
+        writeAll(wordsPath, forward ? changed : original);
+        oneLine.add(buildMs(data, out, manifest));
+        oneLineFloor.add(floorMs({contentkit::wordRequest(forward ? changedWord : originalWord)}));
+    }
+    writeAll(wordsPath, original);
+
+    if (!o.rowsOnly)
+        printHeader();
+    printRow(QStringLiteral("(e) course build from clean"), clean, cleanFloor, Unit::Seconds);
+    printRow(QStringLiteral("(e) course build after one changed line"), oneLine, oneLineFloor, Unit::Milliseconds);
+    printNote(QStringLiteral("floor: the %1 espeak-ng runs of the course on %2 threads; after the change, the one "
+                             "run for \"%3\"")
+                  .arg(all.size())
+                  .arg(kThreads)
+                  .arg(changedWord));
+    return 0;
+}
