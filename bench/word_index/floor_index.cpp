@@ -2,7 +2,7 @@
 
 #include "app/color_value.h"
 #include "content/word_filter.h"
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 
 #include <QStyledItemDelegate>
 

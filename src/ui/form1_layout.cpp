@@ -3,7 +3,7 @@
 // are created bottom to top: labels, images and shapes first, windowed
 // controls (panels, buttons, lists) after them, so they lie above.
 #include "app/color_value.h"
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
 #include "nevjegy_texts.h"

@@ -1,6 +1,6 @@
 #include "layout_widgets.h"
 
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 
 #include <QStyledItemDelegate>
 

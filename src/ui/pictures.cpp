@@ -1,7 +1,7 @@
 #include "ui/pictures.h"
 
 #include "app/color_value.h"
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "practice_panel.h"
 
 #include "app/color_value.h"
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
 #include "ui/pictures.h"

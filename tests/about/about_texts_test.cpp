@@ -1,6 +1,6 @@
 // The About window's texts: the contributors list's shape, the address
 // rule, and that every text fits the label laid out for it.
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 #include "nevjegy_texts.h"
 
 #include <QDir>

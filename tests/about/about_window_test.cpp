@@ -4,7 +4,7 @@
 #include "app/color_value.h"
 #include "ui/error_box.h"
 #include "app/paths.h"
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "nevjegy_texts.h"

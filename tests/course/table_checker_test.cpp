@@ -122,6 +122,20 @@ TEST(TableChecker, SoundLineOutOfPlaceAndMissingLines)
     EXPECT_TRUE(anyStartsWith(p, "sounds.csv:16: 15 hang sora van, pontosan 16 kell"));
 }
 
+TEST(TableChecker, ResultWordsMustLeaveASpaceBeforeTheirNeighbour)
+{
+    // In bold "Arial" -13 (Liberation Sans has the same widths), "machine"
+    // and a space just fill the 56 pixels from one result label to the next;
+    // "measure" needs one pixel more and would run into its neighbour.
+    Tables t;
+    t.words[2] = "machine;1;gép";
+    t.words[3] = "measure;1;mérték";
+    const QStringList p = problemsOf(t);
+    ASSERT_EQ(p.size(), 1) << p.join('\n').toStdString();
+    EXPECT_EQ(p[0], "words.csv:4: a(z) 'measure' szó túl hosszú az eredménytáblához: félkövéren, szóközzel együtt "
+                    "57 képpont, de csak 56 fér el");
+}
+
 TEST(TableChecker, FolderCheckReportsMissingFilesAndInstallationGaps)
 {
     QTemporaryDir dir;
@@ -163,4 +177,22 @@ TEST(TableChecker, TeachersCommandPrintsProblemsAndFails)
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+
+    // On a machine without the window's fonts the words cannot be measured:
+    // the check says so instead of passing.
+    QTemporaryDir fonts;
+    QFile config(fonts.filePath("fonts.conf"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<fontconfig><dir>" + fonts.path().toUtf8() + "</dir><cachedir>" +
+                 fonts.path().toUtf8() + "</cachedir></fontconfig>\n");
+    config.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("FONTCONFIG_FILE", config.fileName());
+    p.setProcessEnvironment(env);
+    p.start(check, {dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              "words.csv: a szavak szélessége nem mérhető: sem a(z) Arial, sem a(z) Liberation Sans betűtípus "
+              "nincs telepítve (Debian: fonts-liberation2)\n");
 }

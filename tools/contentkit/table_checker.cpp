@@ -2,6 +2,7 @@
 
 #include "app/int_conversion.h"
 #include "content/line_reader.h"
+#include "contentkit/result_word_width.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <numeric>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace ejteto::contentkit {
 
@@ -227,7 +229,10 @@ std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteAr
 {
     Collector out;
     const std::vector<SoundLine> sounds = checkSounds(splitTableLines(soundsCsv), out);
-    checkWords(splitTableLines(wordsCsv), sounds, true, out);
+    const QStringList wordLines = splitTableLines(wordsCsv);
+    checkWords(wordLines, sounds, true, out);
+    for (TableProblem& p : checkResultWordWidths(wordLines))
+        out.problems.push_back(std::move(p));
     return out.problems;
 }
 

@@ -21,6 +21,8 @@ struct TableProblem {
 // A sound needs 25, 29 or 31 words: at least 12 so the picking walk stays in
 // its block, and a count sharing no factor with 12 so ten picks (twelve
 // places apart) never repeat a word and three distractor rows differ.
+// Every word must also fit its column of the results table, which is measured
+// in the window's own font and so needs a QGuiApplication.
 std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteArray& wordsCsv);
 
 // Checks "sounds.csv" and "words.csv" in `folder`. When the folder also holds

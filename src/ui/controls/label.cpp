@@ -1,5 +1,7 @@
 #include "controls/label.h"
 
+#include "fonts/layout_fonts.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 
@@ -81,8 +83,7 @@ void Label::fitToText()
         s = QSize(width(), text().isEmpty() ? fm.height() : r.height());
     } else {
         const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text());
-        s = QSize(text().isEmpty() ? 0 : fm.horizontalAdvance(text()), text().isEmpty() ? fm.height() : r.height());
-        s.setWidth(std::max(s.width(), r.width()));
+        s = QSize(singleLineTextWidth(font(), text()), text().isEmpty() ? fm.height() : r.height());
     }
     s = s.expandedTo(minimum_);
     resize(s);

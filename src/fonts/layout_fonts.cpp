@@ -1,24 +1,36 @@
-#include "controls/fonts.h"
+#include "fonts/layout_fonts.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace ejteto {
 
 namespace {
-QStringList familiesFor(const QString& family, bool bold)
+bool isSansFamily(const QString& family)
+{
+    return family == QLatin1String("Arial") || family == QLatin1String("MS Sans Serif");
+}
+} // namespace
+
+QStringList layoutFamilies(const QString& family, bool bold)
 {
     if (family == QLatin1String("Gentium")) {
         // The classic Gentium has no bold face; Gentium Plus has a real one.
         return bold ? QStringList{QStringLiteral("Gentium Plus"), QStringLiteral("Gentium")}
                     : QStringList{QStringLiteral("Gentium"), QStringLiteral("Gentium Plus")};
     }
-    if (family == QLatin1String("Arial") || family == QLatin1String("MS Sans Serif"))
-        return {family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    if (isSansFamily(family))
+        return {family, QStringLiteral("Liberation Sans")};
     return {family};
 }
-} // namespace
+
+bool hasLayoutFamily(const QString& family, bool bold)
+{
+    return layoutFamilies(family, bold).contains(QFontInfo(layoutFont(family, -13, bold)).family());
+}
 
 int pixelSizeForCellHeight(const QFont& font, int cellHeight)
 {
@@ -35,12 +47,23 @@ int pixelSizeForCellHeight(const QFont& font, int cellHeight)
 QFont layoutFont(const QString& family, int height, bool bold, bool underline)
 {
     QFont f;
-    f.setFamilies(familiesFor(family, bold));
+    QStringList families = layoutFamilies(family, bold);
+    if (isSansFamily(family))
+        families << QStringLiteral("DejaVu Sans"); // the last resort: readable, if wider
+    f.setFamilies(families);
     f.setBold(bold);
     f.setUnderline(underline);
     f.setStyleStrategy(QFont::PreferAntialias);
     f.setPixelSize(height < 0 ? -height : pixelSizeForCellHeight(f, height));
     return f;
+}
+
+int singleLineTextWidth(const QFont& font, const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    const QFontMetrics fm(font);
+    return std::max(fm.horizontalAdvance(text), fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text).width());
 }
 
 } // namespace ejteto
