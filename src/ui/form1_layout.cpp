@@ -7,7 +7,7 @@
 #include "controls/image_control.h"
 #include "layout_widgets.h"
 #include "nevjegy_texts.h"
-#include "pictures.h"
+#include "ui/pictures.h"
 #include "ui/form1.h"
 #include "window_controls.h"
 

@@ -7,7 +7,7 @@
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "nevjegy_texts.h"
-#include "pictures.h"
+#include "ui/pictures.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "ui/pictures.h"
 
 #include "app/color_value.h"
 #include "controls/fonts.h"

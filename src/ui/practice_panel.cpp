@@ -4,7 +4,7 @@
 #include "controls/fonts.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
-#include "pictures.h"
+#include "ui/pictures.h"
 
 namespace ejteto {
 

@@ -1,6 +1,6 @@
 // The pictures drawn by the program: their sizes and what shows where.
 #include "app/color_value.h"
-#include "pictures.h"
+#include "ui/pictures.h"
 
 #include <QPixmap>
 #include <QSet>
