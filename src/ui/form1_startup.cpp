@@ -7,6 +7,7 @@
 #include "app/settings_location.h"
 #include "content/line_reader.h"
 #include "controls/image_control.h"
+#include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
@@ -45,6 +46,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
         std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
     setTabOrders();
     bindEvents();
+    createKeyboardPaths();
     // A placeholder that cannot be opened is fatal: the error leaves the
     // constructor and the program ends with the "Application Error" box.
     openPlaceholders();
@@ -64,9 +66,12 @@ const PairsGameState& TForm1::pairsGame() const { return pairs_->state(); }
 
 void TForm1::setTabOrders()
 {
-    // Keyboard focus runs through the control panel, then the module panels
-    // in their stacking order, each in its own laid-out tab order.
+    // Keyboard focus runs through the control panel and the mosaic, then the
+    // module panels in their stacking order, each in its own laid-out tab
+    // order.
     QList<QWidget*> chain = controls_->tabChain();
+    for (int n = 1; n <= 16; ++n)
+        chain << controls_->Image_Mosaic[n];
     chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -97,9 +102,11 @@ void TForm1::Betolt()
         // The registries only refer to controls that always exist: filling
         // them even after a failed load keeps every button of the window safe.
         fillRegistries();
+        describeTiles();
         throw;
     }
     fillRegistries();
+    describeTiles();
     loadRegistryPictures();
 }
 

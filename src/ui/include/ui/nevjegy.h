@@ -26,11 +26,12 @@ public:
     void showOver(QWidget* mainWindow);
 
     // Tests replace the desktop's "open" with a recorder; an empty function
-    // restores QDesktopServices::openUrl.
-    using UrlOpener = std::function<void(const QUrl&)>;
+    // restores QDesktopServices::openUrl. False: the desktop could not open it.
+    using UrlOpener = std::function<bool(const QUrl&)>;
     void setUrlOpener(UrlOpener opener);
 
-    // Handlers.
+    // Handlers. A help page that is missing or that the desktop cannot open
+    // raises its error, naming the file.
     void FormActivate();
     void Label_URLClick();
     void Button_BezarClick();
