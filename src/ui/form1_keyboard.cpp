@@ -1,7 +1,6 @@
 // The window for keys and screen readers: the keys' concerns in the order
 // they are asked, and the names of the controls whose meaning comes from
 // the loaded tables or the chosen lesson.
-#include "accessibility/accessible_controls.h"
 #include "accessibility/accessible_texts.h"
 #include "content/practice_run.h"
 #include "controls/image_control.h"
@@ -38,7 +37,6 @@ void TForm1::createKeyboardPaths()
 {
     // Made with the window, before the start-up fills the registries: the
     // keys reach the controls through the panels that own them.
-    installAccessibleControls();
     keys_ = std::make_unique<KeyDispatcher>();
     keys_->watch(this);
     const PracticePanel& practice = practice_->panel();

@@ -1,6 +1,7 @@
 // Creating the main window: layout, modules, placeholders, then the start-up
 // sequence `Betolt`; and `Kilep`, which saves the level when the window
 // closes.
+#include "accessibility/accessible_controls.h"
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
@@ -29,6 +30,9 @@ namespace ejteto {
 TForm1::TForm1(const QString& installDir, const WindowServices& services)
     : QWidget(nullptr), installDir_(installDir.isEmpty() ? currentAppDir() : installDir)
 {
+    // Before any control exists: an interface Qt makes for a control is
+    // kept for the control's life.
+    installAccessibleControls();
     if (!installDir_.endsWith(QLatin1Char('/')))
         installDir_ += QLatin1Char('/');
     if (!services.pump || !services.clock)
@@ -76,6 +80,8 @@ void TForm1::setTabOrders()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    // The window opens with the focus on the first stop, the level list.
+    chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::openPlaceholders()

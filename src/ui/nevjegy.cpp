@@ -45,11 +45,11 @@ Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const 
 TForm_About::TForm_About(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    installAccessibleControls(); // before any control exists
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("Névjegy"));
     setWindowIcon(applicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
-    installAccessibleControls();
     // The whole palette is the window's own: the desktop's dark themes must
     // not turn the texts light on the cream background.
     QPalette p = fixedLightPalette();

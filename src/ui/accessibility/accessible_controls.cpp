@@ -13,10 +13,22 @@ namespace {
 
 // A control of ours as a screen reader sees it. `T` is Label or
 // ImageControl: both press like a click and may lie covered by a panel.
+// What a control is may be decided after Qt first described it (a label is
+// made pressable once it exists), so every answer is worked out anew.
 template <class T>
 class AccessibleControl : public QAccessibleWidget {
 public:
-    AccessibleControl(T* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+    explicit AccessibleControl(T* control) : QAccessibleWidget(control) {}
+
+    QAccessible::Role role() const override
+    {
+        if (control()->isPressable()) {
+            if constexpr (std::is_same_v<T, Label>)
+                return control()->pressRole() == PressRole::Link ? QAccessible::Link : QAccessible::Button;
+            return QAccessible::Button;
+        }
+        return std::is_same_v<T, Label> ? QAccessible::StaticText : QAccessible::Graphic;
+    }
 
     QAccessible::State state() const override
     {
@@ -41,6 +53,18 @@ public:
                 s = control()->text();
         }
         return s;
+    }
+
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if constexpr (std::is_same_v<T, Label>) {
+            // A caption labels the list or box it stands over.
+            if ((match & QAccessible::Labelled) && control()->buddy())
+                found.append({QAccessible::queryAccessibleInterface(control()->buddy()), QAccessible::Labelled});
+        }
+        return found;
     }
 
     QStringList actionNames() const override
@@ -72,11 +96,9 @@ private:
 QAccessibleInterface* describe(const QString&, QObject* object)
 {
     if (auto* image = qobject_cast<ImageControl*>(object))
-        return new AccessibleControl<ImageControl>(image, image->isPressable() ? QAccessible::Button
-                                                                              : QAccessible::Graphic);
-    if (auto* label = qobject_cast<Label*>(object); label && label->isPressable())
-        return new AccessibleControl<Label>(label, label->pressRole() == PressRole::Link ? QAccessible::Link
-                                                                                         : QAccessible::Button);
+        return new AccessibleControl<ImageControl>(image);
+    if (auto* label = qobject_cast<Label*>(object))
+        return new AccessibleControl<Label>(label);
     return nullptr; // Qt's own description
 }
 
