@@ -86,8 +86,10 @@ void TForm1::createKeyboardPaths()
 void TForm1::setAboutWindow(TForm_About* about)
 {
     aboutWindow_ = about;
-    if (about)
+    if (about) {
+        about->setAppDir(installDir_); // its address is this installation's help page
         keys_->watch(about);
+    }
     windowKeys_->setAboutWindow(about);
 }
 

@@ -43,7 +43,8 @@ Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const 
 } // namespace
 
 TForm_About::TForm_About(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      appDir_(currentAppDir())
 {
     installAccessibleControls(); // before any control exists
     setObjectName(QStringLiteral("Form_About"));
@@ -110,7 +111,7 @@ void TForm_About::Label_URLClick()
     // The label's own current text is the address, so changing the text
     // changes the target. A page that is missing or that the desktop cannot
     // open is reported; the window stays as it is.
-    const QUrl target = addressTarget(Label_URL->text(), currentAppDir());
+    const QUrl target = addressTarget(Label_URL->text(), appDir_);
     if (!target.isValid())
         return;
     openHelpPage(target, urlOpener_);

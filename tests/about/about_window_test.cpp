@@ -93,8 +93,10 @@ protected:
     void TearDown() override
     {
         setErrorSink({});
-        if (placedHelpPage_)
+        if (placedHelpPage_) {
             QFile::remove(currentAppDir() + QStringLiteral("help/index.html"));
+            QDir(currentAppDir()).rmdir(QStringLiteral("help"));
+        }
     }
 
     QWidget main_;
