@@ -119,7 +119,16 @@ void PracticeModule::paintAnswers(RunKind kind, int selected)
     chosen->setTextColor(colorFromValue(c.module));
 }
 
-void PracticeModule::setNextEnabled(bool enabled) { panel_.Button_GyakTeszt_Tovabb->setEnabled(enabled); }
+void PracticeModule::setNextEnabled(bool enabled)
+{
+    QPushButton* next = panel_.Button_GyakTeszt_Tovabb;
+    const bool pressedByKeys = !enabled && next->hasFocus();
+    next->setEnabled(enabled);
+    // "Tovább" pressed from the keyboard: the focus goes back to the answers
+    // rather than on to "Bezár".
+    if (pressedByKeys)
+        focusFirstReachable({registries_.AnswerLabels.begin(), registries_.AnswerLabels.end()});
+}
 
 void PracticeModule::showVerdict(int place, uint32_t color)
 {

@@ -71,7 +71,14 @@ TEST_F(KeyboardTest, APracticeRunFromTheMosaicToTheResultsByKeys)
     EXPECT_EQ(f.QuestionNo, 1);
     for (int q = 1; q <= 10; ++q) {
         key(Qt::Key_1 + placeOf(true));
-        key(Qt::Key_Enter);
+        if (q == 5) {
+            // "Tovább" itself pressed: the focus comes back to the answers.
+            tabTo(f.Button_GyakTeszt_Tovabb);
+            key(Qt::Key_Space);
+            EXPECT_EQ(focus(), f.AnswerLabels[0]);
+        } else {
+            key(Qt::Key_Enter);
+        }
         ASSERT_EQ(f.QuestionNo, q + 1);
     }
 
