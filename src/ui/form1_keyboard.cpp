@@ -47,8 +47,8 @@ void TForm1::createKeyboardPaths()
                                  lecture.Panel_Modul_Eloadas};
     auto playListWord = [this] { runGuarded([this] { wordIndex_->playFocusedRow(); }); };
 
-    auto window = std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels,
-                                               [this] { runGuarded([this] { openHelp(); }); });
+    auto window =
+        std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, [this] { runGuarded([this] { openHelp(); }); });
     windowKeys_ = window.get();
     windowKeys_->setAboutWindow(aboutWindow_);
     keys_->add(std::move(window));

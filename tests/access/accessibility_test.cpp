@@ -27,12 +27,10 @@ QString labelOf(QObject* o)
 
 bool actsOnInput(QAccessibleInterface* node, const QWidget* w)
 {
-    static const QList<QAccessible::Role> kRoles{QAccessible::Button, QAccessible::PushButton,
-                                                 QAccessible::CheckBox, QAccessible::RadioButton,
-                                                 QAccessible::ComboBox, QAccessible::List,
-                                                 QAccessible::EditableText, QAccessible::Link};
-    return node->state().focusable || kRoles.contains(node->role()) ||
-           w->cursor().shape() == Qt::PointingHandCursor ||
+    static const QList<QAccessible::Role> kRoles{
+        QAccessible::Button,   QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox, QAccessible::List,       QAccessible::EditableText, QAccessible::Link};
+    return node->state().focusable || kRoles.contains(node->role()) || w->cursor().shape() == Qt::PointingHandCursor ||
            (node->actionInterface() && !node->actionInterface()->actionNames().isEmpty());
 }
 
@@ -58,8 +56,7 @@ QStringList unnamedOrInert(QAccessibleInterface* node, int& checked)
         return faults;
     if (!node->state().disabled && !w->isWindow() && actsOnInput(node, w)) {
         ++checked;
-        const QString what = w->objectName() + QStringLiteral(" (") + w->metaObject()->className() +
-                             QLatin1Char(')');
+        const QString what = w->objectName() + QStringLiteral(" (") + w->metaObject()->className() + QLatin1Char(')');
         if (node->text(QAccessible::Name).trimmed().isEmpty())
             faults << what + QStringLiteral(": no name");
         if (!hasAction(node))
@@ -108,6 +105,7 @@ TEST_F(AccessibilityTest, EveryVisibleControlALearnerCanUseHasANameAndAnAction)
     walk(&f.form, "lesson chosen");
 
     QTest::mouseClick(f.Button_Inditas_Eloadas, Qt::LeftButton);
+    EXPECT_EQ(focus(), f.Button_Eloadas_LejatszasSzunet) << "the lecture opens on its play button";
     walk(&f.form, "lecture");
     key(Qt::Key_Escape);
 

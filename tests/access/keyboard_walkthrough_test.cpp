@@ -169,8 +169,7 @@ TEST_F(KeyboardTest, APairsGamePlayedToItsEndByKeys)
         int first = -1, second = -1;
         for (int i = 0; i < 20 && second < 0; ++i)
             for (int j = i + 1; j < 20 && second < 0; ++j)
-                if (f.GameButtons[i]->isVisible() && f.GameButtons[j]->isVisible() &&
-                    f.GameWords[i] == f.GameWords[j])
+                if (f.GameButtons[i]->isVisible() && f.GameButtons[j]->isVisible() && f.GameWords[i] == f.GameWords[j])
                     first = i, second = j;
         ASSERT_GE(second, 0);
         tabTo(f.GameButtons[first]);

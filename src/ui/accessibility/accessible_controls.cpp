@@ -55,8 +55,7 @@ public:
         return s;
     }
 
-    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         auto found = QAccessibleWidget::relations(match);
         if constexpr (std::is_same_v<T, Label>) {
@@ -85,7 +84,12 @@ public:
         // reader gets its answer before a recording holds the window.
         QPointer<T> target = control();
         QMetaObject::invokeMethod(
-            target, [target] { if (target) target->press(); }, Qt::QueuedConnection);
+            target,
+            [target] {
+                if (target)
+                    target->press();
+            },
+            Qt::QueuedConnection);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "controls/image_control.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 

@@ -1,5 +1,6 @@
 #include "controls/pressable.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QVariant>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // they can be pressed from the keyboard and by a screen reader, not only
 // with the mouse, show that they hold the keyboard focus, and can lie
 // covered under a panel that was raised above them.
-#include <QAccessible>
+#include <qnamespace.h>
 
 class QWidget;
 

@@ -1,10 +1,10 @@
 #include "keyboard/key_dispatcher.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 
 namespace ejteto {
 

@@ -21,8 +21,8 @@ struct ModulePanelKeys {
 
 class PanelKeys : public KeyConcern {
 public:
-    PanelKeys(const QList<ModulePanelKeys>& panels, QWidget* practicePanel, QWidget* resultsPanel,
-              QPushButton* next, const std::array<Label*, 4>& answers);
+    PanelKeys(const QList<ModulePanelKeys>& panels, QWidget* practicePanel, QWidget* resultsPanel, QPushButton* next,
+              const std::array<Label*, 4>& answers);
 
     bool keyPressed(QWidget* focus, const QKeyEvent& key) override;
 

@@ -16,13 +16,13 @@ class ImageControl;
 class Label;
 
 struct ReplayTargets {
-    std::array<ImageControl*, 4> speakers{};              // the answer places' speakers
+    std::array<ImageControl*, 4> speakers{}; // the answer places' speakers
     std::array<Label*, 4> answers{};
     std::array<Label*, 4> meaningButtons{};
-    std::array<std::array<Label*, 4>, 11> results{};      // [1..10][0..3]
+    std::array<std::array<Label*, 4>, 11> results{}; // [1..10][0..3]
     QListWidget* wordList = nullptr;
-    std::function<void()> playListWord;                   // the word list's focused row
-    std::function<bool()> vowelOnOffer;                   // a lesson is chosen, no test is running
+    std::function<void()> playListWord; // the word list's focused row
+    std::function<bool()> vowelOnOffer; // a lesson is chosen, no test is running
     std::function<void()> playVowel;
 };
 
