@@ -175,12 +175,7 @@ TEST_F(AccessibilityTest, NamesAndStatesSayWhatThePicturesColoursAndPlacesShow)
     const QString wronglyChosen = f.AnswerLabels[wrong]->text();
     key(Qt::Key_1 + wrong);
     key(Qt::Key_Return);
-    while (f.QuestionNo <= 10) {
-        for (int i = 0; i < 4; ++i)
-            if (f.AnswerLabels[i]->text() == f.CorrectWord)
-                key(Qt::Key_1 + i);
-        key(Qt::Key_Return);
-    }
+    finishRun(f);
     QStringList row1, row2;
     for (int i = 0; i < 4; ++i) {
         row1 << nameOf(f.ResultLabels[1][i]);

@@ -14,20 +14,13 @@ using namespace ejteto::testing;
 
 namespace {
 
+// Light text on dark grounds, as dark desktop themes give it.
 QPalette darkDesktopPalette()
 {
-    QPalette p;
-    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(g, QPalette::Window, QColor(0x2a, 0x2a, 0x2a));
-        p.setColor(g, QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-        p.setColor(g, QPalette::Base, QColor(0x1d, 0x1d, 0x1d));
-        p.setColor(g, QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
-        p.setColor(g, QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
-        p.setColor(g, QPalette::Button, QColor(0x35, 0x35, 0x35));
-        p.setColor(g, QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
-        p.setColor(g, QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
-        p.setColor(g, QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
-    }
+    QPalette p(QColor(0xee, 0xee, 0xee), QColor(0x35, 0x35, 0x35), QColor(0x55, 0x55, 0x55), QColor(0x15, 0x15, 0x15),
+               QColor(0x25, 0x25, 0x25), QColor(0xf0, 0xf0, 0xf0), Qt::white, QColor(0x1d, 0x1d, 0x1d),
+               QColor(0x2a, 0x2a, 0x2a));
+    p.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
     return p;
 }
 
