@@ -6,9 +6,9 @@
 #include "app/paths.h"
 #include "controls/fixed_palette.h"
 #include "controls/fonts.h"
-#include "help_page.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "help_page.h"
 #include "nevjegy_texts.h"
 #include "ui/pictures.h"
 
