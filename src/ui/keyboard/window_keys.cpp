@@ -16,6 +16,8 @@ WindowKeys::WindowKeys(QWidget* mainWindow, QPushButton* aboutButton, QList<QWid
 {
 }
 
+void WindowKeys::setAboutWindow(TForm_About* about) { about_ = about; }
+
 bool WindowKeys::keyPressed(QWidget* focus, const QKeyEvent& key)
 {
     if (isRepeat(key))

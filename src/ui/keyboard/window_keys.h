@@ -6,6 +6,7 @@
 #include "keyboard/key_dispatcher.h"
 
 #include <QList>
+#include <QPointer>
 #include <functional>
 
 class QPushButton;
@@ -19,7 +20,7 @@ public:
     WindowKeys(QWidget* mainWindow, QPushButton* aboutButton, QList<QWidget*> modulePanels,
                std::function<void()> openHelp);
 
-    void setAboutWindow(TForm_About* about) { about_ = about; }
+    void setAboutWindow(TForm_About* about);
 
     bool keyPressed(QWidget* focus, const QKeyEvent& key) override;
 
@@ -30,7 +31,7 @@ private:
     QPushButton* aboutButton_;
     QList<QWidget*> modulePanels_;
     std::function<void()> openHelp_;
-    TForm_About* about_ = nullptr;
+    QPointer<TForm_About> about_; // may go before the main window
 };
 
 } // namespace ejteto
