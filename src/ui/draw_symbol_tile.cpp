@@ -2,6 +2,7 @@
 
 #include "app/color_value.h"
 #include "media/symbol_tile.h"
+#include "media/vowel_symbols.h"
 
 namespace ejteto {
 
@@ -10,6 +11,8 @@ void DrawSymbolTile(ImageControl* image, uint32_t background, uint32_t textColor
     image->clearPicture();
     image->setPicture(
         makeSymbolTile(image->size(), colorFromValue(background), colorFromValue(textColor), soundId));
+    // What the tile shows, for screen readers.
+    image->setAccessibleName(symbolText(soundId));
 }
 
 } // namespace ejteto

@@ -3,6 +3,7 @@
 // loop carries on.
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "pairs_module.h"
 #include "practice_module.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace ejteto {
 
@@ -98,17 +98,9 @@ void TForm1::bindEvents()
         bind(practice.Image_Speaker[at], &ImageControl::clicked, [this, k] { Image_SpeakerClick(k - 1); });
         bind(practice.Label_GyakTeszt_h[at], &Label::clicked, [this, k] { Label_GyakTeszt_hClick(k - 1); });
     }
+    // "Tovább" is the panel's default button: the Enter key presses it
+    // (keyboard/panel_keys).
     bind(practice.Button_GyakTeszt_Tovabb, &QPushButton::clicked, [this] { Button_GyakTeszt_TovabbClick(); });
-    // "Tovább" is the panel's default button: the Enter key presses it.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), practice.Panel_Modul_GyakTeszt);
-        enter->setContext(Qt::WidgetWithChildrenShortcut);
-        QPushButton* next = practice.Button_GyakTeszt_Tovabb;
-        bindings_.push_back(connect(enter, &QShortcut::activated, this, [next] {
-            if (next->isVisible() && next->isEnabled())
-                next->click();
-        }));
-    }
     for (int q = 1; q <= 10; ++q)
         for (int place = 0; place < 4; ++place)
             bind(practice.Label_Result[static_cast<size_t>(q)][static_cast<size_t>(place)], &Label::clicked,
@@ -124,6 +116,10 @@ void TForm1::unbindEvents()
     // gone by then.
     delete filterFocusWatcher_;
     filterFocusWatcher_ = nullptr;
+    // No key may reach the modules once they are gone.
+    mosaicKeys_ = nullptr;
+    windowKeys_ = nullptr;
+    keys_.reset();
 }
 
 } // namespace ejteto

@@ -2,7 +2,9 @@
 // icon, then its controls outside the module panels. Controls of a parent
 // are created bottom to top: labels, images and shapes first, windowed
 // controls (panels, buttons, lists) after them, so they lie above.
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
+#include "controls/fixed_palette.h"
 #include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
@@ -35,7 +37,9 @@ void createMosaicAndTitles(QWidget* window, WindowControls& c)
         const int row = (n - 1) / 4;
         c.Image_Mosaic[n] = new ImageControl(window, QStringLiteral("Image_Mosaic_%1").arg(n),
                                              {15 + 120 * column, 58 + 120 * row, 110, 110});
-        c.Image_Mosaic[n]->setHandCursor();
+        c.Image_Mosaic[n]->setPressable();
+        c.Image_Mosaic[n]->setCheckable(true);
+        c.Image_Mosaic[n]->setAccessibleName(tileName(n, QString()));
     }
 
     const QColor cream = colorFromValue(colors::Cream);
@@ -69,7 +73,8 @@ void createMosaicAndTitles(QWidget* window, WindowControls& c)
 
     c.Label_Developer = title("Label_Developer", 495, {98, 30}, kDeveloperCredit, gentiumFont(-12),
                               colorFromValue(4740473), Label::Sizing::Wrap);
-    c.Label_Developer->setHandCursor();
+    c.Label_Developer->setPressable();
+    c.Label_Developer->setAccessibleName(QStringLiteral("Névjegy"));
     c.Label_Developer->hide();
 }
 
@@ -78,7 +83,10 @@ void createAboutButton(QWidget* window, WindowControls& c)
     c.BitBtn1 = makeButton(window, QStringLiteral("BitBtn1"), {510, 495, 25, 25}, QString(), window->font());
     c.BitBtn1->setIcon(QIcon(QPixmap::fromImage(informationSign())));
     c.BitBtn1->setIconSize(QSize(24, 24));
+    // No Tab stop, as laid out: Ctrl+I presses it from the keyboard.
     c.BitBtn1->setFocusPolicy(Qt::NoFocus);
+    c.BitBtn1->setAccessibleName(QStringLiteral("Névjegy"));
+    c.BitBtn1->setAccessibleDescription(QStringLiteral("Billentyű: Ctrl+I"));
 }
 
 void createNameTables(QWidget* window, WindowControls& c)
@@ -113,6 +121,8 @@ void createControlPanel(QWidget* window, WindowControls& c)
     c.ComboBox_Nehezseg =
         makeComboBox(p, QStringLiteral("ComboBox_Nehezseg"), {55, 7, 100, 23},
                      {QStringLiteral("Könnyű"), QStringLiteral("Közepes"), QStringLiteral("Nehéz")}, arialFont(15), 15);
+    c.ComboBox_Nehezseg->setAccessibleName(QStringLiteral("Szint"));
+    c.Label_Cimke_Szint->setBuddy(c.ComboBox_Nehezseg);
     const QFont f = arialFont(15);
     c.Button_Inditas_Eloadas =
         makeButton(p, QStringLiteral("Button_Inditas_Eloadas"), {236, 6, 75, 25}, QStringLiteral("Előadás"), f);
@@ -156,6 +166,8 @@ void TForm1::createLayout()
     setFixedSize(761, 541);
     setWindowIcon(applicationIcon());
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), -11));
+    // Set whole before any control exists, so no desktop palette reaches one.
+    setPalette(fixedLightPalette());
     setPanelColor(this, colorFromValue(colors::Window));
     controls_ = std::make_unique<WindowControls>(createWindowControls(this));
 

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace ejteto {
@@ -25,6 +26,7 @@ void TForm1::Button_Inditas_EloadasClick()
     IranyitoPult_Deaktivalas();
     try {
         lecture_->start(n, controls_->ComboBox_Lecke->itemText(n));
+        enterPanel(3);
     } catch (...) {
         // The panel is not shown, so its Close button cannot give the control
         // panel back: do what closing it would, then let the error box report
@@ -64,6 +66,7 @@ void TForm1::startRun(RunKind kind)
     const QString title = controls_->ComboBox_Modul->itemText(state_.CurrentModule) + QStringLiteral(": ") +
                           controls_->ComboBox_Lecke->currentText() + QStringLiteral(" lecke");
     practice_->run().start(kind, state_.CurrentLesson, state_.CurrentLevel, title);
+    enterPanel(0);
 }
 
 void TForm1::Valaszlehetosegmegnyomas(int index) { practice_->run().Valaszlehetosegmegnyomas(index); }
@@ -82,6 +85,7 @@ void TForm1::Button_SzomutatoClick()
 {
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
+    enterPanel(1);
 }
 
 void TForm1::Szurlista() { wordIndex_->Szurlista(); }
@@ -100,6 +104,8 @@ void TForm1::Button_JatekClick()
 {
     IranyitoPult_Deaktivalas();
     pairs_->showPanel();
+    // The panel is open even when the content gives no game to deal.
+    const auto focusPanel = qScopeGuard([this] { enterPanel(2); });
     Ujjatek();
 }
 

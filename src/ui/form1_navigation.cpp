@@ -1,16 +1,22 @@
 // Lesson selection in the mosaic, the control panel, closing module panels,
 // and playing a word or the lesson's vowel.
 #include "app/paths.h"
+#include "content/practice_run.h"
 #include "content/run_clock.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "help_page.h"
+#include "keyboard/mosaic_keys.h"
+#include "keyboard/panel_focus.h"
 #include "lecture_module.h"
 #include "media/jpeg_loader.h"
+#include "pairs_module.h"
 #include "practice_module.h"
 #include "recording_sounds.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
 #include "window_controls.h"
+#include "word_index_module.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -26,6 +32,8 @@ void TForm1::Mozaikmegnyomas(int n)
     pump_->processPendingEvents();
     controls_->ComboBox_Lecke->setCurrentIndex(n);
     Gombellenorzes();
+    mosaicKeys_->follow(n);
+    describeChosenLesson();
     Image_SoundClick();
 }
 
@@ -66,7 +74,31 @@ void TForm1::Bezargombmegnyomas(int i)
     c.Label_Cimke_Modulvalasztas->setEnabled(true);
     c.Label_Cimke_Extra->setEnabled(true);
     Gombellenorzes();
+    leavePanel(i);
 }
+
+void TForm1::enterPanel(int i)
+{
+    mosaicKeys_->setCovered(true);
+    const QList<QWidget*> chains[] = {practice_->panel().tabChain(), wordIndex_->panel().tabChain(),
+                                      pairs_->panel().tabChain(), lecture_->panel().tabChain()};
+    focusFirstReachable(chains[i]);
+}
+
+void TForm1::leavePanel(int i)
+{
+    mosaicKeys_->setCovered(false);
+    const WindowControls& c = *controls_;
+    QPushButton* opener = i == 1   ? c.Button_Szomutato
+                          : i == 2 ? c.Button_Jatek
+                          : i == 3 ? c.Button_Inditas_Eloadas
+                          : state_.CurrentModule == kPracticeModule ? c.Button_Inditas_Gyakorlat
+                                                                    : c.Button_Inditas_Teszt;
+    if (opener->isEnabled())
+        opener->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::openHelp() { openHelpPage(helpPageUrl(installDir_), openUrl_); }
 
 void TForm1::Hanglejatszas(const QString& word) { sounds_->playWord(word); }
 

@@ -1,12 +1,14 @@
 // Creating the main window: layout, modules, placeholders, then the start-up
 // sequence `Betolt`; and `Kilep`, which saves the level when the window
 // closes.
+#include "accessibility/accessible_controls.h"
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "content/line_reader.h"
 #include "controls/image_control.h"
+#include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "media/gst_media_engine.h"
 #include "media/jpeg_loader.h"
@@ -29,6 +31,9 @@ namespace ejteto {
 TForm1::TForm1(const QString& installDir, const WindowServices& services)
     : QWidget(nullptr), installDir_(installDir.isEmpty() ? currentAppDir() : installDir)
 {
+    // Before any control exists: an interface Qt makes for a control is
+    // kept for the control's life.
+    installAccessibleControls();
     if (!installDir_.endsWith(QLatin1Char('/')))
         installDir_ += QLatin1Char('/');
     if (!services.pump || !services.clock)
@@ -48,6 +53,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
         std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
     setTabOrders();
     bindEvents();
+    createKeyboardPaths();
     // A placeholder that cannot be opened is fatal: the error leaves the
     // constructor and the program ends with the "Application Error" box.
     openPlaceholders();
@@ -67,13 +73,18 @@ const PairsGameState& TForm1::pairsGame() const { return pairs_->state(); }
 
 void TForm1::setTabOrders()
 {
-    // Keyboard focus runs through the control panel, then the module panels
-    // in their stacking order, each in its own laid-out tab order.
+    // Keyboard focus runs through the control panel and the mosaic, then the
+    // module panels in their stacking order, each in its own laid-out tab
+    // order.
     QList<QWidget*> chain = controls_->tabChain();
+    for (int n = 1; n <= 16; ++n)
+        chain << controls_->Image_Mosaic[n];
     chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    // The window opens with the focus on the first stop, the level list.
+    chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::openPlaceholders()
@@ -100,9 +111,11 @@ void TForm1::Betolt()
         // The registries only refer to controls that always exist: filling
         // them even after a failed load keeps every button of the window safe.
         fillRegistries();
+        describeTiles();
         throw;
     }
     fillRegistries();
+    describeTiles();
     loadRegistryPictures();
 }
 

@@ -1,5 +1,6 @@
 #include "game_panel.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "layout_widgets.h"
 
@@ -29,6 +30,7 @@ GamePanel createGamePanel(QWidget* window)
         c.Button_Jatek_[i] =
             makeButton(p, QStringLiteral("Button_Jatek_%1").arg(i), {kColumnLeft[i % 5], 112 + 96 * (i / 5), 105, 81},
                        QString(), arialFont(-21, true));
+        c.Button_Jatek_[i]->setAccessibleName(cardName(i + 1, CardSide::Down));
         c.Button_Jatek_[i]->hide();
     }
     c.Button_Modul_Jatek_Bezar = makeButton(p, QStringLiteral("Button_Modul_Jatek_Bezar"), {648, 32, 75, 25},

@@ -1,15 +1,17 @@
 #include "ui/nevjegy.h"
 
+#include "accessibility/accessible_controls.h"
 #include "app/color_value.h"
 #include "ui/error_box.h"
 #include "app/paths.h"
+#include "controls/fixed_palette.h"
 #include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "help_page.h"
 #include "nevjegy_texts.h"
 #include "ui/pictures.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -41,13 +43,17 @@ Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const 
 } // namespace
 
 TForm_About::TForm_About(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      appDir_(currentAppDir())
 {
+    installAccessibleControls(); // before any control exists
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("Névjegy"));
     setWindowIcon(applicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
-    QPalette p = palette();
+    // The whole palette is the window's own: the desktop's dark themes must
+    // not turn the texts light on the cream background.
+    QPalette p = fixedLightPalette();
     p.setColor(QPalette::Window, colorFromValue(colors::Cream));
     setPalette(p);
     setAutoFillBackground(true);
@@ -82,7 +88,8 @@ void TForm_About::buildLayout()
     Label_URL = centredLabel(this, QStringLiteral("Label_URL"), {56, 296, 145, 17}, kHelpAddress, true);
     Label_URL->setLabelFont(windowFont(false, true));
     Label_URL->setTextColor(colorFromValue(colors::PureBlue));
-    Label_URL->setHandCursor();
+    Label_URL->setPressable(PressRole::Link);
+    Label_URL->setAccessibleDescription(QStringLiteral("A súgó megnyitása (F1)"));
 
     Button_Bezar = new QPushButton(QStringLiteral("Bezár"), this);
     Button_Bezar->setObjectName(QStringLiteral("Button_Bezar"));
@@ -102,15 +109,12 @@ void TForm_About::FormActivate() { Label_Support->setLabelText(contributorsList(
 void TForm_About::Label_URLClick()
 {
     // The label's own current text is the address, so changing the text
-    // changes the target. Whether the desktop managed to open it is not
-    // reported: the window simply stays as it is.
-    const QUrl target = addressTarget(Label_URL->text(), currentAppDir());
+    // changes the target. A page that is missing or that the desktop cannot
+    // open is reported; the window stays as it is.
+    const QUrl target = addressTarget(Label_URL->text(), appDir_);
     if (!target.isValid())
         return;
-    if (urlOpener_)
-        urlOpener_(target);
-    else
-        QDesktopServices::openUrl(target);
+    openHelpPage(target, urlOpener_);
 }
 
 void TForm_About::Button_BezarClick() { hide(); }

@@ -1,5 +1,6 @@
 #include "pairs_module.h"
 
+#include "accessibility/accessible_texts.h"
 #include "controls/label.h"
 #include "ui/registries.h"
 
@@ -21,6 +22,7 @@ void PairsModule::dealButton(int i)
 {
     QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
     b->setText(QString());
+    b->setAccessibleName(cardName(i + 1, CardSide::Down));
     b->show();
 }
 
@@ -28,12 +30,23 @@ void PairsModule::turnButton(int i, const QString& face)
 {
     QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
     b->setText(face);
+    b->setAccessibleName(cardName(i + 1, CardSide::Up, face));
     // Playing holds the window thread: paint the turned face first.
     b->repaint();
 }
 
-void PairsModule::turnBack(int i) { registries_.GameButtons[static_cast<size_t>(i)]->setText(QString()); }
+void PairsModule::turnBack(int i)
+{
+    QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
+    b->setText(QString());
+    b->setAccessibleName(cardName(i + 1, CardSide::Down));
+}
 
-void PairsModule::removeButton(int i) { registries_.GameButtons[static_cast<size_t>(i)]->hide(); }
+void PairsModule::removeButton(int i)
+{
+    QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
+    b->setAccessibleName(cardName(i + 1, CardSide::Found));
+    b->hide();
+}
 
 } // namespace ejteto

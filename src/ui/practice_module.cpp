@@ -1,12 +1,15 @@
 #include "practice_module.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "draw_symbol_tile.h"
+#include "keyboard/panel_focus.h"
 #include "layout_widgets.h"
 #include "ui/registries.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <utility>
 
@@ -24,6 +27,12 @@ void setBold(Label* l, bool bold)
 // Where the symbol tile stands while a run asks its questions: the test puts
 // it where the hidden sound image would be.
 QPoint symbolPlace(RunKind kind) { return kind == RunKind::Practice ? QPoint(392, 115) : QPoint(338, 115); }
+
+// What a results-table word's colour tells the learner.
+ResultOutcome outcomeOf(uint32_t resultColor)
+{
+    return resultColor == colors::Right ? ResultOutcome::Right : ResultOutcome::Wrong;
+}
 
 } // namespace
 
@@ -46,6 +55,9 @@ void PracticeModule::prepareRunPanel(RunKind kind)
         registries_.MeaningButtons[i]->setVisible(practice);
         registries_.MeaningLabels[i]->setVisible(practice);
     }
+    // The answer area is in reach again (the last run's results covered it).
+    for (QWidget* control : panel_.answerArea())
+        setCovered(control, false);
     const QColor module = colorFromValue(c.module);
     setPanelColor(panel_.Panel_Modul_GyakTeszt, module);
     panel_.Label_GyakTeszt_Feladat->setBackgroundColor(module);
@@ -60,6 +72,7 @@ void PracticeModule::prepareRunPanel(RunKind kind)
         for (Label* r : registries_.ResultLabels[q]) {
             r->setTextColor(colorFromValue(colors::Grey));
             setBold(r, false);
+            r->setAccessibleName(resultName(r->text(), ResultOutcome::Plain));
         }
     }
 }
@@ -77,12 +90,19 @@ void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, 
 {
     const auto& results = registries_.ResultLabels[static_cast<size_t>(n)];
     for (size_t place = 0; place < byPlace.size(); ++place) {
-        registries_.AnswerLabels[place]->setLabelText(byPlace[place]);
-        results[place]->setLabelText(byPlace[place]);
+        const QString& word = byPlace[place];
+        registries_.AnswerLabels[place]->setLabelText(word);
+        registries_.AnswerLabels[place]->setAccessibleName(answerName(word));
+        registries_.SpeakerImages[place]->setAccessibleName(listenName(word));
+        registries_.MeaningButtons[place]->setAccessibleName(meaningName(word));
+        results[place]->setLabelText(word);
+        results[place]->setAccessibleName(resultName(word, ResultOutcome::Plain));
     }
+    // Orange and bold until the question is answered right.
     Label* correct = results[static_cast<size_t>(correctPlace)];
     correct->setTextColor(colorFromValue(colors::Orange));
     setBold(correct, true);
+    correct->setAccessibleName(resultName(correct->text(), ResultOutcome::MissedRight));
 }
 
 void PracticeModule::paintAnswers(RunKind kind, int selected)
@@ -99,7 +119,16 @@ void PracticeModule::paintAnswers(RunKind kind, int selected)
     chosen->setTextColor(colorFromValue(c.module));
 }
 
-void PracticeModule::setNextEnabled(bool enabled) { panel_.Button_GyakTeszt_Tovabb->setEnabled(enabled); }
+void PracticeModule::setNextEnabled(bool enabled)
+{
+    QPushButton* next = panel_.Button_GyakTeszt_Tovabb;
+    const bool pressedByKeys = !enabled && next->hasFocus();
+    next->setEnabled(enabled);
+    // "Tovább" pressed from the keyboard: the focus goes back to the answers
+    // rather than on to "Bezár".
+    if (pressedByKeys)
+        focusFirstReachable({registries_.AnswerLabels.begin(), registries_.AnswerLabels.end()});
+}
 
 void PracticeModule::showVerdict(int place, uint32_t color)
 {
@@ -110,8 +139,9 @@ void PracticeModule::showVerdict(int place, uint32_t color)
 
 void PracticeModule::colorResult(int question, int place, uint32_t color)
 {
-    registries_.ResultLabels[static_cast<size_t>(question)][static_cast<size_t>(place)]->setTextColor(
-        colorFromValue(color));
+    Label* word = registries_.ResultLabels[static_cast<size_t>(question)][static_cast<size_t>(place)];
+    word->setTextColor(colorFromValue(color));
+    word->setAccessibleName(resultName(word->text(), outcomeOf(color)));
 }
 
 void PracticeModule::setMeaning(int place, const QString& text)
@@ -150,6 +180,20 @@ void PracticeModule::showResults()
 {
     panel_.Image_IPA->move(635, 442);
     panel_.Panel_Ertekelo->show();
+    // The table covers the answer area: the keyboard and screen readers
+    // leave it for the table's words, and a learner working by keys finds
+    // the focus on the first of them.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusHere = focus == nullptr || panel_.Panel_Modul_GyakTeszt->isAncestorOf(focus);
+    for (QWidget* control : panel_.answerArea())
+        setCovered(control, true);
+    if (focusHere) {
+        QList<QWidget*> words;
+        for (size_t q = 1; q <= 10; ++q)
+            for (Label* w : panel_.Label_Result[q])
+                words << w;
+        focusFirstReachable(words);
+    }
 }
 
 } // namespace ejteto

@@ -1,5 +1,6 @@
 #include "practice_panel.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
@@ -8,7 +9,29 @@
 
 namespace ejteto {
 
-QList<QWidget*> PracticePanel::tabChain() const { return {Button_GyakTeszt_Tovabb, Button_Modul_GyakTeszt_Bezar}; }
+QList<QWidget*> PracticePanel::tabChain() const
+{
+    // The vowel's speaker by the task line, then the answer places in place
+    // order, each speaker, word and "HU" as they stand in the row; then the
+    // buttons in their laid-out order; the results table comes last, as it
+    // lies above the panel.
+    QList<QWidget*> chain{Image_Sound};
+    for (size_t k = 1; k <= 4; ++k)
+        chain << Image_Speaker[k] << Label_GyakTeszt_e[k] << Label_GyakTeszt_h[k];
+    chain << Button_GyakTeszt_Tovabb << Button_Modul_GyakTeszt_Bezar;
+    for (size_t q = 1; q <= 10; ++q)
+        for (Label* word : Label_Result[q])
+            chain << word;
+    return chain;
+}
+
+QList<QWidget*> PracticePanel::answerArea() const
+{
+    QList<QWidget*> area{Image_Sound};
+    for (size_t k = 1; k <= 4; ++k)
+        area << Image_Speaker[k] << Label_GyakTeszt_e[k] << Label_GyakTeszt_h[k];
+    return area;
+}
 
 namespace {
 
@@ -44,14 +67,20 @@ void createRunPanel(QWidget* window, PracticePanel& c)
         const int y = 208 + 128 * ((k - 1) / 2);
         c.Image_Speaker[k] = new ImageControl(p, QStringLiteral("Image_Speaker_%1").arg(k), {x, y + 10, 36, 32});
         c.Image_Speaker[k]->setMinimumSize(32, 32);
-        c.Image_Speaker[k]->setHandCursor();
+        c.Image_Speaker[k]->setPressable();
+        c.Image_Speaker[k]->setFocusPolicy(Qt::TabFocus);
+        c.Image_Speaker[k]->setAccessibleName(listenName(QString()));
         c.Label_GyakTeszt_e[k] = makeLabel(p, QStringLiteral("Label_GyakTeszt_e%1").arg(k), {x + 56, y, 0, 0},
                                            QStringLiteral("Label_GyakTeszt_e%1").arg(k), arialFont(-37, true), amber);
         c.Label_GyakTeszt_e[k]->setBackgroundColor(blue);
-        c.Label_GyakTeszt_e[k]->setHandCursor();
+        c.Label_GyakTeszt_e[k]->setPressable();
+        c.Label_GyakTeszt_e[k]->setFocusPolicy(Qt::TabFocus);
+        c.Label_GyakTeszt_e[k]->setAccessibleDescription(QStringLiteral("%1. válaszlehetőség").arg(k));
         c.Label_GyakTeszt_h[k] = makeLabel(p, QStringLiteral("Label_GyakTeszt_h%1").arg(k), {x, y + 51, 20, 16},
                                            QStringLiteral("HU"), arialFont(-14, true), cream);
-        c.Label_GyakTeszt_h[k]->setHandCursor();
+        c.Label_GyakTeszt_h[k]->setPressable();
+        c.Label_GyakTeszt_h[k]->setFocusPolicy(Qt::TabFocus);
+        c.Label_GyakTeszt_h[k]->setAccessibleName(meaningName(QString()));
         c.Label_GyakTeszt_m[k] =
             makeLabel(p, QStringLiteral("Label_GyakTeszt_m%1").arg(k), {x + 28, y + 51, 0, 0},
                       QStringLiteral("Label_GyakTeszt_m%1").arg(k), arialFont(-12), colorFromValue(colors::White));
@@ -60,7 +89,9 @@ void createRunPanel(QWidget* window, PracticePanel& c)
     c.Image_Sound = new ImageControl(p, QStringLiteral("Image_Sound"), {338, 126, 36, 32});
     c.Image_Sound->setMinimumSize(32, 32);
     c.Image_Sound->setPicture(loudspeakerPicture());
-    c.Image_Sound->setHandCursor();
+    c.Image_Sound->setPressable();
+    c.Image_Sound->setFocusPolicy(Qt::TabFocus);
+    c.Image_Sound->setAccessibleName(vowelSpeakerName(0));
     c.Image_IPA = new ImageControl(p, QStringLiteral("Image_IPA"), {392, 115, 85, 50});
 
     c.Button_Modul_GyakTeszt_Bezar = makeButton(p, QStringLiteral("Button_Modul_GyakTeszt_Bezar"), {648, 32, 75, 25},
@@ -92,7 +123,8 @@ void createResultsTable(QWidget* window, PracticePanel& c)
             const QString name = QStringLiteral("Label%1%2").arg(q).arg(QLatin1Char(kOption[j]));
             c.Label_Result[q][j] =
                 makeLabel(p, name, {base + 56 * j, 48 + 56 * ((q - 1) % 5), q == 10 ? 52 : 45, 16}, name, f, black);
-            c.Label_Result[q][j]->setHandCursor();
+            c.Label_Result[q][j]->setPressable();
+            c.Label_Result[q][j]->setFocusPolicy(Qt::TabFocus);
         }
     }
     c.Shape_Ertekelo = new ShapeControl(p, QStringLiteral("Shape_Ertekelo"), {344, 40, 1, 265},

@@ -41,6 +41,9 @@ struct PracticePanel {
 
     // Focusable controls in their tab order.
     QList<QWidget*> tabChain() const;
+    // The controls the results table covers: the vowel's speaker and the
+    // four answer places with their speakers and "HU" buttons.
+    QList<QWidget*> answerArea() const;
 };
 
 // Lays both panels out on `window`, hidden, at their laid-out places; the

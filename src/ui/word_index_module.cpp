@@ -1,5 +1,6 @@
 #include "word_index_module.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "content/recording_player.h"
 #include "content/word_filter.h"
@@ -38,6 +39,8 @@ void WordIndexModule::Szurlista()
     // word shown last stay on view until another row is selected.
     panel_.ListBox_Szomutato->clear();
     panel_.ListBox_Szomutato->addItems(filterWords(tables_, panel_.Edit_Szomutato_Szuro->text()));
+    // With no row selected the speaker plays nothing.
+    panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(QString()));
 }
 
 void WordIndexModule::ListBox_SzomutatoClick()
@@ -49,12 +52,23 @@ void WordIndexModule::ListBox_SzomutatoClick()
     // shows the same details on either row.
     panel_.Label_Szomutato_Magyar_Ertek->setLabelText(MeaningOfWord(tables_, *word));
     DrawSymbolTile(panel_.Image_IPA_2, colors::Window, colors::Cream, SoundOfWord(tables_, *word));
+    panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(*word));
 }
 
 void WordIndexModule::Megszolal()
 {
     if (const std::optional<QString> word = selectedWord(panel_.ListBox_Szomutato))
         player_.playWord(*word);
+}
+
+void WordIndexModule::playFocusedRow()
+{
+    QListWidget* list = panel_.ListBox_Szomutato;
+    // The row the keys stand on is the one to hear, selected first so its
+    // meaning and symbol show as they do for a click.
+    if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
+        current->setSelected(true);
+    Megszolal();
 }
 
 void WordIndexModule::Edit_Szomutato_SzuroEnter()

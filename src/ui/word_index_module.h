@@ -20,6 +20,9 @@ public:
     void Szurlista();
     void ListBox_SzomutatoClick();
     void Megszolal();
+    // Enter, Space or R on the list: the row the keys stand on, selected
+    // if it is not yet, then played.
+    void playFocusedRow();
     void Edit_Szomutato_SzuroEnter();
     void Edit_Szomutato_SzuroExit();
 

@@ -1,5 +1,6 @@
 #include "word_index_panel.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "controls/image_control.h"
 #include "layout_widgets.h"
@@ -8,7 +9,9 @@ namespace ejteto {
 
 QList<QWidget*> WordIndexPanel::tabChain() const
 {
-    return {ListBox_Szomutato, Edit_Szomutato_Szuro, Button_Modul_Szomutato_Bezar};
+    // The laid-out stops keep their order; the speaker of the chosen word
+    // follows them.
+    return {ListBox_Szomutato, Edit_Szomutato_Szuro, Button_Modul_Szomutato_Bezar, Image_Szomutato_Hanglejatszas};
 }
 
 WordIndexPanel createWordIndexPanel(QWidget* window)
@@ -43,12 +46,19 @@ WordIndexPanel createWordIndexPanel(QWidget* window)
     c.Image_Szomutato_Hanglejatszas =
         new ImageControl(p, QStringLiteral("Image_Szomutato_Hanglejatszas"), {292, 437, 36, 32});
     c.Image_Szomutato_Hanglejatszas->setMinimumSize(32, 32);
-    c.Image_Szomutato_Hanglejatszas->setHandCursor();
+    c.Image_Szomutato_Hanglejatszas->setPressable();
+    c.Image_Szomutato_Hanglejatszas->setFocusPolicy(Qt::TabFocus);
+    c.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(QString()));
 
     c.ListBox_Szomutato =
         makeListBox(p, QStringLiteral("ListBox_Szomutato"), {32, 204, 217, 265}, arialFont(-19), 22, lightBlue);
     c.Edit_Szomutato_Szuro =
         makeEdit(p, QStringLiteral("Edit_Szomutato_Szuro"), {288, 204, 217, 28}, arialFont(-19), cream);
+    // Screen readers name the list and the box by the captions above them.
+    c.ListBox_Szomutato->setAccessibleName(QStringLiteral("Találatok"));
+    c.Label_Szomutato_Talalatok->setBuddy(c.ListBox_Szomutato);
+    c.Edit_Szomutato_Szuro->setAccessibleName(QStringLiteral("Keresés"));
+    c.Label_Szomutato_Szuro->setBuddy(c.Edit_Szomutato_Szuro);
     c.Button_Modul_Szomutato_Bezar = makeButton(p, QStringLiteral("Button_Modul_Szomutato_Bezar"), {648, 32, 75, 25},
                                                 QStringLiteral("Bezár"), arialFont(15));
     p->hide();

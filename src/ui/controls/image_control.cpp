@@ -1,5 +1,6 @@
 #include "controls/image_control.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,12 +24,31 @@ void ImageControl::clearPicture()
     update();
 }
 
+void ImageControl::setPressable()
+{
+    pressable_ = true;
+    setHandCursor();
+}
+
+void ImageControl::setChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
-    QPainter p(this);
-    p.drawImage(QPoint(0, 0), picture_);
+    if (!picture_.isNull()) {
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), picture_);
+    }
+    if (hasFocus())
+        paintFocusFrame(this);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* e)

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 namespace ejteto {
 
@@ -53,6 +54,13 @@ void Label::setTransparent(bool transparent)
 
 void Label::setHandCursor() { setCursor(Qt::PointingHandCursor); }
 
+void Label::setPressable(PressRole role)
+{
+    pressable_ = true;
+    pressRole_ = role;
+    setHandCursor();
+}
+
 void Label::setMinimumExtent(QSize s)
 {
     minimum_ = s;
@@ -87,6 +95,13 @@ void Label::fitToText()
     }
     s = s.expandedTo(minimum_);
     resize(s);
+}
+
+void Label::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (hasFocus())
+        paintFocusFrame(this);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e)

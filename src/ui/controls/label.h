@@ -2,6 +2,8 @@
 // A text label laid out like the layout tables describe: at its own place,
 // sizing itself to its text unless fixed, wrapping within its width when
 // asked, filling its background unless transparent.
+#include "controls/pressable.h"
+
 #include <QLabel>
 
 namespace ejteto {
@@ -21,6 +23,13 @@ public:
     QColor backgroundColor() const;
     void setTransparent(bool transparent);
     void setHandCursor();
+    // A label that answers clicks: the hand pointer, and for screen readers
+    // a button (or link) whose press action clicks it.
+    void setPressable(PressRole role = PressRole::Button);
+    bool isPressable() const { return pressable_; }
+    PressRole pressRole() const { return pressRole_; }
+    // What a click does, for the keyboard and screen readers.
+    void press() { emit clicked(); }
     void setMinimumExtent(QSize s);
     void setLabelText(const QString& text); // text and re-sizing
     void setLabelFont(const QFont& f);
@@ -30,12 +39,15 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void fitToText();
 
     Sizing sizing_;
     QSize minimum_;
+    bool pressable_ = false;
+    PressRole pressRole_ = PressRole::Button;
 };
 
 } // namespace ejteto

@@ -14,7 +14,9 @@
 #include "ui/registries.h"
 
 #include <QMetaObject>
+#include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,13 +24,16 @@ namespace ejteto {
 
 class Clock;
 class EventPump;
+class KeyDispatcher;
 class LectureModule;
 class MediaPlayer;
+class MosaicKeys;
 class PairsModule;
 class PracticeModule;
 class QtRunClock;
 class RecordingSounds;
 class TForm_About;
+class WindowKeys;
 class WordIndexModule;
 struct PairsGameState;
 struct PracticeRunState;
@@ -54,7 +59,15 @@ public:
     explicit TForm1(const QString& installDir = QString(), const WindowServices& services = {});
     ~TForm1() override;
 
-    void setAboutWindow(TForm_About* about) { aboutWindow_ = about; }
+    // The About window the About button shows; its keys (F1, Esc) are the
+    // window's keys too.
+    void setAboutWindow(TForm_About* about);
+
+    // Tests replace the desktop's "open" for the help page with a recorder;
+    // false means the desktop could not open it. An empty function restores
+    // QDesktopServices::openUrl.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
     // What the window holds, to read: for the About window's neighbours and
     // for tests. Every change goes through the window's own handlers.
@@ -85,6 +98,15 @@ private:
     void Hanglejatszas(const QString& word);
     void Image_SoundClick();
     void Label_DeveloperClick();
+    void openHelp();
+    // A module panel comes into view with the focus on its first control,
+    // the mosaic under it out of reach; closed, it gives the focus back to
+    // the control panel's button that opened it.
+    void enterPanel(int i);
+    void leavePanel(int i);
+    // The chosen lesson as screen readers hear it: the chosen tile, the
+    // vowel's speaker.
+    void describeChosenLesson();
 
     // ---- the learning modules' handlers (form1_modules.cpp) ----------------
     void Button_Inditas_EloadasClick();
@@ -113,6 +135,9 @@ private:
     void setTabOrders();
     void bindEvents();
     void unbindEvents();
+    // ---- keys and screen readers (form1_keyboard.cpp) ----------------------
+    void createKeyboardPaths();
+    void describeTiles();
 
     QString installDir_;
     TForm_About* aboutWindow_ = nullptr;
@@ -133,6 +158,10 @@ private:
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
+    UrlOpener openUrl_;
+    std::unique_ptr<KeyDispatcher> keys_;
+    MosaicKeys* mosaicKeys_ = nullptr; // owned by keys_
+    WindowKeys* windowKeys_ = nullptr; // owned by keys_
 };
 
 } // namespace ejteto

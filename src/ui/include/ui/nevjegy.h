@@ -26,11 +26,15 @@ public:
     void showOver(QWidget* mainWindow);
 
     // Tests replace the desktop's "open" with a recorder; an empty function
-    // restores QDesktopServices::openUrl.
-    using UrlOpener = std::function<void(const QUrl&)>;
+    // restores QDesktopServices::openUrl. False: the desktop could not open it.
+    using UrlOpener = std::function<bool(const QUrl&)>;
     void setUrlOpener(UrlOpener opener);
+    // The program folder a relative address lies in: the executable's own
+    // unless the main window names its installation.
+    void setAppDir(const QString& appDir) { appDir_ = appDir; }
 
-    // Handlers.
+    // Handlers. A help page that is missing or that the desktop cannot open
+    // raises its error, naming the file.
     void FormActivate();
     void Label_URLClick();
     void Button_BezarClick();
@@ -56,6 +60,7 @@ private:
     void centreOver(QWidget* mainWindow);
 
     UrlOpener urlOpener_;
+    QString appDir_;
     bool placed_ = false; // shown at least once
     QPoint lastPosition_; // where it was when last hidden
 };

@@ -1,0 +1,29 @@
+#pragma once
+// The Hungarian names screen readers give the window's controls: what a
+// sighted learner reads off the picture, the colour or the place of each.
+#include <QString>
+
+namespace ejteto {
+
+// A lesson's tile: "5. lecke, /uː/, food" (the key word left out while no
+// word of the sound is known).
+QString tileName(int lesson, const QString& keyWord);
+// The vowel speaker of the practice: the chosen lesson's vowel.
+QString vowelSpeakerName(int lesson);
+// An answer place: its word ("Üres válaszlehetőség" when the place is empty).
+QString answerName(const QString& word);
+// A speaker that plays a word ("Meghallgatás: pool"), and the button that
+// shows its meaning ("Jelentés: pool").
+QString listenName(const QString& word);
+QString meaningName(const QString& word);
+
+// How a word of the results table came out, as its colour shows it.
+enum class ResultOutcome { Plain, Right, Wrong, MissedRight };
+QString resultName(const QString& word, ResultOutcome outcome);
+
+// Game card `number` (1..20) face down, face up with `face` ("?" hides the
+// word), or found.
+enum class CardSide { Down, Up, Found };
+QString cardName(int number, CardSide side, const QString& face = QString());
+
+} // namespace ejteto

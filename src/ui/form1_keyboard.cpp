@@ -1,0 +1,113 @@
+// The window for keys and screen readers: the keys' concerns in the order
+// they are asked, and the names of the controls whose meaning comes from
+// the loaded tables or the chosen lesson.
+#include "accessibility/accessible_texts.h"
+#include "content/practice_run.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "keyboard/key_dispatcher.h"
+#include "keyboard/mosaic_keys.h"
+#include "keyboard/panel_keys.h"
+#include "keyboard/press_keys.h"
+#include "keyboard/replay_keys.h"
+#include "keyboard/window_keys.h"
+#include "lecture_module.h"
+#include "pairs_module.h"
+#include "practice_module.h"
+#include "ui/error_box.h"
+#include "ui/form1.h"
+#include "ui/nevjegy.h"
+#include "window_controls.h"
+#include "word_index_module.h"
+
+#include <QPushButton>
+
+namespace ejteto {
+
+namespace {
+// Places 1..4 of the panel's arrays as places 0..3.
+template <class T>
+std::array<T*, 4> places(const std::array<T*, 5>& byNumber)
+{
+    return {byNumber[1], byNumber[2], byNumber[3], byNumber[4]};
+}
+} // namespace
+
+void TForm1::createKeyboardPaths()
+{
+    // Made with the window, before the start-up fills the registries: the
+    // keys reach the controls through the panels that own them.
+    keys_ = std::make_unique<KeyDispatcher>();
+    keys_->watch(this);
+    const PracticePanel& practice = practice_->panel();
+    const WordIndexPanel& index = wordIndex_->panel();
+    const GamePanel& game = pairs_->panel();
+    const LecturePanel& lecture = lecture_->panel();
+    const QList<QWidget*> panels{practice.Panel_Modul_GyakTeszt, index.Panel_Szomutato, game.Panel_Jatek,
+                                 lecture.Panel_Modul_Eloadas};
+    auto playListWord = [this] { runGuarded([this] { wordIndex_->playFocusedRow(); }); };
+
+    auto window =
+        std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, [this] { runGuarded([this] { openHelp(); }); });
+    windowKeys_ = window.get();
+    windowKeys_->setAboutWindow(aboutWindow_);
+    keys_->add(std::move(window));
+
+    keys_->add(std::make_unique<PanelKeys>(
+        QList<ModulePanelKeys>{{practice.Panel_Modul_GyakTeszt, practice.Button_Modul_GyakTeszt_Bezar},
+                               {index.Panel_Szomutato, index.Button_Modul_Szomutato_Bezar},
+                               {game.Panel_Jatek, game.Button_Modul_Jatek_Bezar},
+                               {lecture.Panel_Modul_Eloadas, lecture.Button_Modul_Eloadas_Bezar}},
+        practice.Panel_Modul_GyakTeszt, practice.Panel_Ertekelo, practice.Button_GyakTeszt_Tovabb,
+        places(practice.Label_GyakTeszt_e)));
+
+    ReplayTargets replay;
+    replay.speakers = places(practice.Image_Speaker);
+    replay.answers = places(practice.Label_GyakTeszt_e);
+    replay.meaningButtons = places(practice.Label_GyakTeszt_h);
+    replay.results = practice.Label_Result;
+    replay.wordList = index.ListBox_Szomutato;
+    replay.playListWord = playListWord;
+    replay.vowelOnOffer = [this, panel = practice.Panel_Modul_GyakTeszt] {
+        // A test run withholds the vowel, as it hides the vowel's speaker.
+        const bool testRunning = panel->isVisible() && state_.CurrentModule == kTestModule;
+        return state_.CurrentLesson > 0 && !testRunning;
+    };
+    replay.playVowel = [this] { runGuarded([this] { Image_SoundClick(); }); };
+    keys_->add(std::make_unique<ReplayKeys>(std::move(replay)));
+
+    auto mosaic = std::make_unique<MosaicKeys>(controls_->Image_Mosaic);
+    mosaicKeys_ = mosaic.get();
+    keys_->add(std::move(mosaic));
+
+    keys_->add(std::make_unique<PressKeys>(index.ListBox_Szomutato, playListWord));
+}
+
+void TForm1::setAboutWindow(TForm_About* about)
+{
+    aboutWindow_ = about;
+    if (about) {
+        about->setAppDir(installDir_); // its address is this installation's help page
+        keys_->watch(about);
+    }
+    windowKeys_->setAboutWindow(about);
+}
+
+void TForm1::describeTiles()
+{
+    // Each tile is named by its lesson, its vowel and the first word of that
+    // vowel in the table, as the tile's picture shows them.
+    for (int n = 1; n <= 16; ++n) {
+        const szorekord* first = content_.entry(content_.firstEntryOfSound(n));
+        controls_->Image_Mosaic[n]->setAccessibleName(tileName(n, first ? first->Word : QString()));
+    }
+}
+
+void TForm1::describeChosenLesson()
+{
+    for (int n = 1; n <= 16; ++n)
+        controls_->Image_Mosaic[n]->setChecked(n == state_.CurrentLesson);
+    practice_->panel().Image_Sound->setAccessibleName(vowelSpeakerName(state_.CurrentLesson));
+}
+
+} // namespace ejteto
