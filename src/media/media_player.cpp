@@ -22,11 +22,19 @@ MediaPlayer::~MediaPlayer()
 void MediaPlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
 QString MediaPlayer::fileName() const { return fileName_; }
 void MediaPlayer::setWait(bool wait) { wait_ = wait; }
+void MediaPlayer::setRate(double rate) { rate_ = rate; }
 bool MediaPlayer::isOpen() const { return engine_->state() != MediaEngine::State::Closed; }
 
+// Both apply to the one command that takes them; every command does.
 bool MediaPlayer::takeWait()
 {
+    rate_ = 1.0;
     return std::exchange(wait_, false);
+}
+
+double MediaPlayer::takeRate()
+{
+    return std::exchange(rate_, 1.0);
 }
 
 void MediaPlayer::requireOpen() const
@@ -52,11 +60,15 @@ void MediaPlayer::Close()
 void MediaPlayer::Play()
 {
     requireOpen();
+    const double rate = takeRate();
     if (!takeWait()) {
         engine_->play();
         return;
     }
-    engine_->playToEnd();
+    if (rate == 1.0)
+        engine_->playToEnd();
+    else
+        engine_->playToEndAt(rate);
     emit playFinished(fileName_);
 }
 
