@@ -112,7 +112,8 @@ VoiceTake GstVoiceRecorder::finish(EventPump& pump, const std::function<bool()>&
     recording.start();
     while (pipeline_ && !watch_->done() && recording.elapsed() < limits_.longestMs + kStallGraceMs) {
         pump.processPendingEvents();
-        if (stopAsked())
+        // Whatever ran meanwhile may have asked for the end.
+        if (stopAsked() || !pipeline_)
             break;
         if (!pullSound(kPullTimeout) && sourceEnded())
             break;

@@ -25,16 +25,12 @@ void MediaPlayer::setWait(bool wait) { wait_ = wait; }
 void MediaPlayer::setRate(double rate) { rate_ = rate; }
 bool MediaPlayer::isOpen() const { return engine_->state() != MediaEngine::State::Closed; }
 
-// Both apply to the one command that takes them; every command does.
+// The wait flag and the rate apply to the one command that takes them, and
+// every command does.
 bool MediaPlayer::takeWait()
 {
     rate_ = 1.0;
     return std::exchange(wait_, false);
-}
-
-double MediaPlayer::takeRate()
-{
-    return std::exchange(rate_, 1.0);
 }
 
 void MediaPlayer::requireOpen() const
@@ -60,7 +56,7 @@ void MediaPlayer::Close()
 void MediaPlayer::Play()
 {
     requireOpen();
-    const double rate = takeRate();
+    const double rate = rate_;
     if (!takeWait()) {
         engine_->play();
         return;

@@ -17,7 +17,6 @@ struct CourseRecording {
 
     static CourseRecording ofWord(const QString& word) { return {Kind::Word, word, 0}; }
     static CourseRecording ofVowel(int soundId) { return {Kind::Vowel, QString(), soundId}; }
-    bool operator==(const CourseRecording&) const = default;
 };
 
 enum class Speed {

@@ -65,7 +65,6 @@ signals:
 private:
     void requireOpen() const;
     bool takeWait();
-    double takeRate();
 
     std::unique_ptr<MediaEngine> engine_;
     QString fileName_;
