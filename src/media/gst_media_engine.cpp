@@ -6,7 +6,9 @@
 #include "gst_runtime.h"
 #include "media/media_errors.h"
 #include "playback_pipeline.h"
+#include "playback_wait.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace ejteto {
@@ -14,19 +16,9 @@ namespace ejteto {
 namespace {
 
 constexpr GstClockTime kSeekTimeout = 5 * GST_SECOND;
-// A blocking play whose position has not moved for this long is given up,
-// so a stalled output can never freeze the window for good.
-constexpr int kStallSeconds = 10;
+constexpr double kNormalRate = 1.0;
 
 const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
-
-gint64 currentPosition(GstElement* pipeline)
-{
-    gint64 position = -1;
-    if (!gst_element_query_position(pipeline, GST_FORMAT_TIME, &position))
-        return -1;
-    return position;
-}
 
 class GstMediaEngine final : public MediaEngine {
 public:
@@ -40,6 +32,7 @@ public:
     void close() noexcept override;
     void play() override;
     void playToEnd() override;
+    void playToEndAt(double rate) override;
     void pause() override;
     void resume() override;
     void stop() override;
@@ -51,6 +44,8 @@ private:
     FrameHandler frameHandler();
     void forgetFrames() noexcept;
     void moveToStart();
+    bool startPlayingAt(double rate);
+    bool addTempoFilter();
     void waitForPlaybackEnd();
 
     std::shared_ptr<FrameReceiver> receiver_;
@@ -58,6 +53,9 @@ private:
     gst::ObjectPtr<GstBus> bus_;
     State state_ = State::Closed;
     bool atEnd_ = false;
+    // The rate of the pipeline's current run; only a slow play changes it.
+    double rate_ = kNormalRate;
+    bool tempoFilter_ = false; // scaletempo is in the audio chain
     // Pausing makes the video sink hold its next picture ready; that picture
     // is not due until playing resumes. Read on the streaming thread.
     std::atomic<bool> holdPreroll_{false};
@@ -97,6 +95,8 @@ void GstMediaEngine::open(const QString& path)
     bus_ = std::move(bus);
     state_ = State::Stopped;
     atEnd_ = false;
+    rate_ = kNormalRate;
+    tempoFilter_ = false;
 }
 
 void GstMediaEngine::close() noexcept
@@ -107,6 +107,8 @@ void GstMediaEngine::close() noexcept
     pipeline_.reset();
     state_ = State::Closed;
     atEnd_ = false;
+    rate_ = kNormalRate;
+    tempoFilter_ = false;
     forgetFrames();
 }
 
@@ -132,6 +134,7 @@ void GstMediaEngine::moveToStart()
     // The flush also throws away the end notice of the previous run.
     waitForAsyncDone(bus_.get(), kSeekTimeout);
     atEnd_ = false;
+    rate_ = kNormalRate;
 }
 
 void GstMediaEngine::play()
@@ -139,7 +142,9 @@ void GstMediaEngine::play()
     if (!pipeline_)
         return;
     refresh();
-    if (atEnd_)
+    // After a slow play that did not reach its end, the file starts over at
+    // normal speed rather than go on slowly.
+    if (atEnd_ || rate_ != kNormalRate)
         moveToStart();
     if (gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         refresh();
@@ -155,27 +160,62 @@ void GstMediaEngine::playToEnd()
         waitForPlaybackEnd();
 }
 
+void GstMediaEngine::playToEndAt(double rate)
+{
+    if (rate == kNormalRate) {
+        playToEnd();
+        return;
+    }
+    if (!pipeline_)
+        return;
+    refresh();
+    if (startPlayingAt(rate))
+        waitForPlaybackEnd();
+}
+
+bool GstMediaEngine::startPlayingAt(double rate)
+{
+    // The place to go on from, taken before the filter is put in: that
+    // takes the file back to its start.
+    const gint64 from = atEnd_ ? 0 : std::max<gint64>(0, playbackPosition(pipeline_.get()));
+    if (!tempoFilter_ && !addTempoFilter()) {
+        state_ = State::Stopped; // a failure while playing is not reported
+        return false;
+    }
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    holdPreroll_ = false;
+    if (gst_element_seek(pipeline_.get(), rate, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, from, GST_SEEK_TYPE_NONE,
+                         GST_CLOCK_TIME_NONE)) {
+        waitForAsyncDone(bus_.get(), kSeekTimeout);
+        atEnd_ = false;
+        rate_ = rate;
+    }
+    if (gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        refresh();
+        state_ = State::Stopped;
+        return false;
+    }
+    state_ = State::Playing;
+    return true;
+}
+
+bool GstMediaEngine::addTempoFilter()
+{
+    // The audio chain is made as the file prerolls, so the filter goes in
+    // with the pipeline back in READY (the output stays open) and the file
+    // prerolls again. A rate seek alone would slow the sound by lowering its
+    // pitch as well; scaletempo stretches it at the same pitch.
+    gst_element_set_state(pipeline_.get(), GST_STATE_READY);
+    gst_element_get_state(pipeline_.get(), nullptr, nullptr, kSeekTimeout);
+    if (const auto tempo = gst::adoptFloating(gst_element_factory_make("scaletempo", nullptr)))
+        g_object_set(pipeline_.get(), "audio-filter", tempo.get(), nullptr);
+    tempoFilter_ = true;
+    return preroll(pipeline_.get(), bus_.get()).isEmpty();
+}
+
 void GstMediaEngine::waitForPlaybackEnd()
 {
-    gint64 lastPosition = currentPosition(pipeline_.get());
-    int stalledSeconds = 0;
-    while (true) {
-        const gst::MessagePtr message(gst_bus_timed_pop_filtered(bus_.get(), GST_SECOND, kEndNotices));
-        if (message) {
-            if (GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_EOS)
-                atEnd_ = true;
-            break;
-        }
-        // Only a position that is known and stands still counts as a stall.
-        const gint64 position = currentPosition(pipeline_.get());
-        if (position < 0 || position != lastPosition) {
-            lastPosition = position;
-            stalledSeconds = 0;
-        } else if (++stalledSeconds >= kStallSeconds) {
-            gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
-            break;
-        }
-    }
+    atEnd_ = ejteto::waitForPlaybackEnd(pipeline_.get(), bus_.get()) == PlaybackEnd::Finished;
     state_ = State::Stopped;
 }
 

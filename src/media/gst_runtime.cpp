@@ -60,6 +60,21 @@ gst::ObjectPtr<GstElement> makeUnseenVideoSink()
     return realTimeFakeSink();
 }
 
+namespace {
+
+GstBusSyncReply passKept(GstBus*, GstMessage* message, gpointer kept)
+{
+    return (GST_MESSAGE_TYPE(message) & GPOINTER_TO_UINT(kept)) != 0 ? GST_BUS_PASS : GST_BUS_DROP;
+}
+
+} // namespace
+
+void keepOnlyNotices(GstElement* pipeline, GstMessageType kept)
+{
+    const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline));
+    gst_bus_set_sync_handler(bus.get(), passKept, GUINT_TO_POINTER(static_cast<guint>(kept)), nullptr);
+}
+
 QString errorText(GstMessage* errorMessage)
 {
     GError* rawError = nullptr;

@@ -22,6 +22,10 @@ gst::ObjectPtr<GstElement> makeAudioSink();
 // without a display still lasts as long as it plays.
 gst::ObjectPtr<GstElement> makeUnseenVideoSink();
 
+// Drops every message of `pipeline`'s bus but the kinds in `kept`: nothing
+// else is ever read there, and unread messages would pile up.
+void keepOnlyNotices(GstElement* pipeline, GstMessageType kept);
+
 // The text of an ERROR message, as the service words it.
 QString errorText(GstMessage* errorMessage);
 

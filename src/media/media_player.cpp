@@ -22,10 +22,14 @@ MediaPlayer::~MediaPlayer()
 void MediaPlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
 QString MediaPlayer::fileName() const { return fileName_; }
 void MediaPlayer::setWait(bool wait) { wait_ = wait; }
+void MediaPlayer::setRate(double rate) { rate_ = rate; }
 bool MediaPlayer::isOpen() const { return engine_->state() != MediaEngine::State::Closed; }
 
+// The wait flag and the rate apply to the one command that takes them, and
+// every command does.
 bool MediaPlayer::takeWait()
 {
+    rate_ = 1.0;
     return std::exchange(wait_, false);
 }
 
@@ -52,11 +56,15 @@ void MediaPlayer::Close()
 void MediaPlayer::Play()
 {
     requireOpen();
+    const double rate = rate_;
     if (!takeWait()) {
         engine_->play();
         return;
     }
-    engine_->playToEnd();
+    if (rate == 1.0)
+        engine_->playToEnd();
+    else
+        engine_->playToEndAt(rate);
     emit playFinished(fileName_);
 }
 

@@ -15,14 +15,6 @@ namespace {
 // rather than leaving the window thread waiting.
 constexpr GstClockTime kPrerollTimeout = 10 * GST_SECOND;
 
-// Keeps the bus short: every other message would pile up unread while a long
-// video plays.
-GstBusSyncReply keepNotices(GstBus*, GstMessage* message, gpointer)
-{
-    constexpr int kept = GST_MESSAGE_EOS | GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE;
-    return (GST_MESSAGE_TYPE(message) & kept) != 0 ? GST_BUS_PASS : GST_BUS_DROP;
-}
-
 gst::ObjectPtr<GstElement> makeVideoSink(FrameHandler onFrame)
 {
     return onFrame ? makeVideoFrameSink(std::move(onFrame)) : makeUnseenVideoSink();
@@ -59,8 +51,10 @@ gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame
             g_object_set(pipeline.get(), "video-sink", videoSink.get(), nullptr);
     }
 
-    const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
-    gst_bus_set_sync_handler(bus.get(), keepNotices, nullptr, nullptr);
+    // Keeps the bus short: every other message would pile up unread while a
+    // long video plays.
+    keepOnlyNotices(pipeline.get(),
+                    static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE));
     return pipeline;
 }
 

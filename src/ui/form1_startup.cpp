@@ -11,6 +11,7 @@
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "media/gst_media_engine.h"
+#include "media/gst_voice_recorder.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
 #include "pairs_module.h"
@@ -19,6 +20,7 @@
 #include "recording_sounds.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
+#include "voice_compare.h"
 #include "window_controls.h"
 #include "word_index_module.h"
 
@@ -42,9 +44,12 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     clock_ = services.clock ? services.clock : realTime_.get();
 
     const MediaEngineFactory engines = services.engines ? services.engines : MediaEngineFactory(makeGstMediaEngine);
+    const VoiceRecorderFactory recorders =
+        services.recorders ? services.recorders : VoiceRecorderFactory([] { return makeGstVoiceRecorder(); });
 
     createLayout();
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
+    voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
     // The module panels in their stacking order, bottom to top.
     lecture_ = std::make_unique<LectureModule>(this, state_, engines());
     wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);

@@ -8,17 +8,26 @@
 
 namespace ejteto {
 
+namespace {
+
+// Slow enough to hear how a vowel is held and glides, not so slow that
+// scaletempo's stretching blurs it.
+constexpr double kSlowRate = 0.6;
+
+} // namespace
+
 RecordingSounds::RecordingSounds(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine)
     : state_(state), player_(new MediaPlayer(std::move(engine), nullptr, window))
 {
     player_->setObjectName(QStringLiteral("MediaPlayer1"));
 }
 
-void RecordingSounds::playWord(const QString& word)
+void RecordingSounds::play(const CourseRecording& recording, Speed speed)
 {
-    playRecording(*player_, wordRecordingPath(state_.MediaDir, word));
+    const QString path = recording.kind == CourseRecording::Kind::Vowel
+                             ? vowelRecordingPath(state_.MediaDir, recording.soundId)
+                             : wordRecordingPath(state_.MediaDir, recording.word);
+    playRecording(*player_, path, speed == Speed::Slow ? kSlowRate : 1.0);
 }
-
-void RecordingSounds::playVowel(int soundId) { playRecording(*player_, vowelRecordingPath(state_.MediaDir, soundId)); }
 
 } // namespace ejteto

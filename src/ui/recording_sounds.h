@@ -20,8 +20,7 @@ public:
     // MediaPlayer1: it opens its placeholder when the window is created.
     MediaPlayer& player() { return *player_; }
 
-    void playWord(const QString& word) override;
-    void playVowel(int soundId) override;
+    void play(const CourseRecording& recording, Speed speed) override;
 
 private:
     const ProgramState& state_;

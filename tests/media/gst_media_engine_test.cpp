@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -62,6 +64,40 @@ TEST_F(GstMediaEngineTest, PlayToEndReturnsOnlyWhenTheRecordingHasEnded)
     // Without waiting, it plays on in the background.
     engine->play();
     EXPECT_EQ(engine->state(), State::Playing);
+}
+
+TEST_F(GstMediaEngineTest, ASlowPlayLastsLongerAtTheSamePitch)
+{
+    const QString second = dir.filePath(QStringLiteral("second.wav"));
+    testing::writeToneWav(second, 1.0);
+    // The output keeps what reached it: mono 16-bit samples at 22050 Hz.
+    const QString heard = dir.filePath(QStringLiteral("heard.raw"));
+    ScopedEnv sink("EJTETO_AUDIO_SINK", "audioconvert ! audio/x-raw,format=S16LE,channels=1,rate=22050"
+                                        " ! filesink sync=true location=\"" + heard.toUtf8() + "\"");
+    auto engine = makeGstMediaEngine();
+    engine->open(second);
+    QElapsedTimer clock;
+    clock.start();
+    engine->playToEndAt(0.6);
+    EXPECT_GE(clock.elapsed(), 1450);
+    EXPECT_EQ(engine->state(), State::Stopped);
+
+    QFile output(heard);
+    ASSERT_TRUE(output.open(QIODevice::ReadOnly));
+    const QByteArray bytes = output.readAll();
+    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+    const qsizetype count = bytes.size() / 2;
+    int crossings = 0;
+    for (qsizetype i = 1; i < count; ++i)
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    const double seconds = static_cast<double>(count) / 22050;
+    EXPECT_NEAR(seconds, 1.0 / 0.6, 0.15) << "the second lasts 1/0.6 of itself at the output";
+    EXPECT_NEAR(crossings / seconds / 2, 440, 10) << "still a 440 Hz tone: the pitch is unchanged";
+
+    // Played again from its end, it runs at normal speed. Going back to the
+    // start flushes the output, which begins its file anew.
+    engine->playToEnd();
+    EXPECT_NEAR(static_cast<double>(QFileInfo(heard).size()) / 2 / 22050, 1.0, 0.05);
 }
 
 TEST_F(GstMediaEngineTest, OpenFailuresCarryTheServiceTextAndLeaveNothingOpen)

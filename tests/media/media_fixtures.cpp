@@ -117,21 +117,4 @@ void writeJpeg(const QString& path, int width, int height, int components, const
     writeBytes(path, bytes);
 }
 
-ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)
-    : name_(name), old_(qgetenv(name)), hadOld_(qEnvironmentVariableIsSet(name))
-{
-    if (value.isNull())
-        qunsetenv(name);
-    else
-        qputenv(name, value);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (hadOld_)
-        qputenv(name_, old_);
-    else
-        qunsetenv(name_);
-}
-
 } // namespace ejteto::testing

@@ -1,5 +1,7 @@
 #pragma once
 // Tiny media files made in code for the media tests.
+#include "support/scoped_env.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -19,17 +21,5 @@ using SampleFunction = std::function<void(int x, int y, unsigned char* component
 void writeJpeg(const QString& path, int width, int height, int components, const SampleFunction& sample);
 
 void writeBytes(const QString& path, const QByteArray& bytes);
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value);
-    ~ScopedEnv();
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool hadOld_;
-};
 
 } // namespace ejteto::testing

@@ -54,6 +54,18 @@ TEST_F(MediaPlayerRulesTest, TheWaitFlagMakesOnlyTheNextPlayBlock)
     EXPECT_EQ(finished.count(), 1);
 }
 
+TEST_F(MediaPlayerRulesTest, ASlowPlayIsSlowForThatPlaybackOnly)
+{
+    playRecording(player, tone, 0.6);
+    playRecording(player, tone);
+    // The rate goes with the wait flag: a play in the background is never slowed.
+    player.setFileName(tone);
+    player.Open();
+    player.setRate(0.6);
+    player.Play();
+    EXPECT_EQ(log->rates, QList<double>({0.6, 1.0, 1.0}));
+}
+
 TEST_F(MediaPlayerRulesTest, CommandsWithoutAnOpenFileRaiseNoDeviceOpen)
 {
     EXPECT_EQ(player.Mode(), MediaPlayer::NotReady);

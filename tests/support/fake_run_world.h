@@ -21,19 +21,24 @@ struct RunLog {
 class NotedPlayer : public RecordingPlayer {
 public:
     explicit NotedPlayer(RunLog& log) : log_(log) {}
-    void playWord(const QString& word) override
+    // Logs "play <word>" or "vowel <id>", with "slow " before a slow one.
+    void play(const CourseRecording& recording, Speed speed) override
     {
+        const QString pace = speed == Speed::Slow ? QStringLiteral("slow ") : QString();
+        if (recording.kind == CourseRecording::Kind::Vowel) {
+            log_.add(pace + QStringLiteral("vowel %1").arg(recording.soundId));
+            return;
+        }
         if (failing)
             throw failure;
-        log_.add(QStringLiteral("play ") + word);
-        words << word;
+        log_.add(pace + QStringLiteral("play ") + recording.word);
+        words << recording.word;
         if (onPlay)
             onPlay();
     }
-    void playVowel(int soundId) override { log_.add(QStringLiteral("vowel %1").arg(soundId)); }
 
     QStringList words;
-    bool failing = false; // every play raises `failure`
+    bool failing = false; // every play of a word raises `failure`
     std::runtime_error failure{"no recording"};
     std::function<void()> onPlay; // the recording's own time passing
 

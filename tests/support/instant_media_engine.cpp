@@ -45,17 +45,26 @@ void InstantMediaEngine::close() noexcept
         receiver_->clearFrames();
 }
 
-void InstantMediaEngine::play()
+void InstantMediaEngine::play() { playAt(1.0); }
+
+void InstantMediaEngine::playAt(double rate)
 {
     if (state_ == State::Closed)
         return;
     state_ = State::Playing;
     log_->played << path_;
+    log_->rates << rate;
 }
 
 void InstantMediaEngine::playToEnd()
 {
     play();
+    reachEnd();
+}
+
+void InstantMediaEngine::playToEndAt(double rate)
+{
+    playAt(rate);
     reachEnd();
 }
 

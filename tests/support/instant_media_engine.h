@@ -13,6 +13,7 @@ namespace ejteto::testing {
 struct MediaLog {
     QStringList opened; // every path opened, as the caller named it
     QStringList played; // the open path at every play, blocking or not
+    QList<double> rates; // the speed asked for at every play: 1.0 unless slowed
 };
 
 class InstantMediaEngine final : public MediaEngine {
@@ -33,6 +34,7 @@ public:
     void close() noexcept override;
     void play() override;
     void playToEnd() override; // returns at once, at the end
+    void playToEndAt(double rate) override;
     void pause() override;
     void resume() override;
     void stop() override;
@@ -41,6 +43,8 @@ public:
     State state() const override { return state_; }
 
 private:
+    void playAt(double rate);
+
     std::shared_ptr<MediaLog> log_;
     std::shared_ptr<FrameReceiver> receiver_;
     QString path_;

@@ -29,7 +29,7 @@ protected:
     // that play at once and note it in `media`. A test of the sound itself
     // clears `services.engines` for GStreamer.
     std::shared_ptr<MediaLog> media = std::make_shared<MediaLog>();
-    WindowServices services{nullptr, nullptr, InstantMediaEngine::factory(media)};
+    WindowServices services{nullptr, nullptr, InstantMediaEngine::factory(media), {}};
 
     std::unique_ptr<TinyInstall> install;
     std::unique_ptr<TForm1> form;

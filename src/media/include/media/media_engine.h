@@ -55,6 +55,10 @@ public:
     // stalled for long), without running the Qt event loop: input made
     // meanwhile stays queued and is handled afterwards, in order.
     virtual void playToEnd() = 0;
+    // The same at `rate` times the normal speed with the pitch unchanged
+    // (0.6 plays slowly). A rate of 1.0 is playToEnd() itself; the rate
+    // holds for this playback only, a later play runs at normal speed.
+    virtual void playToEndAt(double rate) = 0;
     virtual void pause() = 0;  // Playing -> Paused, otherwise nothing
     virtual void resume() = 0; // Paused -> Playing, otherwise nothing
     virtual void stop() = 0;   // stays where it is; Stopped

@@ -32,6 +32,10 @@ public:
     // When set, the next command blocks until it has finished; that command
     // clears the flag again.
     void setWait(bool wait);
+    // The speed of the next Play with the wait flag: 0.6 plays at 0.6 times
+    // the normal speed, the pitch unchanged. Like the wait flag it applies to
+    // the next command only; every other play runs at normal speed.
+    void setRate(double rate);
 
     // Closes the open file, if any, then opens the file name. A freshly
     // opened file stands at its start and reports Stopped; a video shows its
@@ -65,11 +69,12 @@ private:
     std::unique_ptr<MediaEngine> engine_;
     QString fileName_;
     bool wait_ = false;
+    double rate_ = 1.0;
 };
 
 // Plays one recording to its end on `player`: set the file name, open, set
-// the wait flag, play, close. The file is closed even when playing fails;
-// an open failure propagates with nothing left open.
-void playRecording(MediaPlayer& player, const QString& path);
+// the wait flag (and the rate), play, close. The file is closed even when
+// playing fails; an open failure propagates with nothing left open.
+void playRecording(MediaPlayer& player, const QString& path, double rate = 1.0);
 
 } // namespace ejteto

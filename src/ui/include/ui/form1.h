@@ -9,6 +9,7 @@
 // that owns its panel and its state; the window's handlers for a module do
 // the window's part (the control panel, the module id) and hand the rest on.
 #include "content/tables.h"
+#include "content/voice_recorder.h"
 #include "media/media_engine.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
@@ -33,8 +34,10 @@ class PracticeModule;
 class QtRunClock;
 class RecordingSounds;
 class TForm_About;
+class VoiceCompare;
 class WindowKeys;
 class WordIndexModule;
+struct CourseRecording;
 struct PairsGameState;
 struct PracticeRunState;
 struct WindowControls;
@@ -42,11 +45,12 @@ enum class RunKind;
 
 // What the window uses of the world outside it. Left empty, the real ones:
 // handlers that pause and repaint on the window thread in real time, and
-// GStreamer behind both media players.
+// GStreamer behind both media players and the microphone.
 struct WindowServices {
     EventPump* pump = nullptr; // not owned; must outlive the window
     Clock* clock = nullptr;    // not owned; must outlive the window
     MediaEngineFactory engines;
+    VoiceRecorderFactory recorders;
 };
 
 class TForm1 : public QWidget {
@@ -76,6 +80,14 @@ public:
     const Registries& registries() const { return registries_; }
     const PracticeRunState& practiceRun() const;
     const PairsGameState& pairsGame() const;
+
+    // The other two ways of hearing what a control plays, for the keys and
+    // modifier clicks of every control that plays a word or vowel: the same
+    // recording slowly, and the learner's own take after it (a press while
+    // the take is being recorded ends it). Bound like every handler, through
+    // the error wrapper.
+    void playSlowly(const CourseRecording& recording);
+    void recordAndCompare(const CourseRecording& model);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -151,6 +163,7 @@ private:
 
     std::unique_ptr<WindowControls> controls_; // the window's own controls
     std::unique_ptr<RecordingSounds> sounds_;  // plays through MediaPlayer1
+    std::unique_ptr<VoiceCompare> voice_;      // records through the microphone
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
