@@ -10,7 +10,8 @@ namespace ejteto {
 
 QStringList splitTableLines(const QByteArray& bytes);
 
-// The lines of the file at `path`; raises "Cannot open file "%s". %s".
+// The lines of the file at `path`, a regular file of at most 16 MB; raises
+// "Cannot open file "%s". %s" otherwise.
 QStringList readTableLines(const QString& path);
 
 // The lines of the table file `name` in the installation folder (appDir ends

@@ -1,6 +1,7 @@
 #include "media/media_player.h"
 
 #include "app/app_error.h"
+#include "app/regular_file.h"
 #include "media/gst_runtime.h"
 #include "media/playback_pipeline.h"
 
@@ -65,6 +66,10 @@ void MediaPlayer::Open()
     takeWait();
     holdPreroll_ = false; // the first frame shows as soon as the file is open
     const QString path = fileName_;
+    // The media service would wait for ever on a FIFO and play a device
+    // without end; such a file is refused before it is handed over.
+    if (isSpecialFile(path))
+        throw fileOpenError(path, QStringLiteral("Not a regular file"));
     GstElement* pipeline =
         buildPlaybackPipeline(path, [this](QImage frame, bool preroll) { receiveFrame(std::move(frame), preroll); });
     GstBus* bus = gst_element_get_bus(pipeline);

@@ -16,6 +16,7 @@ public:
     FocusWatcher(QObject* parent, std::function<void()> gained, std::function<void()> lost)
         : QObject(parent), gained_(std::move(gained)), lost_(std::move(lost))
     {
+        setObjectName(QStringLiteral("FocusWatcher")); // ~TForm1 finds it by name
     }
 
 protected:

@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
+#include "content/content_rules.h"
 #include "content/line_reader.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
@@ -27,7 +28,13 @@ TForm1::TForm1(const QString& installDir)
     runGuarded([this] { Betolt(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The filter box's focus handlers belong to this window: removed before
+    // the controls go, since the box losing the focus as it is destroyed
+    // would otherwise call into a window that is half torn down.
+    delete Edit_Szomutato_Szuro->findChild<QObject*>(QStringLiteral("FocusWatcher"), Qt::FindDirectChildrenOnly);
+}
 
 void TForm1::openPlaceholders()
 {
@@ -70,6 +77,7 @@ void TForm1::loadContentTables()
     loadSoundTable(Content, readTableLines(AppDir + QStringLiteral("sounds.csv")), programRandom());
     loadWordTable(Content, readTableLines(AppDir + QStringLiteral("words.csv")),
                   [this](const QString& word) { ListBox_Szomutato->addItem(word); });
+    reportContentFaults(AppDir); // a broken rule is told once; the start goes on
 }
 
 void TForm1::fillRegistries()
