@@ -73,7 +73,9 @@ void MediaPlayer::Open()
     GstElement* pipeline =
         buildPlaybackPipeline(path, [this](QImage frame, bool preroll) { receiveFrame(std::move(frame), preroll); });
     GstBus* bus = gst_element_get_bus(pipeline);
-    const QString failure = preroll(pipeline, bus);
+    QString failure = preroll(pipeline, bus);
+    if (failure.isEmpty() && isAudioOnlyFile(path) && !hasAudioStream(pipeline))
+        failure = wrongStreamTypeText(); // a .wav that holds no sound would never end
     if (!failure.isEmpty()) {
         gst_element_set_state(pipeline, GST_STATE_NULL);
         gst_object_unref(bus);
@@ -168,9 +170,10 @@ void MediaPlayer::waitForPlaybackEnd()
             gst_message_unref(message);
             break;
         }
-        // Only a position that is known and stands still counts as a stall.
+        // A position that stands still counts as a stall, and so does one
+        // that stays unknown: nothing is playing that would ever end.
         const gint64 position = currentPosition(pipeline_);
-        if (position < 0 || position != lastPosition) {
+        if (position != lastPosition) {
             lastPosition = position;
             stalledSeconds = 0;
         } else if (++stalledSeconds >= kStallSeconds) {

@@ -98,6 +98,21 @@ QString preroll(GstElement* pipeline, GstBus* bus)
     return text;
 }
 
+bool hasAudioStream(GstElement* pipeline)
+{
+    gint streams = 0;
+    g_object_get(pipeline, "n-audio", &streams, nullptr);
+    return streams > 0;
+}
+
+QString wrongStreamTypeText()
+{
+    gchar* text = gst_error_get_message(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE);
+    const QString result = QString::fromUtf8(text);
+    g_free(text);
+    return result;
+}
+
 void waitForAsyncDone(GstBus* bus, GstClockTime timeout)
 {
     const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);

@@ -224,6 +224,10 @@ QByteArray utf16(const QByteArray& ascii)
     return out;
 }
 
+// A media file that is only text: the service finds no stream in it. (The
+// binary garbage above begins like a PNG picture, which it would show.)
+QByteArray plainText() { return QByteArray("Ez nem hangfelvétel és nem videó, csak szöveg.\n").repeated(40); }
+
 const char* const kRulesBroken = "A tartalomtáblák hibásak";
 const char* const kNotRegular = "Not a regular file";
 
@@ -252,8 +256,8 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"words_fifo", fifoInstead(kWords), Shows::message(kNotRegular)},
         WindowCase{"words_dev_zero", linkToDevZero(kWords), Shows::message(kNotRegular)},
         WindowCase{"words_huge", huge(kWords, kHugeTable), Shows::message("words.csv\". File too large")},
-        WindowCase{"words_bad_sound_id", replacedBy(kWords, "Word;Id;M\r\nsea;x1;tenger\r\n"),
-                   Shows::message("'x1' is not a valid integer value")}),
+        WindowCase{"words_bad_sound_id", replacedBy(kWords, "Word;Id;M\r\nsea;s1;tenger\r\n"),
+                   Shows::message("'s1' is not a valid integer value")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -278,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"picture_missing", missing(kTile1), Shows::message("lecke_i_1.jpg\". No such file"),
                    Shows::message("lecke_i_1.jpg\". No such file")},
         WindowCase{"picture_empty", emptied(kTile1), Shows::someMessage(), Shows::someMessage()},
-        WindowCase{"picture_truncated", truncated(kTile1), Shows::nothing()},
+        WindowCase{"picture_truncated", truncated(kTile1), Shows::someMessage(), Shows::someMessage()},
         WindowCase{"picture_garbage", replacedBy(kTile1, garbageBytes()), Shows::message("Not a JPEG file"),
                    Shows::message("Not a JPEG file")},
         WindowCase{"picture_folder", folderInstead(kTile1), Shows::message("lecke_i_1.jpg\". Is a directory"),
@@ -302,13 +306,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WindowCase{"recording_missing", missing(kVowel1), Shows::nothing(), Shows::someMessage()},
         WindowCase{"recording_empty", emptied(kVowel1), Shows::nothing(), Shows::someMessage()},
-        WindowCase{"recording_garbage", replacedBy(kVowel1, garbageBytes()), Shows::nothing(), Shows::someMessage()},
+        WindowCase{"recording_garbage", replacedBy(kVowel1, plainText()), Shows::nothing(), Shows::someMessage()},
         WindowCase{"recording_folder", folderInstead(kVowel1), Shows::nothing(), Shows::someMessage()},
         WindowCase{"recording_fifo", fifoInstead(kVowel1), Shows::nothing(),
                    Shows::message("phones/1.wav\". Not a regular file")},
         WindowCase{"recording_dev_zero", linkToDevZero(kVowel1), Shows::nothing(), Shows::message(kNotRegular)},
         WindowCase{"video_missing", missing(kVideo1), Shows::nothing(), Shows::nothing(), Shows::someMessage()},
-        WindowCase{"video_garbage", replacedBy(kVideo1, garbageBytes()), Shows::nothing(), Shows::nothing(),
+        WindowCase{"video_garbage", replacedBy(kVideo1, plainText()), Shows::nothing(), Shows::nothing(),
                    Shows::someMessage()},
         WindowCase{"video_truncated", truncated(kVideo1), Shows::nothing(), Shows::nothing(), Shows::nothing()},
         WindowCase{"video_fifo", fifoInstead(kVideo1), Shows::nothing(), Shows::nothing(),
@@ -371,7 +375,9 @@ TEST_P(BadInstallationProcess, EndsAsDesignedWithoutHanging)
     const QString printed = QString::fromUtf8(p.readAllStandardError());
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << printed.toStdString();
     EXPECT_EQ(p.exitCode(), c.exitCode) << printed.toStdString();
-    const QString piece = QString::fromUtf8(c.printed).arg(install.dir());
+    QString piece = QString::fromUtf8(c.printed);
+    if (piece.contains(QLatin1String("%1")))
+        piece = piece.arg(install.dir());
     EXPECT_TRUE(printed.contains(piece)) << printed.toStdString() << "\n  lacks: " << piece.toStdString();
     if (c.exitCode == 1) {
         EXPECT_TRUE(printed.contains(QLatin1String("Application Error: Exception"))) << printed.toStdString();
@@ -386,11 +392,11 @@ TEST_P(BadInstallationProcess, EndsAsDesignedWithoutHanging)
 INSTANTIATE_TEST_SUITE_P(
     Program, BadInstallationProcess,
     ::testing::Values(
-        ProcessCase{"placeholder_wav_missing", missing(QStringLiteral("media/null.wav")), 1, "null.wav"},
+        ProcessCase{"placeholder_wav_missing", missing(QStringLiteral("media/null.wav")), 1, "Application Error"},
         ProcessCase{"placeholder_wav_empty", emptied(QStringLiteral("media/null.wav")), 1, "Application Error"},
         ProcessCase{"placeholder_wav_fifo", fifoInstead(QStringLiteral("media/null.wav")), 1,
                     "null.wav\". Not a regular file"},
-        ProcessCase{"placeholder_avi_garbage", replacedBy(QStringLiteral("media/null.avi"), garbageBytes()), 1,
+        ProcessCase{"placeholder_avi_garbage", replacedBy(QStringLiteral("media/null.avi"), plainText()), 1,
                     "Application Error"},
         ProcessCase{"placeholder_avi_folder", folderInstead(QStringLiteral("media/null.avi")), 1, "Application Error"},
         ProcessCase{"placeholder_avi_dev_zero", linkToDevZero(QStringLiteral("media/null.avi")), 1,
