@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
