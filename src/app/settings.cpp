@@ -2,9 +2,10 @@
 
 #include "app/app_error.h"
 #include "app/int_conversion.h"
+#include "app/regular_file.h"
 
-#include <QFile>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace ejteto {
 
@@ -129,10 +130,12 @@ QByteArray iniWithValue(const QByteArray& content, const QString& section, const
 
 int32_t readLevel(const QString& iniPath)
 {
-    QFile f(iniPath);
-    if (!f.open(QIODevice::ReadOnly))
+    // Anything but a regular settings file of sane size (missing, a folder,
+    // a FIFO, a device, unreadable, huge) reads as no settings, at once.
+    const FileRead ini = readRegularFile(iniPath, kMaxSettingsBytes);
+    if (!ini.bytes)
         return 0;
-    const auto text = iniValue(f.readAll(), QStringLiteral("User"), QStringLiteral("Level"));
+    const auto text = iniValue(*ini.bytes, QStringLiteral("User"), QStringLiteral("Level"));
     if (!text)
         return 0;
     return parseStrictInt(*text).value_or(0);
@@ -140,17 +143,17 @@ int32_t readLevel(const QString& iniPath)
 
 void writeLevel(const QString& iniPath, int32_t level)
 {
-    QByteArray old;
-    {
-        QFile f(iniPath);
-        if (f.exists() && !f.open(QIODevice::ReadOnly))
-            throw settingsWriteError(iniPath);
-        if (f.isOpen())
-            old = f.readAll();
-    }
+    // The rest of the file is kept, so it must be read whole first; a file
+    // that cannot be read as settings (a FIFO, a device, a huge file) is
+    // left alone rather than replaced.
+    const FileRead current = readRegularFile(iniPath, kMaxSettingsBytes);
+    if (!current.bytes && current.error != ENOENT)
+        throw settingsWriteError(iniPath);
+    const bool exists = current.bytes.has_value();
+    const QByteArray old = current.bytes.value_or(QByteArray());
     const QByteArray updated = iniWithValue(old, QStringLiteral("User"), QStringLiteral("Level"),
                                             QString::number(level));
-    if (updated == old && QFile::exists(iniPath))
+    if (updated == old && exists)
         return; // nothing changed: a read-only installation can still be left
     // Unbuffered, so that a write cut short by a full disk shows in the count
     // written: a buffered write reports success and commit() then renames

@@ -1,12 +1,7 @@
 #include "content/line_reader.h"
 
-#include "app/app_error.h"
+#include "app/regular_file.h"
 #include "content/cp1250.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace ejteto {
 
@@ -32,37 +27,14 @@ QStringList splitTableLines(const QByteArray& all)
     return lines;
 }
 
-QStringList readTableLines(const QString& path)
+QByteArray readTableBytes(const QString& path)
 {
-    // Opened for reading with a shared lock: other readers are welcome, a
-    // writer that holds the file is refused at once rather than waited for,
-    // so a stuck writer can never hang the start-up.
-    const QByteArray native = path.toLocal8Bit();
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw fileOpenErrorFromErrno(path, errno);
-    if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-        ::close(fd);
-        throw fileOpenErrorFromErrno(path, EWOULDBLOCK);
-    }
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            const int err = errno;
-            if (err == EINTR)
-                continue;
-            ::close(fd);
-            throw fileOpenErrorFromErrno(path, err);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, got);
-    }
-    ::close(fd);
-    return splitTableLines(bytes);
+    // Other readers are welcome; a writer that holds the file is refused at
+    // once rather than waited for, so a stuck writer can never hang the start.
+    return readRegularFileOrThrow(path, kMaxTableBytes, WriterLock::RefuseWhileWritten);
 }
+
+QStringList readTableLines(const QString& path) { return splitTableLines(readTableBytes(path)); }
 
 QStringList LoadLines(const QString& appDir, const QString& name)
 {

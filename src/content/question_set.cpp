@@ -38,7 +38,8 @@ void PickSoundWords(ContentTables& t, int sound, QuestionRow& row)
         // The offset is 1-based within the block. With twelve words or more,
         // one subtraction of n keeps it in 1..n; the full remainder is the
         // same there and also keeps a smaller block inside itself.
-        int64_t c = rec.Cursor + kStride;
+        // Widened before the step: a count near 2^31 must not overflow.
+        int64_t c = int64_t{rec.Cursor} + kStride;
         c = ((c - 1) % n + n) % n + 1;
         rec.Cursor = static_cast<int32_t>(c);
         // A block shorter than its count, or broken up, yields an empty

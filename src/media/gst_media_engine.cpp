@@ -85,7 +85,9 @@ void GstMediaEngine::open(const QString& path)
     holdPreroll_ = false; // the first picture shows as soon as the file is open
     gst::PipelinePtr pipeline = buildPlaybackPipeline(path, frameHandler());
     gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
-    const QString failure = preroll(pipeline.get(), bus.get());
+    QString failure = preroll(pipeline.get(), bus.get());
+    if (failure.isEmpty() && isAudioOnlyFile(path) && !hasAudioStream(pipeline.get()))
+        failure = wrongStreamTypeText(); // a .wav that holds no sound would never end
     if (!failure.isEmpty()) {
         pipeline.reset(); // joins the streaming threads: no picture comes later
         forgetFrames();

@@ -1,16 +1,10 @@
 #include "media/jpeg_loader.h"
 
+#include "app/regular_file.h"
 #include "media/media_errors.h"
-#include "scoped_fd.h"
 
-#include <QFile>
-#include <QtEndian>
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <jpeglib.h>
 
@@ -37,30 +31,19 @@ void onFatalError(j_common_ptr info)
 // missing part and goes on, silently.
 void onMessage(j_common_ptr) {}
 
-QByteArray readWholeFile(const QString& path)
+// A progressive picture may hold any number of scans, each a full pass over
+// the coefficients; real pictures have about ten. Far more is a hostile
+// file that would hold the window for seconds.
+constexpr int kMaxScans = 500;
+
+void onProgress(j_common_ptr info)
 {
-    const ScopedFd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!fd.isValid())
-        throw fileOpenErrorFromErrno(path, errno);
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0)
-        throw fileOpenErrorFromErrno(path, errno);
-    if (S_ISDIR(status.st_mode))
-        throw fileOpenErrorFromErrno(path, EISDIR);
-    QByteArray data;
-    char chunk[65536];
-    while (true) {
-        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw fileOpenErrorFromErrno(path, errno);
-        }
-        data.append(chunk, got);
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > kMaxScans) {
+        std::snprintf(reinterpret_cast<ErrorManager*>(info->err)->message, JMSG_LENGTH_MAX,
+                      "Progressive JPEG image has more than %d scans", kMaxScans);
+        std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
     }
-    return data;
 }
 
 // CMYK as Adobe writes it is stored inverted (0 = full ink).
@@ -70,17 +53,19 @@ inline uchar inkToChannel(int ink, int black, bool inverted)
                     : static_cast<uchar>((255 - ink) * (255 - black) / 255);
 }
 
-enum class DecodeResult { Ok, JpegError, OutOfMemory };
+enum class DecodeResult { Ok, JpegError, OutOfMemory, TooLarge };
 
 // Everything between setjmp and a possible longjmp is plain C data or lives
 // outside this frame, so the jump skips no destructor.
-DecodeResult decode(const QByteArray& data, QImage& image, char* message)
+DecodeResult decode(QByteArrayView data, QImage& image, char* message, QSize& declared)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr progress{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = onFatalError;
     errors.base.output_message = onMessage;
+    errors.message[0] = '\0';
     if (setjmp(errors.jump) != 0) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
         jpeg_destroy_decompress(&info);
@@ -88,9 +73,17 @@ DecodeResult decode(const QByteArray& data, QImage& image, char* message)
     }
 
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<unsigned char*>(const_cast<char*>(data.constData())),
-                 static_cast<unsigned long>(data.size()));
+    progress.progress_monitor = onProgress;
+    info.progress = &progress;
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    // The header's size is checked before anything is allocated for the
+    // picture: a tiny file may claim tens of thousands of pixels each way.
+    if (info.image_width > kMaxJpegSide || info.image_height > kMaxJpegSide) {
+        declared = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+        jpeg_destroy_decompress(&info);
+        return DecodeResult::TooLarge;
+    }
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     const bool adobeInverted = cmyk && info.saw_Adobe_marker;
@@ -134,20 +127,36 @@ DecodeResult decode(const QByteArray& data, QImage& image, char* message)
 
 } // namespace
 
-QImage loadJpeg(const QString& path)
+QImage decodeJpeg(QByteArrayView data)
 {
-    const QByteArray data = readWholeFile(path);
     QImage image;
     char message[JMSG_LENGTH_MAX] = {};
-    switch (decode(data, image, message)) {
+    QSize declared;
+    switch (decode(data, image, message, declared)) {
     case DecodeResult::Ok:
         return image;
     case DecodeResult::OutOfMemory:
         throw outOfMemoryError();
+    case DecodeResult::TooLarge:
+        throw pictureTooLargeError(declared, kMaxJpegSide);
     case DecodeResult::JpegError:
         break;
     }
     throw jpegError(QString::fromLocal8Bit(message));
+}
+
+QImage loadJpeg(const QString& path)
+{
+    const QByteArray data = readRegularFileOrThrow(path, kMaxPictureBytes);
+    try {
+        return decodeJpeg(data);
+    } catch (const AppError& e) {
+        // A picture refused for its size is named, like a file refused for
+        // its size; libjpeg's own messages stay as libjpeg words them.
+        if (e.className() == pictureTooLargeClass())
+            throw fileOpenError(path, e.message());
+        throw;
+    }
 }
 
 } // namespace ejteto

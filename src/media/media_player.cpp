@@ -1,5 +1,6 @@
 #include "media/media_player.h"
 
+#include "app/regular_file.h"
 #include "media/media_errors.h"
 #include "media/video_surface.h"
 
@@ -43,6 +44,12 @@ void MediaPlayer::Open()
 {
     takeWait();
     const QString path = fileName_;
+    // The media service would wait for ever on a FIFO and play a device
+    // without end; such a file is refused before it is handed over.
+    if (isSpecialFile(path)) {
+        engine_->close();
+        throw fileOpenError(path, QStringLiteral("Not a regular file"));
+    }
     engine_->open(path); // closes the open file first, even when this fails
     emit opened(path);
 }

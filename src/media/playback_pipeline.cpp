@@ -76,6 +76,19 @@ QString preroll(GstElement* pipeline, GstBus* bus)
     return change == GST_STATE_CHANGE_FAILURE ? genericFailureText() : QString();
 }
 
+bool hasAudioStream(GstElement* pipeline)
+{
+    gint streams = 0;
+    g_object_get(pipeline, "n-audio", &streams, nullptr);
+    return streams > 0;
+}
+
+QString wrongStreamTypeText()
+{
+    const gst::TextPtr text(gst_error_get_message(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE));
+    return QString::fromUtf8(text.get());
+}
+
 void waitForAsyncDone(GstBus* bus, GstClockTime timeout)
 {
     const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR);

@@ -32,6 +32,11 @@ gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame
 // ready. Returns an empty text on success, otherwise the service's message.
 QString preroll(GstElement* pipeline, GstBus* bus);
 
+// Whether the prerolled pipeline found a sound stream in its file.
+bool hasAudioStream(GstElement* pipeline);
+// The service's own text for a file whose stream is of another kind.
+QString wrongStreamTypeText();
+
 // Waits (bounded) for the ASYNC_DONE that ends a flushing seek, discarding
 // notices that the seek made stale.
 void waitForAsyncDone(GstBus* bus, GstClockTime timeout);

@@ -30,9 +30,10 @@ PlaybackEnd waitForPlaybackEnd(GstElement* pipeline, GstBus* bus)
         const gst::MessagePtr message(gst_bus_timed_pop_filtered(bus, GST_SECOND, kEndNotices));
         if (message)
             return GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_EOS ? PlaybackEnd::Finished : PlaybackEnd::Failed;
-        // Only a position that is known and stands still counts as a stall.
+        // A position that stands still counts as a stall, and so does one
+        // that stays unknown: nothing is playing that would ever end.
         const gint64 position = playbackPosition(pipeline);
-        if (position < 0 || position != lastPosition) {
+        if (position != lastPosition) {
             lastPosition = position;
             stalledSeconds = 0;
         } else if (++stalledSeconds >= kStallSeconds) {

@@ -28,6 +28,7 @@ public:
     FocusWatcher(QObject* parent, std::function<void()> gained, std::function<void()> lost)
         : QObject(parent), gained_(std::move(gained)), lost_(std::move(lost))
     {
+        setObjectName(QStringLiteral("FocusWatcher"));
     }
 
 protected:

@@ -6,6 +6,7 @@
 #include "app/random_source.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
+#include "content/content_rules.h"
 #include "content/line_reader.h"
 #include "controls/image_control.h"
 #include "keyboard/key_dispatcher.h"
@@ -135,9 +136,15 @@ void TForm1::readLevelSetting()
 
 void TForm1::loadContentTables()
 {
-    loadSoundTable(content_, readTableLines(state_.AppDir + QStringLiteral("sounds.csv")), programRandom());
-    loadWordTable(content_, readTableLines(state_.AppDir + QStringLiteral("words.csv")),
-                  [this](const QString& word) { wordIndex_->listWord(word); });
+    const QByteArray sounds = readTableBytes(state_.AppDir + QStringLiteral("sounds.csv"));
+    loadSoundTable(content_, splitTableLines(sounds), programRandom());
+    const QByteArray words = readTableBytes(state_.AppDir + QStringLiteral("words.csv"));
+    loadWordTable(content_, splitTableLines(words), [this](const QString& word) { wordIndex_->listWord(word); });
+    // A broken rule is told once, with the rules the content checker uses;
+    // the start goes on as it would have.
+    const QString faults = contentFaultMessage(checkContentRules(sounds, words), state_.AppDir);
+    if (!faults.isEmpty())
+        showErrorBox(faults);
 }
 
 void TForm1::fillRegistries()

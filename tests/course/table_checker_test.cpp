@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace ejteto;
 using namespace ejteto::contentkit;
@@ -155,6 +156,19 @@ TEST(TableChecker, FolderCheckReportsMissingFilesAndInstallationGaps)
     EXPECT_TRUE(lines.contains("media/words/aa.wav: hiányzik"));
     EXPECT_TRUE(lines.contains("images/lecke_a_16.jpg: hiányzik"));
     EXPECT_TRUE(lines.contains("media/null.avi: hiányzik"));
+}
+
+TEST(TableChecker, ATableThatIsNoRegularFileIsReportedNotWaitedFor)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Tables().writeTo(dir.path());
+    const QString sounds = QDir(dir.path()).filePath("sounds.csv");
+    QFile::remove(sounds);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(sounds).constData(), 0644), 0); // opened plainly, it would block
+    const auto p = checkContentFolder(dir.path());
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].toString(), "sounds.csv: nem nyitható meg: Not a regular file");
 }
 
 TEST(TableChecker, TeachersCommandPrintsProblemsAndFails)

@@ -116,5 +116,39 @@ TEST_F(JpegLoaderTest, DamagedContentGivesTheDecoderMessageWithoutCrashing)
     }
 }
 
+TEST_F(JpegLoaderTest, APictureDeclaringMoreThan2048PixelsASideIsRefusedBeforeItIsDecoded)
+{
+    const auto bytesOf = [this](int width, int height) {
+        const QString path = dir.filePath(QStringLiteral("p%1x%2.jpg").arg(width).arg(height));
+        testing::writeJpeg(path, width, height, 1, [](int, int, unsigned char* c) { c[0] = 77; });
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    };
+    // Read from memory, as the file loader does: the largest side accepted.
+    EXPECT_EQ(decodeJpeg(bytesOf(2048, 8)).size(), QSize(2048, 8));
+    EXPECT_EQ(decodeJpeg(bytesOf(8, 2048)).size(), QSize(8, 2048));
+
+    // A tiny file whose header claims 28160 x 28160 pixels (3 GB decoded).
+    QByteArray lying = bytesOf(8, 8);
+    const qsizetype sof = lying.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    for (qsizetype at : {sof + 5, sof + 7}) { // height, then width, big-endian
+        lying[at] = char(0x6E);
+        lying[at + 1] = char(0x00);
+    }
+    const QString path = dir.filePath(QStringLiteral("lecke_i_3.jpg"));
+    testing::writeBytes(path, lying);
+    EXPECT_EQ(errorOf(path), QStringLiteral("Cannot open file \"%1\". Picture too large (28160 x 28160 pixels, "
+                                            "at most 2048 x 2048)")
+                                 .arg(path));
+    try {
+        decodeJpeg(bytesOf(2049, 8));
+        ADD_FAILURE() << "a side of 2049 pixels decoded";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Picture too large (2049 x 8 pixels"))) << e.what();
+    }
+}
+
 } // namespace
 } // namespace ejteto

@@ -2,6 +2,7 @@
 #include "content/question_set.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -218,6 +219,13 @@ TEST(BuildOptionRows, BrokenTablesGiveOddOptionsButNeverStrayOrHang)
     PickSoundWords(overcounted, 16, scratch);
     for (const QString& w : scratch)
         EXPECT_TRUE(w.isEmpty() || w.startsWith(QStringLiteral("s16w")));
+
+    // A count near 2^31 steps the cursor without overflowing: past the end it
+    // wraps to the twelfth place counted from the old one.
+    overcounted.SoundTable[16].WordCount = std::numeric_limits<int32_t>::max();
+    overcounted.SoundTable[16].Cursor = std::numeric_limits<int32_t>::max() - 5;
+    PickSoundWords(overcounted, 16, scratch);
+    EXPECT_EQ(overcounted.SoundTable[16].Cursor, 7 + 12 * 9);
 
     // A sound named in the table but holding no word, sound ids out of range,
     // and a count that is zero: empty rows.

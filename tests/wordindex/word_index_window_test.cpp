@@ -63,6 +63,9 @@ protected:
         for (const char* w : {"sea", "bread", "great", "cup"})
             custom->writeRecording(QStringLiteral("media/words/%1.wav").arg(QLatin1String(w)), 50);
         FormView& f = startOn(std::move(custom));
+        // The short word table breaks the content rules; that is told once at start.
+        EXPECT_EQ(errors.size(), 1);
+        errors.clear();
         QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
         EXPECT_TRUE(f.Panel_Szomutato->isVisible());
         return f;
@@ -197,4 +200,31 @@ TEST_F(WordIndexTest, ClosingAndReopeningKeepsTheIndexAsItWasLeft)
     EXPECT_EQ(f.Edit_Szomutato_Szuro->text(), QStringLiteral("u"));
     EXPECT_EQ(rows(f.ListBox_Szomutato), QStringList{"cup"});
     EXPECT_EQ(f.Label_Szomutato_Magyar_Ertek->text(), QStringLiteral("tenger"));
+}
+
+TEST_F(WordIndexTest, AFocusedFilterBoxLosesItsFocusHandlersBeforeTheWindowIsTornDown)
+{
+    FormView& f = openIndex();
+    f.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    QLineEdit* edit = f.Edit_Szomutato_Szuro;
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_TRUE(edit->hasFocus());
+
+    // The box loses the focus while it is destroyed; by then the window's
+    // handlers must be gone, or they would run on a half-destroyed window.
+    struct FocusOutProbe : QObject {
+        bool tearingDown = false;
+        int handlersLeftAtFocusOut = -1;
+        bool eventFilter(QObject* watched, QEvent* e) override
+        {
+            if (tearingDown && e->type() == QEvent::FocusOut)
+                handlersLeftAtFocusOut = int(watched->findChildren<QObject*>(QStringLiteral("FocusWatcher")).size());
+            return false;
+        }
+    } probe;
+    edit->installEventFilter(&probe);
+    probe.tearingDown = true;
+    form.reset();
+    EXPECT_EQ(probe.handlersLeftAtFocusOut, 0);
 }

@@ -1,6 +1,8 @@
 #include "contentkit/table_checker.h"
 
 #include "app/int_conversion.h"
+#include "app/regular_file.h"
+#include "content/content_rules.h"
 #include "content/line_reader.h"
 #include "contentkit/result_word_width.h"
 
@@ -8,7 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <map>
+#include <algorithm>
 #include <numeric>
 #include <optional>
 #include <set>
@@ -52,104 +54,55 @@ bool hasOuterBlank(const QString& text)
     return !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
 }
 
-struct SoundLine {
-    int wordCount = -1;
-    int line = 0;
-};
-
-std::vector<SoundLine> checkSounds(const QStringList& lines, Collector& out)
+// The course's own rules, on top of those the program relies on (checked by
+// checkContentRules): the line number in the first field, word counts that
+// keep the ten picks of a run apart, two different confusables.
+void checkCourseSounds(const QStringList& lines, Collector& out)
 {
-    std::vector<SoundLine> sounds(kSounds + 1);
-    const int dataLines = int(lines.size()) - 1;
-    if (dataLines < kSounds)
-        out.add(kSoundsFile, std::max(1, int(lines.size())),
-                QStringLiteral("%1 hang sora van, pontosan %2 kell").arg(std::max(0, dataLines)).arg(kSounds));
-    for (int s = 1; s < lines.size(); ++s) {
-        const int lineNo = s + 1;
-        if (s > kSounds) {
-            out.add(kSoundsFile, lineNo, QStringLiteral("fölösleges sor: csak %1 hang lehet").arg(kSounds));
+    for (int s = 1; s < lines.size() && s <= kSounds; ++s) {
+        const QStringList f = lines[s].split(QLatin1Char(';'));
+        if (f.size() < 4)
             continue;
-        }
-        const QString& line = lines[s];
-        if (line.isEmpty()) {
-            out.add(kSoundsFile, lineNo, QStringLiteral("üres sor"));
-            continue;
-        }
-        const QStringList f = line.split(QLatin1Char(';'));
-        if (f.size() < 4) {
-            out.add(kSoundsFile, lineNo,
-                    QStringLiteral("4 mező kell (sorszám;szószám;tévesztett1;tévesztett2), %1 van").arg(f.size()));
-            continue;
-        }
         int v[4] = {};
         bool ok = true;
-        static const char* const names[4] = {"sorszám", "szószám", "tévesztett1", "tévesztett2"};
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < 4 && ok; ++k) {
             const auto n = parseStrictInt(f[k]);
-            if (!n) {
-                out.add(kSoundsFile, lineNo,
-                        QStringLiteral("a(z) %1 mező '%2' nem érvényes egész szám")
-                            .arg(QString::fromUtf8(names[k]), f[k]));
-                ok = false;
-            } else {
-                v[k] = *n;
-            }
+            ok = n.has_value();
+            v[k] = n.value_or(0);
         }
         if (!ok)
             continue;
+        const int lineNo = s + 1;
         if (v[0] != s)
             out.add(kSoundsFile, lineNo, QStringLiteral("a sorszám %1, de ez a(z) %2. hang sora").arg(v[0]).arg(s));
-        if (v[1] < 12)
-            out.add(kSoundsFile, lineNo, QStringLiteral("%1 szó kevés: legalább 12 kell").arg(v[1]));
-        else if (std::gcd(v[1], 12) != 1)
+        if (v[1] >= 12 && std::gcd(v[1], 12) != 1)
             out.add(kSoundsFile, lineNo,
                     QStringLiteral("a szószám (%1) közös osztója 12-vel nagyobb 1-nél: a kérdések szavai "
                                    "ismétlődnének; 25, 29 vagy 31 legyen")
                         .arg(v[1]));
-        else if (!isCourseWordCount(v[1]))
+        else if (v[1] >= 12 && !isCourseWordCount(v[1]))
             out.add(kSoundsFile, lineNo, QStringLiteral("a szószám (%1) nem 25, 29 vagy 31").arg(v[1]));
-        for (int k = 2; k < 4; ++k) {
-            if (v[k] < 1 || v[k] > kSounds)
-                out.add(kSoundsFile, lineNo,
-                        QStringLiteral("a(z) %1 (%2) nem hang 1 és 16 között").arg(QString::fromUtf8(names[k])).arg(v[k]));
-            else if (v[k] == s)
-                out.add(kSoundsFile, lineNo,
-                        QStringLiteral("a(z) %1 a hang saját maga").arg(QString::fromUtf8(names[k])));
-        }
         if (v[2] == v[3])
             out.add(kSoundsFile, lineNo, QStringLiteral("a két tévesztett hang ugyanaz (%1)").arg(v[2]));
-        sounds[size_t(s)] = {v[1], lineNo};
     }
-    return sounds;
 }
 
-void checkWords(const QStringList& lines, const std::vector<SoundLine>& sounds, bool soundsUsable, Collector& out)
+// Words: plain lower-case spellings (they are file names), each once; tidy
+// meanings; the blocks of the sounds in sound order.
+void checkCourseWords(const QStringList& lines, Collector& out)
 {
     QHash<QString, int> firstLineOf;
-    std::map<int, int> countOf;
     std::set<int> closedBlocks;
     int currentBlock = 0;
     int highestBlock = 0;
     for (int i = 1; i < lines.size(); ++i) {
         const int lineNo = i + 1;
-        const QString& line = lines[i];
-        if (line.isEmpty()) {
-            out.add(kWordsFile, lineNo, QStringLiteral("üres sor"));
+        const QStringList f = lines[i].split(QLatin1Char(';'));
+        if (lines[i].isEmpty() || f.size() < 3)
             continue;
-        }
-        const QStringList f = line.split(QLatin1Char(';'));
-        if (f.size() < 3) {
-            out.add(kWordsFile, lineNo, QStringLiteral("3 mező kell (szó;hang;jelentés), %1 van").arg(f.size()));
-            continue;
-        }
-        if (f.size() > 3)
-            out.add(kWordsFile, lineNo,
-                    QStringLiteral("%1 mező van 3 helyett: szó és jelentés nem tartalmazhat ';' jelet").arg(f.size()));
         const QString& word = f[0];
         const QString& meaning = f[2];
-        if (word.isEmpty())
-            out.add(kWordsFile, lineNo, QStringLiteral("üres szó"));
-        else if (!isWordSpelling(word))
+        if (!word.isEmpty() && !isWordSpelling(word))
             out.add(kWordsFile, lineNo,
                     QStringLiteral("a(z) '%1' szó csak kisbetűs angol betűkből állhat (fájlnév is)").arg(word));
         if (meaning.isEmpty())
@@ -166,56 +119,30 @@ void checkWords(const QStringList& lines, const std::vector<SoundLine>& sounds, 
                 firstLineOf.insert(word, lineNo);
         }
         const auto id = parseStrictInt(f[1]);
-        if (!id) {
-            out.add(kWordsFile, lineNo, QStringLiteral("a hang '%1' nem érvényes egész szám").arg(f[1]));
+        if (!id || *id < 1 || *id > kSounds || *id == currentBlock)
             continue;
-        }
-        if (*id < 1 || *id > kSounds) {
-            out.add(kWordsFile, lineNo, QStringLiteral("a hang (%1) nem 1 és 16 közötti").arg(*id));
-            continue;
-        }
         const int s = *id;
-        ++countOf[s];
-        if (s != currentBlock) {
-            if (closedBlocks.count(s))
-                out.add(kWordsFile, lineNo,
-                        QStringLiteral("a(z) %1. hang szavai nem egy tömbben állnak: a tömbje már véget ért").arg(s));
-            else if (s < highestBlock)
-                out.add(kWordsFile, lineNo,
-                        QStringLiteral("a(z) %1. hang tömbje a(z) %2. hangé után áll: a tömbök hangsorrendben "
-                                       "kövessék egymást")
-                            .arg(s)
-                            .arg(highestBlock));
-            if (currentBlock != 0)
-                closedBlocks.insert(currentBlock);
-            currentBlock = s;
-            highestBlock = std::max(highestBlock, s);
-        }
-    }
-    if (!soundsUsable)
-        return;
-    for (int s = 1; s <= kSounds; ++s) {
-        const SoundLine& sl = sounds[size_t(s)];
-        if (sl.wordCount < 0)
-            continue;
-        const int have = countOf.count(s) ? countOf[s] : 0;
-        if (have != sl.wordCount)
-            out.add(kSoundsFile, sl.line,
-                    QStringLiteral("a(z) %1. hang szószáma %2, de a words.csv-ben %3 szava van")
+        // A block that comes back is reported by the program's rules already.
+        if (!closedBlocks.count(s) && s < highestBlock)
+            out.add(kWordsFile, lineNo,
+                    QStringLiteral("a(z) %1. hang tömbje a(z) %2. hangé után áll: a tömbök hangsorrendben "
+                                   "kövessék egymást")
                         .arg(s)
-                        .arg(sl.wordCount)
-                        .arg(have));
+                        .arg(highestBlock));
+        if (currentBlock != 0)
+            closedBlocks.insert(currentBlock);
+        currentBlock = s;
+        highestBlock = std::max(highestBlock, s);
     }
 }
 
 std::optional<QByteArray> readAll(const QString& path, const QString& name, Collector& out)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        out.add(name, 0, QStringLiteral("nem nyitható meg: %1").arg(f.errorString()));
-        return std::nullopt;
-    }
-    return f.readAll();
+    // Read as the program reads it: never waiting on a FIFO, never without end.
+    FileRead r = readRegularFile(path, kMaxTableBytes);
+    if (!r.bytes)
+        out.add(name, 0, QStringLiteral("nem nyitható meg: %1").arg(r.reason));
+    return r.bytes;
 }
 } // namespace
 
@@ -228,11 +155,18 @@ QString TableProblem::toString() const
 std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteArray& wordsCsv)
 {
     Collector out;
-    const std::vector<SoundLine> sounds = checkSounds(splitTableLines(soundsCsv), out);
+    for (const ContentFault& f : checkContentRules(soundsCsv, wordsCsv))
+        out.add(f.file, f.line, f.rule);
+    checkCourseSounds(splitTableLines(soundsCsv), out);
     const QStringList wordLines = splitTableLines(wordsCsv);
-    checkWords(wordLines, sounds, true, out);
+    checkCourseWords(wordLines, out);
     for (TableProblem& p : checkResultWordWidths(wordLines))
         out.problems.push_back(std::move(p));
+    // One list in file order, as a teacher goes through the files.
+    std::stable_sort(out.problems.begin(), out.problems.end(), [](const TableProblem& a, const TableProblem& b) {
+        const bool aWords = a.file == kWordsFile, bWords = b.file == kWordsFile;
+        return aWords != bWords ? bWords : a.line < b.line;
+    });
     return out.problems;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The rules the bundled course and any teacher's content must satisfy, checked
-// before the program ever reads the tables (the program itself checks none).
+// The rules the bundled course and any teacher's content must satisfy: those
+// the program itself checks at start (content/content_rules.h) and the
+// course's stricter ones, reported together before the program is shipped.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -19,14 +19,16 @@ QByteArray iniWithValue(const QByteArray& content, const QString& section, const
                         const QString& value);
 
 // The level stored in the file: 0 when the file, section or key is missing or
-// the value is not a strict integer; otherwise the value as stored (the caller
+// the value is not a strict integer, and when the file is not a regular file
+// of at most 256 KB (it is never waited on); otherwise the value as stored (the caller
 // decides what a value outside 0..2 means).
 int32_t readLevel(const QString& iniPath);
 
 // Stores the level. The new content is written beside the file and renamed
 // over it, so a crash or a full disk never leaves a truncated settings file.
 // Only a writable file in a folder that is not writable is rewritten in place.
-// Raises "Unable to write to %s" when that is not possible.
+// Raises "Unable to write to %s" when that is not possible, and when the
+// existing file cannot be read whole (so its other lines would be lost).
 void writeLevel(const QString& iniPath, int32_t level);
 
 } // namespace ejteto

@@ -10,7 +10,11 @@ namespace ejteto {
 
 QStringList splitTableLines(const QByteArray& bytes);
 
-// The lines of the file at `path`; raises "Cannot open file "%s". %s".
+// The bytes of the table file at `path`, a regular file of at most 16 MB,
+// read without waiting on a writer; raises "Cannot open file "%s". %s"
+// otherwise.
+QByteArray readTableBytes(const QString& path);
+// Its lines.
 QStringList readTableLines(const QString& path);
 
 // The lines of the table file `name` in the installation folder (appDir ends

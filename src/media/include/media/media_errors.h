@@ -3,6 +3,8 @@
 // name is spelled in one place.
 #include "app/app_error.h"
 
+#include <QSize>
+
 namespace ejteto {
 
 // A file the media service cannot open, or a service that cannot start;
@@ -12,5 +14,10 @@ AppError mciDeviceError(const QString& serviceText);
 AppError noDeviceOpenError();
 // A picture that libjpeg cannot decode, with libjpeg's own text.
 AppError jpegError(const QString& decoderText);
+// A picture whose header declares more than `maxSide` pixels on a side:
+// "Picture too large (W x H pixels, at most N x N)".
+AppError pictureTooLargeError(QSize declared, int maxSide);
+// The class of that error, for the loader that names the file it came from.
+QString pictureTooLargeClass();
 
 } // namespace ejteto

@@ -1,0 +1,35 @@
+#pragma once
+// Ways to break one file of a tiny installation, as a damaged copy, a bad
+// download or a careless teacher would: each takes the installation and the
+// file's path inside it.
+#include "support/tiny_install.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace ejteto::testing {
+
+using Breaker = std::function<void(const TinyInstall&)>;
+
+Breaker missing(const QString& file);
+Breaker emptied(const QString& file);
+// Keeps the first half of the bytes, cutting a line or a picture in two.
+Breaker truncated(const QString& file);
+Breaker replacedBy(const QString& file, const QByteArray& bytes);
+Breaker folderInstead(const QString& file);
+Breaker fifoInstead(const QString& file);
+Breaker linkToDevZero(const QString& file);
+// A sparse file of `bytes` bytes: huge on paper, nothing on the disk.
+Breaker huge(const QString& file, qint64 bytes);
+// Readable by nobody but its owner (the tests run such cases as another user).
+Breaker unreadable(const QString& file);
+// A JPEG picture of a few hundred bytes whose header claims 28160 x 28160.
+Breaker lyingPictureHeader(const QString& file);
+// Runs several breakers in turn.
+Breaker both(Breaker first, Breaker second);
+
+// Bytes that are no text table, no picture and no recording.
+QByteArray garbageBytes();
+
+} // namespace ejteto::testing
