@@ -15,25 +15,40 @@ QString foldAsciiCase(const QString& text)
     return folded;
 }
 
-namespace {
-bool containsFolded(const QString& foldedWord, const QString& foldedFilter)
+WordFilterIndex::WordFilterIndex(const ContentTables& t)
 {
-    if (foldedFilter.isEmpty())
-        return true; // also for the empty (or null) word
-    return foldedWord.contains(foldedFilter, Qt::CaseSensitive);
+    const int32_t last = t.lastEntry();
+    folded_.reserve(static_cast<size_t>(last));
+    for (int32_t e = 1; e <= last; ++e)
+        folded_.push_back(foldAsciiCase(t.WordTable[static_cast<size_t>(e)].Word));
 }
-} // namespace
+
+std::vector<int32_t> WordFilterIndex::entriesMatching(const QString& filter) const
+{
+    const QString f = foldAsciiCase(filter);
+    std::vector<int32_t> entries;
+    for (size_t i = 0; i < folded_.size(); ++i) {
+        // The empty filter occurs in every word, the empty word included.
+        if (f.isEmpty() || folded_[i].contains(f, Qt::CaseSensitive))
+            entries.push_back(static_cast<int32_t>(i + 1));
+    }
+    return entries;
+}
+
+std::vector<int32_t> WordFilterIndex::entriesWithAWord() const
+{
+    std::vector<int32_t> entries;
+    for (size_t i = 0; i < folded_.size(); ++i)
+        if (!folded_[i].isEmpty())
+            entries.push_back(static_cast<int32_t>(i + 1));
+    return entries;
+}
 
 QStringList filterWords(const ContentTables& t, const QString& filter)
 {
-    const QString f = foldAsciiCase(filter);
-    const int32_t last = t.lastEntry();
     QStringList words;
-    for (int32_t e = 1; e <= last; ++e) {
-        const QString& w = t.WordTable[static_cast<size_t>(e)].Word;
-        if (containsFolded(foldAsciiCase(w), f))
-            words << w;
-    }
+    for (const int32_t e : WordFilterIndex(t).entriesMatching(filter))
+        words << t.WordTable[static_cast<size_t>(e)].Word;
     return words;
 }
 

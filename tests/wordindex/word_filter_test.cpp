@@ -93,3 +93,11 @@ TEST(WordFilter, AnEmptyTableGivesAnEmptyList)
     const ContentTables headerOnly = tableOf({});
     EXPECT_TRUE(filterWords(headerOnly, QString()).isEmpty());
 }
+
+TEST(WordFilter, TheLoadedListLeavesOutEmptyWordsThatTheEmptyFilterKeeps)
+{
+    const ContentTables t = sampleTable();
+    const WordFilterIndex index(t);
+    EXPECT_EQ(index.entriesWithAWord(), (std::vector<int32_t>{1, 2, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(index.entriesMatching(QString()), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+}

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 namespace ejteto {
 
@@ -19,5 +21,22 @@ QString foldAsciiCase(const QString& text);
 // occurs in every word, so it also selects entries with an empty word; a
 // word stored twice is listed twice.
 QStringList filterWords(const ContentTables& t, const QString& filter);
+
+// The same filter over a loaded table, prepared for a keystroke at a time:
+// every word is folded once, and a filter gives back entry numbers rather
+// than copies of the words.
+class WordFilterIndex {
+public:
+    WordFilterIndex() = default;
+    explicit WordFilterIndex(const ContentTables& t);
+
+    // Entries 1..WordCount selected by `filter`, in table order.
+    std::vector<int32_t> entriesMatching(const QString& filter) const;
+    // Entries whose word is not empty: the list as the table loads it.
+    std::vector<int32_t> entriesWithAWord() const;
+
+private:
+    std::vector<QString> folded_; // the word of entry e at e - 1
+};
 
 } // namespace ejteto
