@@ -25,6 +25,12 @@ namespace ejteto {
 
 void TForm1::Mozaikmegnyomas(int n)
 {
+    chooseLesson(n);
+    Image_SoundClick();
+}
+
+void TForm1::chooseLesson(int n)
+{
     for (int i = 1; i <= 16; ++i)
         registries_.MosaicImages[i]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, i)));
     registries_.MosaicImages[n]->setPicture(loadJpeg(activeTilePath(state_.AppDir, n)));
@@ -34,7 +40,6 @@ void TForm1::Mozaikmegnyomas(int n)
     Gombellenorzes();
     mosaicKeys_->follow(n);
     describeChosenLesson();
-    Image_SoundClick();
 }
 
 void TForm1::Gombellenorzes()
@@ -89,9 +94,9 @@ void TForm1::leavePanel(int i)
 {
     mosaicKeys_->setCovered(false);
     const WindowControls& c = *controls_;
-    QPushButton* opener = i == 1   ? c.Button_Szomutato
-                          : i == 2 ? c.Button_Jatek
-                          : i == 3 ? c.Button_Inditas_Eloadas
+    QPushButton* opener = i == 1                                    ? c.Button_Szomutato
+                          : i == 2                                  ? c.Button_Jatek
+                          : i == 3                                  ? c.Button_Inditas_Eloadas
                           : state_.CurrentModule == kPracticeModule ? c.Button_Inditas_Gyakorlat
                                                                     : c.Button_Inditas_Teszt;
     if (opener->isEnabled())
