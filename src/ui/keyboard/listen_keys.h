@@ -2,7 +2,8 @@
 // L and F: the focused control's recording slowly, or the learner's own take
 // beside it (see listen_controls.h). On a control that plays nothing they
 // hear the chosen lesson's vowel, as R does; F pressed while a take is
-// being recorded ends it, wherever the focus is.
+// being recorded ends it wherever the focus is, but for the filter box,
+// where both are letters to type.
 #include "keyboard/key_dispatcher.h"
 #include "listen_controls.h"
 
