@@ -94,9 +94,9 @@ void TForm1::leavePanel(int i)
 {
     mosaicKeys_->setCovered(false);
     const WindowControls& c = *controls_;
-    QPushButton* opener = i == 1                                    ? c.Button_Szomutato
-                          : i == 2                                  ? c.Button_Jatek
-                          : i == 3                                  ? c.Button_Inditas_Eloadas
+    QPushButton* opener = i == 1   ? c.Button_Szomutato
+                          : i == 2 ? c.Button_Jatek
+                          : i == 3 ? c.Button_Inditas_Eloadas
                           : state_.CurrentModule == kPracticeModule ? c.Button_Inditas_Gyakorlat
                                                                     : c.Button_Inditas_Teszt;
     if (opener->isEnabled())

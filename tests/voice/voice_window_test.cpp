@@ -279,25 +279,21 @@ TEST_F(VoiceWindowTest, WithoutAMicrophoneCtrlClickAndFSaySoOnce)
     EXPECT_EQ(f.form.windowTitle(), kTitle);
 }
 
-TEST_F(VoiceWindowTest, ScreenReadersAreToldTheExtraWaysAndHearTheCue)
+TEST_F(VoiceWindowTest, ScreenReadersAreToldTheExtraWays)
 {
-    speak(kOneWord);
     FormView& f = startForKeys();
     const auto description = [](QObject* o) {
         return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
     };
     EXPECT_EQ(description(f.SpeakerImages[0]), QStringLiteral("Shift+kattintás vagy L: lassított lejátszás; "
                                                               "Ctrl+kattintás vagy F: saját kiejtés összehasonlítása"));
-    for (QObject* control :
-         {static_cast<QObject*>(f.Image_Mosaic[16]), static_cast<QObject*>(f.Image_Sound),
-          static_cast<QObject*>(f.ResultLabels[10][3]), static_cast<QObject*>(f.Image_Szomutato_Hanglejatszas),
-          static_cast<QObject*>(f.ListBox_Szomutato), static_cast<QObject*>(f.GameButtons[19])}) {
-        const QString said = description(control);
-        EXPECT_TRUE(said.contains(QStringLiteral("L: ")) && said.contains(QStringLiteral(" F")))
-            << control->objectName().toStdString() << ": " << said.toStdString();
+    for (QWidget* control :
+         QList<QWidget*>{f.Image_Sound, f.ResultLabels[10][3], f.Image_Szomutato_Hanglejatszas, f.ListBox_Szomutato}) {
+        EXPECT_TRUE(description(control).contains(QStringLiteral("vagy F: saját kiejtés")))
+            << control->objectName().toStdString();
     }
-    EXPECT_TRUE(description(f.Image_Mosaic[1]).contains(QStringLiteral("nem választja ki")));
-    EXPECT_TRUE(description(f.GameButtons[0]).contains(QStringLiteral("nem fordítja meg")));
+    EXPECT_TRUE(description(f.Image_Mosaic[1]).contains(QStringLiteral("(a leckét nem választja ki)")));
+    EXPECT_TRUE(description(f.GameButtons[0]).contains(QStringLiteral("(a kártyát nem fordítja meg)")));
     click(f.Image_Mosaic[1]);
     click(f.Button_Inditas_Teszt);
     EXPECT_EQ(description(f.AnswerLabels[0]), QString()) << "a test offers no word to hear";
@@ -305,17 +301,6 @@ TEST_F(VoiceWindowTest, ScreenReadersAreToldTheExtraWaysAndHearTheCue)
     click(f.Button_Inditas_Gyakorlat);
     EXPECT_EQ(description(f.AnswerLabels[0]),
               QStringLiteral("L: lassított lejátszás; F: saját kiejtés összehasonlítása"));
-    key(Qt::Key_Escape);
-
-    // The window's name, as a screen reader reads it while the take goes on
-    // (offscreen Qt passes no accessibility events on, so the name it is
-    // told to read again is what can be checked).
-    QStringList names;
-    time.onPump = [&](int) { names << QAccessible::queryAccessibleInterface(&f.form)->text(QAccessible::Name); };
-    click(f.Image_Mosaic[1], Qt::ControlModifier);
-    ASSERT_FALSE(names.isEmpty());
-    EXPECT_EQ(names.count(kCue), names.size());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&f.form)->text(QAccessible::Name), kTitle);
 }
 
 TEST_F(VoiceWindowTest, BothWaysSoundInRealTimeShowTheCueAndWriteNothing)
@@ -337,13 +322,17 @@ TEST_F(VoiceWindowTest, BothWaysSoundInRealTimeShowTheCueAndWriteNothing)
     clock.start();
     click(f.Image_Mosaic[3], Qt::ShiftModifier);
     EXPECT_GE(clock.elapsed(), 800) << "the 0.6 s recording at 0.6 times its speed";
+    // The title, as screen readers read the window's name (offscreen Qt
+    // passes no accessibility events on, so the name they are told to read
+    // again is what can be checked).
+    const auto title = [&] { return QAccessible::queryAccessibleInterface(&f.form)->text(QAccessible::Name); };
     QStringList titles;
-    time.onPump = [&](int) { titles << f.form.windowTitle(); };
+    time.onPump = [&](int) { titles << title(); };
     click(f.Image_Mosaic[3], Qt::ControlModifier);
 
     ASSERT_FALSE(titles.isEmpty());
     EXPECT_EQ(titles.count(kCue), titles.size()) << "the cue is on all through the take";
-    EXPECT_EQ(f.form.windowTitle(), kTitle);
+    EXPECT_EQ(title(), kTitle);
     ASSERT_EQ(played.count(), 2);
     EXPECT_TRUE(played.at(1).at(0).toString().endsWith(QStringLiteral("/phones/3.wav"))) << "the model after the take";
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
