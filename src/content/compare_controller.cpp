@@ -19,7 +19,7 @@ void CompareController::press(const CourseRecording& model)
     // The second press reaches here through the event pump of the take
     // still being recorded.
     if (recording_) {
-        stopAsked_ = true;
+        stop();
         return;
     }
     if (!recorder_.start()) {
@@ -32,6 +32,12 @@ void CompareController::press(const CourseRecording& model)
     const VoiceTake take = recordTake();
     player_.play(model, Speed::Normal);
     recorder_.playTake(take);
+}
+
+void CompareController::stop()
+{
+    if (recording_)
+        stopAsked_ = true;
 }
 
 VoiceTake CompareController::recordTake()

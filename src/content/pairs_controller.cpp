@@ -21,20 +21,23 @@ void PairsController::Ujjatek(int level)
     state_.GameStartTime = dayCountOf(clock_.now());
 }
 
-void PairsController::Jatekgombmegnyomas(int i, int level)
+void PairsController::Jatekgombmegnyomas(int i, int level, Speed speed)
 {
     // A found button cannot be pressed; a call for one (or for no button at
     // all) must not count as a press either.
     if (i < 0 || i >= kGameButtons || !state_.onBoard[static_cast<size_t>(i)])
         return;
     const PairsPressState before = state_.press;
-    if (!beginGamePress(state_.press, i))
+    if (!beginGamePress(state_.press, i)) {
+        if (speed == Speed::Slow)
+            player_.playWord(state_.GameWords[static_cast<size_t>(i)], speed);
         return;
+    }
 
     const QString word = state_.GameWords[static_cast<size_t>(i)];
     view_.turnButton(i, turnedButtonText(level, word));
     try {
-        player_.playWord(word);
+        player_.playWord(word, speed);
     } catch (...) {
         // The word could not be heard: take the press back, so the attempt
         // goes on as if the button had never been turned.
@@ -64,6 +67,14 @@ void PairsController::Jatekgombmegnyomas(int i, int level)
         state_.GameSeconds = gameSecondsBetween(state_.GameStartTime, dayCountOf(clock_.now()));
         view_.setInstruction(pairsResultText(state_.GameSeconds, state_.press.StepCount));
     }
+}
+
+QString PairsController::turnedWord(int i) const
+{
+    const PairsPressState& p = state_.press;
+    const bool turned = i >= 0 && i < kGameButtons && state_.onBoard[static_cast<size_t>(i)] && p.PressCount == 1 &&
+                        p.CurrentPress == i;
+    return turned ? state_.GameWords[static_cast<size_t>(i)] : QString();
 }
 
 } // namespace ejteto

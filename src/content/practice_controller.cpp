@@ -99,11 +99,16 @@ void PracticeRunController::Valaszlehetosegmegnyomas(int index)
     view_.setNextEnabled(true);
 }
 
-void PracticeRunController::playAnswer(int place)
+void PracticeRunController::playAnswer(int place, Speed speed)
 {
     // With no level chosen two options are empty: there is nothing to play.
-    if (validPlace(place) && !answers_[static_cast<size_t>(place)].isEmpty())
-        player_.playWord(answers_[static_cast<size_t>(place)]);
+    if (const QString word = answerWord(place); !word.isEmpty())
+        player_.playWord(word, speed);
+}
+
+QString PracticeRunController::answerWord(int place) const
+{
+    return validPlace(place) ? answers_[static_cast<size_t>(place)] : QString();
 }
 
 void PracticeRunController::showMeaning(int place)
@@ -173,18 +178,24 @@ void PracticeRunController::SlideLabels(int distance)
     }
 }
 
-void PracticeRunController::ErtekeloSzoLejatszas(int question, int place)
+void PracticeRunController::ErtekeloSzoLejatszas(int question, int place, Speed speed)
 {
-    if (question < 1 || question > kQuestionCount || !validPlace(place))
-        return;
-    const QString word = results_[static_cast<size_t>(question)][static_cast<size_t>(place)];
-    // Only words of the table have a sound to show and a recording to play.
-    if (word.isEmpty() || !isTableWord(tables_, word))
+    const QString word = resultWord(question, place);
+    if (word.isEmpty())
         return;
     view_.drawSymbol(runColors(kind_).module, SoundOfWord(tables_, word));
     // Show the tile before the recording holds the window.
     pump_.processPendingEvents();
-    player_.playWord(word);
+    player_.playWord(word, speed);
+}
+
+QString PracticeRunController::resultWord(int question, int place) const
+{
+    if (question < 1 || question > kQuestionCount || !validPlace(place))
+        return QString();
+    const QString& word = results_[static_cast<size_t>(question)][static_cast<size_t>(place)];
+    // Only words of the table have a sound to show and a recording to play.
+    return word.isEmpty() || !isTableWord(tables_, word) ? QString() : word;
 }
 
 } // namespace ejteto

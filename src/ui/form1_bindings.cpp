@@ -5,6 +5,7 @@
 #include "controls/label.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
+#include "listen_controls.h"
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "ui/error_box.h"
@@ -106,6 +107,8 @@ void TForm1::bindEvents()
         for (int place = 0; place < 4; ++place)
             bind(practice.Label_Result[static_cast<size_t>(q)][static_cast<size_t>(place)], &Label::clicked,
                  [this, q, place] { ErtekeloSzoLejatszas(q, place); });
+    // The same controls with Shift or Ctrl held, and their keys L and F.
+    bindListening();
 }
 
 void TForm1::unbindEvents()
@@ -121,6 +124,7 @@ void TForm1::unbindEvents()
     mosaicKeys_ = nullptr;
     windowKeys_ = nullptr;
     keys_.reset();
+    listening_.reset();
 }
 
 } // namespace ejteto

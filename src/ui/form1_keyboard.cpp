@@ -6,12 +6,14 @@
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "keyboard/key_dispatcher.h"
+#include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"
 #include "keyboard/panel_keys.h"
 #include "keyboard/press_keys.h"
 #include "keyboard/replay_keys.h"
 #include "keyboard/window_keys.h"
 #include "lecture_module.h"
+#include "listen_controls.h"
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "ui/error_box.h"
@@ -68,19 +70,35 @@ void TForm1::createKeyboardPaths()
     replay.results = practice.Label_Result;
     replay.wordList = index.ListBox_Szomutato;
     replay.playListWord = playListWord;
-    replay.vowelOnOffer = [this, panel = practice.Panel_Modul_GyakTeszt] {
-        // A test run withholds the vowel, as it hides the vowel's speaker.
-        const bool testRunning = panel->isVisible() && state_.CurrentModule == kTestModule;
-        return state_.CurrentLesson > 0 && !testRunning;
-    };
+    replay.vowelOnOffer = [this] { return lessonVowelOnOffer(); };
     replay.playVowel = [this] { runGuarded([this] { Image_SoundClick(); }); };
     keys_->add(std::make_unique<ReplayKeys>(std::move(replay)));
+
+    Listening lessonVowel;
+    lessonVowel.slow = [this] {
+        if (lessonVowelOnOffer())
+            playSlowly(CourseRecording::ofVowel(state_.CurrentLesson));
+    };
+    lessonVowel.model = [this]() -> std::optional<CourseRecording> {
+        if (!lessonVowelOnOffer())
+            return std::nullopt;
+        return CourseRecording::ofVowel(state_.CurrentLesson);
+    };
+    keys_->add(std::make_unique<ListenKeys>(this, *listening_, std::move(lessonVowel)));
 
     auto mosaic = std::make_unique<MosaicKeys>(controls_->Image_Mosaic);
     mosaicKeys_ = mosaic.get();
     keys_->add(std::move(mosaic));
 
     keys_->add(std::make_unique<PressKeys>(index.ListBox_Szomutato, playListWord));
+}
+
+bool TForm1::lessonVowelOnOffer() const
+{
+    // A test run withholds the vowel, as it hides the vowel's speaker.
+    const bool testRunning =
+        practice_->panel().Panel_Modul_GyakTeszt->isVisible() && state_.CurrentModule == kTestModule;
+    return state_.CurrentLesson > 0 && !testRunning;
 }
 
 void TForm1::setAboutWindow(TForm_About* about)

@@ -25,6 +25,12 @@ namespace ejteto {
 
 void TForm1::Mozaikmegnyomas(int n)
 {
+    chooseLesson(n);
+    Image_SoundClick();
+}
+
+void TForm1::chooseLesson(int n)
+{
     for (int i = 1; i <= 16; ++i)
         registries_.MosaicImages[i]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, i)));
     registries_.MosaicImages[n]->setPicture(loadJpeg(activeTilePath(state_.AppDir, n)));
@@ -34,7 +40,6 @@ void TForm1::Mozaikmegnyomas(int n)
     Gombellenorzes();
     mosaicKeys_->follow(n);
     describeChosenLesson();
-    Image_SoundClick();
 }
 
 void TForm1::Gombellenorzes()

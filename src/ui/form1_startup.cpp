@@ -11,6 +11,7 @@
 #include "controls/image_control.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
+#include "listen_controls.h"
 #include "media/gst_media_engine.h"
 #include "media/gst_voice_recorder.h"
 #include "media/jpeg_loader.h"

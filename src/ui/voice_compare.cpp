@@ -2,6 +2,7 @@
 
 #include "ui/error_box.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace ejteto {
@@ -20,6 +21,10 @@ public:
         } else {
             window_->setWindowTitle(title_);
         }
+        // Qt does not tell screen readers of a new title; they read the
+        // window's name again on this event.
+        QAccessibleEvent renamed(window_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
     }
 
     void tell(const QString& message) override { showErrorBox(message); }

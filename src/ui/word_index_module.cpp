@@ -15,7 +15,7 @@ namespace ejteto {
 namespace {
 // The word of the list's selected row; nothing when no row is selected (the
 // list was just refilled by the filter, or nothing was ever chosen).
-std::optional<QString> selectedWord(const QListWidget* list)
+std::optional<QString> selectedRowWord(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
@@ -45,7 +45,7 @@ void WordIndexModule::Szurlista()
 
 void WordIndexModule::ListBox_SzomutatoClick()
 {
-    const std::optional<QString> word = selectedWord(panel_.ListBox_Szomutato);
+    const std::optional<QString> word = selectedRowWord(panel_.ListBox_Szomutato);
     if (!word)
         return;
     // Both look-ups take the first entry of the word, so a word listed twice
@@ -55,20 +55,28 @@ void WordIndexModule::ListBox_SzomutatoClick()
     panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(*word));
 }
 
-void WordIndexModule::Megszolal()
+void WordIndexModule::Megszolal(Speed speed)
 {
-    if (const std::optional<QString> word = selectedWord(panel_.ListBox_Szomutato))
-        player_.playWord(*word);
+    if (const std::optional<QString> word = selectedRowWord(panel_.ListBox_Szomutato))
+        player_.playWord(*word, speed);
 }
 
-void WordIndexModule::playFocusedRow()
+void WordIndexModule::playFocusedRow(Speed speed)
+{
+    selectFocusedRow();
+    Megszolal(speed);
+}
+
+QString WordIndexModule::selectedWord() const { return selectedRowWord(panel_.ListBox_Szomutato).value_or(QString()); }
+
+QString WordIndexModule::selectFocusedRow()
 {
     QListWidget* list = panel_.ListBox_Szomutato;
     // The row the keys stand on is the one to hear, selected first so its
     // meaning and symbol show as they do for a click.
     if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
         current->setSelected(true);
-    Megszolal();
+    return selectedWord();
 }
 
 void WordIndexModule::Edit_Szomutato_SzuroEnter()

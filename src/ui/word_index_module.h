@@ -1,12 +1,12 @@
 #pragma once
 // The word index: the whole word list, narrowed by a filter; a selected
 // word shows its meaning and vowel symbol and can be played.
+#include "content/recording_player.h"
 #include "word_index_panel.h"
 
 namespace ejteto {
 
 struct ContentTables;
-class RecordingPlayer;
 
 class WordIndexModule {
 public:
@@ -19,10 +19,15 @@ public:
     void showPanel();
     void Szurlista();
     void ListBox_SzomutatoClick();
-    void Megszolal();
+    void Megszolal(Speed speed = Speed::Normal);
     // Enter, Space or R on the list: the row the keys stand on, selected
     // if it is not yet, then played.
-    void playFocusedRow();
+    void playFocusedRow(Speed speed = Speed::Normal);
+    // The word the speaker plays: the selected row's; empty with none.
+    QString selectedWord() const;
+    // The row the keys stand on, selected if it is not yet, as for playing
+    // it; its word (empty when the list is empty).
+    QString selectFocusedRow();
     void Edit_Szomutato_SzuroEnter();
     void Edit_Szomutato_SzuroExit();
 

@@ -63,4 +63,27 @@ QString cardName(int number, CardSide side, const QString& face)
     return card + QStringLiteral(": ") + face;
 }
 
+QString listenWaysDescription(ListenTarget target)
+{
+    const QString compare = QStringLiteral("saját kiejtés összehasonlítása");
+    switch (target) {
+    case ListenTarget::Tile:
+        return QStringLiteral("Shift+kattintás vagy L: a lecke kiválasztása és lassított lejátszás; "
+                              "Ctrl+kattintás vagy F: ") +
+               compare + QStringLiteral(" (a leckét nem választja ki)");
+    case ListenTarget::Card:
+        return QStringLiteral("Shift+kattintás vagy L: felfordítás és lassított lejátszás; "
+                              "Ctrl+kattintás vagy F a felfordított kártyán: ") +
+               compare + QStringLiteral(" (a kártyát nem fordítja meg)");
+    case ListenTarget::WordList:
+        return QStringLiteral("Shift+dupla kattintás vagy L: lassított lejátszás; Ctrl+dupla kattintás vagy F: ") +
+               compare;
+    case ListenTarget::Answer:
+        return QStringLiteral("L: lassított lejátszás; F: ") + compare;
+    case ListenTarget::Recording:
+        break;
+    }
+    return QStringLiteral("Shift+kattintás vagy L: lassított lejátszás; Ctrl+kattintás vagy F: ") + compare;
+}
+
 } // namespace ejteto

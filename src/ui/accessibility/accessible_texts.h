@@ -26,4 +26,15 @@ QString resultName(const QString& word, ResultOutcome outcome);
 enum class CardSide { Down, Up, Found };
 QString cardName(int number, CardSide side, const QString& face = QString());
 
+// What Shift and Ctrl with a click, and the keys L and F, do on a control
+// that plays a word or vowel: its accessible description.
+enum class ListenTarget {
+    Recording, // a speaker, a word of the results table
+    Tile,      // chosen as by a click, then heard slowly
+    Card,      // turned as by a press, then heard slowly
+    WordList,  // a double click on a row
+    Answer,    // the keys only
+};
+QString listenWaysDescription(ListenTarget target);
+
 } // namespace ejteto

@@ -20,6 +20,9 @@ public:
     // that take instead. Without a microphone the learner is told so once
     // per run and nothing else happens; each press looks for one again.
     void press(const CourseRecording& model);
+    // Ends the take being recorded, as a second press does; nothing when no
+    // take is being recorded (a press that names no model: a face-down card).
+    void stop();
 
     bool recording() const { return recording_; }
 

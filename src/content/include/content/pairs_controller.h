@@ -33,8 +33,13 @@ public:
     // Deals a new game at `level`. Content that cannot give a game raises
     // its error before anything on the board changes.
     void Ujjatek(int level);
-    // A press of game button `i` at `level`.
-    void Jatekgombmegnyomas(int i, int level);
+    // A press of game button `i` at `level`, its word played at `speed`.
+    // Pressed again, the turned button counts nothing; asked for slowly, it
+    // plays its word slowly once more (the learner has heard it already).
+    void Jatekgombmegnyomas(int i, int level, Speed speed = Speed::Normal);
+    // The word of button `i` while it is the one turned up; empty for a
+    // face-down or found button, whose word the learner must not hear.
+    QString turnedWord(int i) const;
 
     const PairsGameState& state() const { return state_; }
 

@@ -49,12 +49,18 @@ public:
     // "Tovább": judges the highlighted answer and moves the run on.
     void Button_GyakTeszt_TovabbClick();
     // The speaker of answer place `place` plays its word.
-    void playAnswer(int place);
+    void playAnswer(int place, Speed speed = Speed::Normal);
     // The "HU" button of answer place `place` shows its word's meaning.
     void showMeaning(int place);
     // A click on place `place` of row `question` of the results table: its
     // word's symbol, then the word.
-    void ErtekeloSzoLejatszas(int question, int place);
+    void ErtekeloSzoLejatszas(int question, int place, Speed speed = Speed::Normal);
+
+    // The word answer place `place` offers to hear; empty for an empty place.
+    QString answerWord(int place) const;
+    // The word of a results-table place that has a symbol and a recording (a
+    // word of the table); empty otherwise.
+    QString resultWord(int question, int place) const;
 
     const PracticeRunState& state() const { return state_; }
     bool evaluationRunning() const { return state_.EvaluationRunning; }

@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ejteto {
@@ -27,6 +28,7 @@ class Clock;
 class EventPump;
 class KeyDispatcher;
 class LectureModule;
+class ListenControls;
 class MediaPlayer;
 class MosaicKeys;
 class PairsModule;
@@ -81,14 +83,6 @@ public:
     const PracticeRunState& practiceRun() const;
     const PairsGameState& pairsGame() const;
 
-    // The other two ways of hearing what a control plays, for the keys and
-    // modifier clicks of every control that plays a word or vowel: the same
-    // recording slowly, and the learner's own take after it (a press while
-    // the take is being recorded ends it). Bound like every handler, through
-    // the error wrapper.
-    void playSlowly(const CourseRecording& recording);
-    void recordAndCompare(const CourseRecording& model);
-
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -119,6 +113,8 @@ private:
     // The chosen lesson as screen readers hear it: the chosen tile, the
     // vowel's speaker.
     void describeChosenLesson();
+    // Steps 1 to 5 of choosing lesson n: everything but its vowel.
+    void chooseLesson(int n);
 
     // ---- the learning modules' handlers (form1_modules.cpp) ----------------
     void Button_Inditas_EloadasClick();
@@ -150,6 +146,20 @@ private:
     // ---- keys and screen readers (form1_keyboard.cpp) ----------------------
     void createKeyboardPaths();
     void describeTiles();
+    // A lesson is chosen and no test withholds its vowel.
+    bool lessonVowelOnOffer() const;
+
+    // ---- the other two ways of hearing (form1_voice.cpp) -------------------
+    // Shift+click and L, Ctrl+click and F on every control that plays a word
+    // or vowel, bound through the error wrapper like every handler.
+    void bindListening();
+    // The same recording slowly.
+    void playSlowly(const CourseRecording& recording);
+    // A tile's click with its vowel slowed: the lesson chosen, then heard.
+    void chooseLessonSlowly(int n);
+    // Records the learner, then plays `model` and the take. While a take is
+    // being recorded it ends that take instead, with a model or without.
+    void recordAndCompare(const std::optional<CourseRecording>& model);
 
     QString installDir_;
     TForm_About* aboutWindow_ = nullptr;
@@ -161,9 +171,10 @@ private:
     EventPump* pump_ = nullptr;
     Clock* clock_ = nullptr;
 
-    std::unique_ptr<WindowControls> controls_; // the window's own controls
-    std::unique_ptr<RecordingSounds> sounds_;  // plays through MediaPlayer1
-    std::unique_ptr<VoiceCompare> voice_;      // records through the microphone
+    std::unique_ptr<WindowControls> controls_;  // the window's own controls
+    std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1
+    std::unique_ptr<VoiceCompare> voice_;       // records through the microphone
+    std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;

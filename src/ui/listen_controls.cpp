@@ -1,0 +1,62 @@
+#include "listen_controls.h"
+
+#include "ui/error_box.h"
+
+#include <QListWidget>
+
+namespace ejteto {
+
+ListenControls::ListenControls(Compare compare) : compare_(std::move(compare)) {}
+
+ListenControls::~ListenControls() = default;
+
+void ListenControls::addClickable(QWidget* control, Listening listening, const QString& description)
+{
+    control->setAccessibleDescription(description);
+    clicks_.push_back(std::make_unique<ModifierClicks>(control, ModifierClicks::Gesture::Click,
+                                                       [this, listening](ListenWay way) { listen(listening, way); }));
+    addKeysOnly(control, std::move(listening));
+}
+
+void ListenControls::addList(QListWidget* list, Listening listening, const QString& description)
+{
+    list->setAccessibleDescription(description);
+    clicks_.push_back(std::make_unique<ModifierClicks>(
+        list->viewport(), ModifierClicks::Gesture::DoubleClick,
+        [this, listening](ListenWay way) { listen(listening, way); },
+        [list](QPoint at) {
+            QListWidgetItem* row = list->itemAt(at);
+            if (row != nullptr)
+                list->setCurrentItem(row);
+            return row != nullptr;
+        }));
+    addKeysOnly(list, std::move(listening));
+}
+
+void ListenControls::addKeysOnly(QWidget* control, Listening listening)
+{
+    controls_.emplace_back(control, std::move(listening));
+}
+
+bool ListenControls::listen(const QWidget* control, ListenWay way) const
+{
+    for (const auto& [c, listening] : controls_) {
+        if (c == control) {
+            listen(listening, way);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ListenControls::listen(const Listening& listening, ListenWay way) const
+{
+    runGuarded([&] {
+        if (way == ListenWay::Slow)
+            listening.slow();
+        else
+            compare_(listening.model());
+    });
+}
+
+} // namespace ejteto
