@@ -16,7 +16,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include "controls/word_list.h"
 #include <QPushButton>
 
 namespace ejteto {
@@ -81,8 +81,8 @@ void TForm1::bindEvents()
          [this] { Button_Eloadas_LejatszasSzunetClick(); });
     bind(lecture.Button_Eloadas_Vissza, &QPushButton::clicked, [this] { Button_Eloadas_VisszaClick(); });
 
-    bind(index.ListBox_Szomutato, &QListWidget::itemSelectionChanged, [this] { ListBox_SzomutatoClick(); });
-    bind(index.ListBox_Szomutato, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) { Megszolal(); });
+    bind(index.ListBox_Szomutato, &WordList::rowSelectionChanged, [this] { ListBox_SzomutatoClick(); });
+    bind(index.ListBox_Szomutato, &WordList::rowDoubleClicked, [this](int) { Megszolal(); });
     bind(index.Image_Szomutato_Hanglejatszas, &ImageControl::clicked, [this] { Megszolal(); });
     bind(index.Edit_Szomutato_Szuro, &QLineEdit::textChanged, [this](const QString&) { Szurlista(); });
     filterFocusWatcher_ = new FocusWatcher(

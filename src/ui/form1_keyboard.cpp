@@ -5,6 +5,7 @@
 #include "content/practice_run.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "controls/word_list.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"

@@ -140,7 +140,14 @@ void TForm1::loadContentTables()
     const QByteArray sounds = readTableBytes(state_.AppDir + QStringLiteral("sounds.csv"));
     loadSoundTable(content_, splitTableLines(sounds), programRandom());
     const QByteArray words = readTableBytes(state_.AppDir + QStringLiteral("words.csv"));
-    loadWordTable(content_, splitTableLines(words), [this](const QString& word) { wordIndex_->listWord(word); });
+    try {
+        loadWordTable(content_, splitTableLines(words), [this](const QString& word) { wordIndex_->listWord(word); });
+    } catch (...) {
+        // A line that fails ends the load; the words before it are listed.
+        wordIndex_->showLoadedWords();
+        throw;
+    }
+    wordIndex_->showLoadedWords();
     // A broken rule is told once, with the rules the content checker uses;
     // the start goes on as it would have.
     const QString faults = contentFaultMessage(checkContentRules(sounds, words), state_.AppDir);

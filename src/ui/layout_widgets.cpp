@@ -78,15 +78,14 @@ QComboBox* makeComboBox(QWidget* parent, const QString& name, QRect geometry, co
     return c;
 }
 
-QListWidget* makeListBox(QWidget* parent, const QString& name, QRect geometry, const QFont& font, int itemHeight,
-                         const QColor& background)
+WordList* makeListBox(QWidget* parent, const QString& name, QRect geometry, const QFont& font, int itemHeight,
+                      const QColor& background)
 {
-    auto* l = new QListWidget(parent);
+    auto* l = new WordList(parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
     l->setFont(font);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setSortingEnabled(false);
     l->setUniformItemSizes(true);
     l->setItemDelegate(new FixedHeightDelegate(itemHeight, l));
     l->setFrameShape(QFrame::Box);

@@ -2,12 +2,12 @@
 // Small factories for the controls of the layout tables, so each table row
 // reads as one call: name, place and size, text, font and colour.
 #include "controls/label.h"
+#include "controls/word_list.h"
 
 #include <QFont>
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace ejteto {
@@ -34,8 +34,8 @@ Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QSt
 QComboBox* makeComboBox(QWidget* parent, const QString& name, QRect geometry, const QStringList& items,
                         const QFont& font, int itemHeight);
 
-// An unsorted single-selection list with a fixed item height and a flat frame.
-QListWidget* makeListBox(QWidget* parent, const QString& name, QRect geometry, const QFont& font, int itemHeight,
+// An unsorted single-selection word list with a fixed item height and a flat frame.
+WordList* makeListBox(QWidget* parent, const QString& name, QRect geometry, const QFont& font, int itemHeight,
                          const QColor& background);
 
 QLineEdit* makeEdit(QWidget* parent, const QString& name, QRect geometry, const QFont& font,

@@ -2,7 +2,7 @@
 
 #include "ui/error_box.h"
 
-#include <QListWidget>
+#include "controls/word_list.h"
 
 namespace ejteto {
 
@@ -18,17 +18,17 @@ void ListenControls::addClickable(QWidget* control, Listening listening, const Q
     addKeysOnly(control, std::move(listening));
 }
 
-void ListenControls::addList(QListWidget* list, Listening listening, const QString& description)
+void ListenControls::addList(WordList* list, Listening listening, const QString& description)
 {
     list->setAccessibleDescription(description);
     clicks_.push_back(std::make_unique<ModifierClicks>(
         list->viewport(), ModifierClicks::Gesture::DoubleClick,
         [this, listening](ListenWay way) { listen(listening, way); },
         [list](QPoint at) {
-            QListWidgetItem* row = list->itemAt(at);
-            if (row != nullptr)
-                list->setCurrentItem(row);
-            return row != nullptr;
+            const int row = list->rowAt(at);
+            if (row >= 0)
+                list->setCurrentRow(row);
+            return row >= 0;
         }));
     addKeysOnly(list, std::move(listening));
 }

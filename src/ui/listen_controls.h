@@ -15,10 +15,11 @@
 #include <optional>
 #include <vector>
 
-class QListWidget;
 class QWidget;
 
 namespace ejteto {
+
+class WordList;
 
 struct Listening {
     // Shift+click, L: the control's own click, its recording played slowly.
@@ -43,7 +44,7 @@ public:
     void addClickable(QWidget* control, Listening listening, const QString& description);
     // The word list: Shift or Ctrl with a double click on a row (a single
     // click still only selects), and L or F while it has the focus.
-    void addList(QListWidget* list, Listening listening, const QString& description);
+    void addList(WordList* list, Listening listening, const QString& description);
     // A control reached by L and F only (an answer, its "HU" button).
     void addKeysOnly(QWidget* control, Listening listening);
 

@@ -5,6 +5,7 @@
 #include "content/recording_player.h"
 #include "content/word_filter.h"
 #include "controls/label.h"
+#include "controls/word_list.h"
 #include "draw_symbol_tile.h"
 #include "layout_widgets.h"
 
@@ -12,24 +13,18 @@
 
 namespace ejteto {
 
-namespace {
-// The word of the list's selected row; nothing when no row is selected (the
-// list was just refilled by the filter, or nothing was ever chosen).
-std::optional<QString> selectedRowWord(const QListWidget* list)
-{
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return selected.first()->text();
-}
-} // namespace
-
 WordIndexModule::WordIndexModule(QWidget* window, const ContentTables& tables, RecordingPlayer& player)
     : tables_(tables), player_(player), panel_(createWordIndexPanel(window))
 {
 }
 
-void WordIndexModule::listWord(const QString& word) { panel_.ListBox_Szomutato->addItem(word); }
+void WordIndexModule::listWord(const QString& word) { loadedWords_ << word; }
+
+void WordIndexModule::showLoadedWords()
+{
+    panel_.ListBox_Szomutato->setWords(loadedWords_);
+    loadedWords_.clear();
+}
 
 void WordIndexModule::showPanel() { panel_.Panel_Szomutato->show(); }
 
@@ -37,15 +32,19 @@ void WordIndexModule::Szurlista()
 {
     // Clearing drops the selection; the meaning and the symbol tile of the
     // word shown last stay on view until another row is selected.
-    panel_.ListBox_Szomutato->clear();
-    panel_.ListBox_Szomutato->addItems(filterWords(tables_, panel_.Edit_Szomutato_Szuro->text()));
+    if (!filter_)
+        filter_.emplace(tables_);
+    QStringList words;
+    for (const int32_t e : filter_->entriesMatching(panel_.Edit_Szomutato_Szuro->text()))
+        words << tables_.WordTable[static_cast<size_t>(e)].Word;
+    panel_.ListBox_Szomutato->setWords(words);
     // With no row selected the speaker plays nothing.
     panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(QString()));
 }
 
 void WordIndexModule::ListBox_SzomutatoClick()
 {
-    const std::optional<QString> word = selectedRowWord(panel_.ListBox_Szomutato);
+    const std::optional<QString> word = panel_.ListBox_Szomutato->selectedWord();
     if (!word)
         return;
     // Both look-ups take the first entry of the word, so a word listed twice
@@ -57,7 +56,7 @@ void WordIndexModule::ListBox_SzomutatoClick()
 
 void WordIndexModule::Megszolal(Speed speed)
 {
-    if (const std::optional<QString> word = selectedRowWord(panel_.ListBox_Szomutato))
+    if (const std::optional<QString> word = panel_.ListBox_Szomutato->selectedWord())
         player_.playWord(*word, speed);
 }
 
@@ -67,15 +66,15 @@ void WordIndexModule::playFocusedRow(Speed speed)
     Megszolal(speed);
 }
 
-QString WordIndexModule::selectedWord() const { return selectedRowWord(panel_.ListBox_Szomutato).value_or(QString()); }
+QString WordIndexModule::selectedWord() const { return panel_.ListBox_Szomutato->selectedWord().value_or(QString()); }
 
 QString WordIndexModule::selectFocusedRow()
 {
-    QListWidget* list = panel_.ListBox_Szomutato;
+    WordList* list = panel_.ListBox_Szomutato;
     // The row the keys stand on is the one to hear, selected first so its
     // meaning and symbol show as they do for a click.
-    if (QListWidgetItem* current = list->currentItem(); current && !current->isSelected())
-        current->setSelected(true);
+    if (const int current = list->currentRow(); current >= 0 && list->selectedRow() != current)
+        list->setCurrentRow(current);
     return selectedWord();
 }
 

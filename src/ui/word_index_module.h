@@ -2,7 +2,11 @@
 // The word index: the whole word list, narrowed by a filter; a selected
 // word shows its meaning and vowel symbol and can be played.
 #include "content/recording_player.h"
+#include "content/word_filter.h"
 #include "word_index_panel.h"
+
+#include <QStringList>
+#include <optional>
 
 namespace ejteto {
 
@@ -14,8 +18,10 @@ public:
 
     const WordIndexPanel& panel() const { return panel_; }
 
-    // A word of the table listed as it loads.
+    // A word of the table, noted as it loads; the list shows the words
+    // noted so far once the load has ended, however it ended.
     void listWord(const QString& word);
+    void showLoadedWords();
     void showPanel();
     void Szurlista();
     void ListBox_SzomutatoClick();
@@ -35,6 +41,9 @@ private:
     const ContentTables& tables_;
     RecordingPlayer& player_;
     WordIndexPanel panel_;
+    QStringList loadedWords_;
+    // Every word folded once, at the first filter keystroke.
+    std::optional<WordFilterIndex> filter_;
 };
 
 } // namespace ejteto

@@ -4,7 +4,6 @@
 #include <QList>
 
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -12,6 +11,7 @@ namespace ejteto {
 
 class ImageControl;
 class Label;
+class WordList;
 
 struct WordIndexPanel {
     QWidget* Panel_Szomutato = nullptr;
@@ -19,7 +19,7 @@ struct WordIndexPanel {
     Label* Label_Szomutato_Leiras = nullptr;
     Label* Label_Szomutato_Talalatok = nullptr;
     Label* Label_Szomutato_Szuro = nullptr;
-    QListWidget* ListBox_Szomutato = nullptr;
+    WordList* ListBox_Szomutato = nullptr;
     QLineEdit* Edit_Szomutato_Szuro = nullptr;
     Label* Label_Szomutato_Hang = nullptr;
     ImageControl* Image_IPA_2 = nullptr;

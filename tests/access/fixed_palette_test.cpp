@@ -52,8 +52,8 @@ protected:
         FormView& f = start();
         QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
         QTest::keyClicks(f.Edit_Szomutato_Szuro, QStringLiteral("w1"));
-        QListWidget* list = f.ListBox_Szomutato;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        WordList* list = f.ListBox_Szomutato;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(1).center());
         about_ = std::make_unique<TForm_About>();
         about_->showOver(&f.form);
         QApplication::processEvents();

@@ -55,7 +55,7 @@ FormView::FormView(TForm1& window)
       Button_Modul_Eloadas_Bezar(child<QPushButton>(window, "Button_Modul_Eloadas_Bezar")),
       Panel_Szomutato(child<QWidget>(window, "Panel_Szomutato")),
       Label_Szomutato_Talalatok(child<Label>(window, "Label_Szomutato_Talalatok")),
-      ListBox_Szomutato(child<QListWidget>(window, "ListBox_Szomutato")),
+      ListBox_Szomutato(child<WordList>(window, "ListBox_Szomutato")),
       Edit_Szomutato_Szuro(child<QLineEdit>(window, "Edit_Szomutato_Szuro")),
       Label_Szomutato_Hang(child<Label>(window, "Label_Szomutato_Hang")),
       Image_IPA_2(child<ImageControl>(window, "Image_IPA_2")),

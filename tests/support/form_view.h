@@ -8,12 +8,12 @@
 #include "content/practice_controller.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "controls/word_list.h"
 #include "media/media_player.h"
 #include "ui/form1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace ejteto::testing {
@@ -87,7 +87,7 @@ struct FormView {
 
     QWidget* Panel_Szomutato;
     Label* Label_Szomutato_Talalatok;
-    QListWidget* ListBox_Szomutato;
+    WordList* ListBox_Szomutato;
     QLineEdit* Edit_Szomutato_Szuro;
     Label* Label_Szomutato_Hang;
     ImageControl* Image_IPA_2;

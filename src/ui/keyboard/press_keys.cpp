@@ -4,12 +4,12 @@
 #include "controls/label.h"
 
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QWidget>
 #include <QPushButton>
 
 namespace ejteto {
 
-PressKeys::PressKeys(QListWidget* wordList, std::function<void()> playListWord)
+PressKeys::PressKeys(const QWidget* wordList, std::function<void()> playListWord)
     : wordList_(wordList), playListWord_(std::move(playListWord))
 {
 }

@@ -6,18 +6,18 @@
 
 #include <functional>
 
-class QListWidget;
+class QWidget;
 
 namespace ejteto {
 
 class PressKeys : public KeyConcern {
 public:
-    PressKeys(QListWidget* wordList, std::function<void()> playListWord);
+    PressKeys(const QWidget* wordList, std::function<void()> playListWord);
 
     bool keyPressed(QWidget* focus, const QKeyEvent& key) override;
 
 private:
-    QListWidget* wordList_;
+    const QWidget* wordList_;
     std::function<void()> playListWord_;
 };
 

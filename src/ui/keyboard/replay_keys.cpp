@@ -4,7 +4,7 @@
 #include "controls/label.h"
 
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QWidget>
 
 namespace ejteto {
 

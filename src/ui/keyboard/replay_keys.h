@@ -8,7 +8,7 @@
 #include <array>
 #include <functional>
 
-class QListWidget;
+class QWidget;
 
 namespace ejteto {
 
@@ -20,7 +20,7 @@ struct ReplayTargets {
     std::array<Label*, 4> answers{};
     std::array<Label*, 4> meaningButtons{};
     std::array<std::array<Label*, 4>, 11> results{}; // [1..10][0..3]
-    QListWidget* wordList = nullptr;
+    const QWidget* wordList = nullptr;
     std::function<void()> playListWord; // the word list's focused row
     std::function<bool()> vowelOnOffer; // a lesson is chosen, no test is running
     std::function<void()> playVowel;
