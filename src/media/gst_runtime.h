@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers around the GStreamer runtime shared by the media engines:
-// one-time initialisation, the choice of audio output and turning bus errors
-// into the service's own message text.
+// one-time initialisation, the choice of audio output, the service's texts
+// for files it cannot read and for bus errors.
 #include "gst_handles.h"
 
 #include <QString>
@@ -11,16 +11,25 @@ namespace ejteto {
 // Initialises GStreamer the first time it is called; later calls do nothing.
 void ensureGstreamer();
 
+// What EJTETO_AUDIO_SINK names now; empty for the system output.
+QByteArray audioSinkSetting();
+
 // The audio output of a player. EJTETO_AUDIO_SINK, when set, is a pipeline
 // description ("fakesink sync=true") used instead of the system output. The
-// system output falls back to a fake sink that still runs in real time when
-// no sound device can be reached, so opening a recording never fails for
-// want of a sound card. Raises AppError when the description is invalid.
+// system output is chosen once per process: the device the automatic output
+// settles on, or, when no sound device can be reached, a fake sink that
+// still runs in real time, so opening a recording never fails for want of a
+// sound card. Raises AppError when the description is invalid.
 gst::ObjectPtr<GstElement> makeAudioSink();
 
 // A sink that takes a video's pictures unseen, in real time, so a video
 // without a display still lasts as long as it plays.
 gst::ObjectPtr<GstElement> makeUnseenVideoSink();
+
+// What the service says when it cannot read `path` at all (missing, a
+// folder, not readable), found without starting the service; empty when the
+// file can be read.
+QString unreadableFileText(const QString& path);
 
 // The text of an ERROR message, as the service words it.
 QString errorText(GstMessage* errorMessage);

@@ -43,6 +43,14 @@ void MediaPlayer::Open()
     emit opened(path);
 }
 
+void MediaPlayer::OpenLazily()
+{
+    takeWait();
+    const QString path = fileName_;
+    engine_->openLazily(path);
+    emit opened(path);
+}
+
 void MediaPlayer::Close()
 {
     takeWait();

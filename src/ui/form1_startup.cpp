@@ -79,13 +79,16 @@ void TForm1::setTabOrders()
 void TForm1::openPlaceholders()
 {
     // Found beside the executable, not in the working directory, so the
-    // program starts from a desktop menu or any folder.
+    // program starts from a desktop menu or any folder. Neither is ever
+    // played (each player opens its own file first), so each is only checked
+    // now and prepared if a command ever reaches it: the window does not
+    // wait for the media service.
     MediaPlayer& player1 = sounds_->player();
     player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
-    player1.Open();
+    player1.OpenLazily();
     MediaPlayer& player2 = lecture_->player();
     player2.setFileName(installDir_ + QStringLiteral("media/null.avi"));
-    player2.Open();
+    player2.OpenLazily();
 }
 
 void TForm1::Betolt()

@@ -44,6 +44,12 @@ public:
     // at its start, Stopped, with its first picture sent. Raises AppError
     // with the media service's own text and leaves the engine Closed.
     virtual void open(const QString& path) = 0;
+    // For a file that is kept open but may never be played: raises at once
+    // what open() raises for a file that is missing or cannot be read, and
+    // leaves the engine Stopped, but prepares the file only when a command
+    // first needs it (and raises open()'s error then, if it fails). Engines
+    // whose open is cheap simply open.
+    virtual void openLazily(const QString& path) { open(path); }
     virtual void close() noexcept = 0;
 
     // With nothing open the commands below do nothing.

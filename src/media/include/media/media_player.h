@@ -37,6 +37,11 @@ public:
     // opened file stands at its start and reports Stopped; a video shows its
     // first picture.
     void Open();
+    // Open for a file that stays open but may never be played (the window's
+    // placeholders): a file that is missing or cannot be read fails here, as
+    // with Open, but the file is prepared only by the first command that
+    // needs it, so opening costs next to nothing.
+    void OpenLazily();
     void Close(); // never reports a failure
 
     // Plays from the current position; a file at its end starts again from
