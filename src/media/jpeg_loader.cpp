@@ -4,11 +4,13 @@
 #include "scoped_fd.h"
 
 #include <QFile>
+#include <QHash>
 #include <QtEndian>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,15 +134,57 @@ DecodeResult decode(const QByteArray& data, QImage& image, char* message)
     return DecodeResult::Ok;
 }
 
+// Pictures decoded before, each with the bytes it was decoded from. A tile
+// click reads its seventeen pictures every time; a file whose bytes have
+// not changed gives back the picture decoded from them without decoding it
+// again, while a file that changed, went missing or broke is read and
+// decoded (or fails) exactly as the first time.
+class DecodedPictures {
+public:
+    QImage find(const QString& path, const QByteArray& data)
+    {
+        const std::lock_guard lock(mutex_);
+        const auto known = pictures_.constFind(path);
+        return known != pictures_.cend() && known->data == data ? known->image : QImage();
+    }
+
+    void keep(const QString& path, const QByteArray& data, const QImage& image)
+    {
+        const std::lock_guard lock(mutex_);
+        // The program has a few dozen pictures; anything beyond that starts afresh.
+        if (pictures_.size() >= kMostPictures && !pictures_.contains(path))
+            pictures_.clear();
+        pictures_.insert(path, {data, image});
+    }
+
+private:
+    static constexpr qsizetype kMostPictures = 64;
+    struct Decoded {
+        QByteArray data;
+        QImage image;
+    };
+    std::mutex mutex_;
+    QHash<QString, Decoded> pictures_;
+};
+
+DecodedPictures& decodedPictures()
+{
+    static DecodedPictures pictures;
+    return pictures;
+}
+
 } // namespace
 
 QImage loadJpeg(const QString& path)
 {
     const QByteArray data = readWholeFile(path);
+    if (QImage known = decodedPictures().find(path, data); !known.isNull())
+        return known;
     QImage image;
     char message[JMSG_LENGTH_MAX] = {};
     switch (decode(data, image, message)) {
     case DecodeResult::Ok:
+        decodedPictures().keep(path, data, image);
         return image;
     case DecodeResult::OutOfMemory:
         throw outOfMemoryError();
