@@ -43,6 +43,7 @@ public:
     GstMediaEngine& operator=(const GstMediaEngine&) = delete;
 
     void setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) override { receiver_ = std::move(receiver); }
+    void prepareAhead() noexcept override { startGstreamerInBackground(); }
     void open(const QString& path) override;
     void openLazily(const QString& path) override;
     void close() noexcept override;

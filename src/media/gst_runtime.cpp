@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <future>
 #include <libintl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -17,16 +18,6 @@ namespace {
 
 // The message catalogue of GStreamer's core, which words the file errors.
 constexpr const char* kServiceTextDomain = "gstreamer-1.0";
-
-} // namespace
-
-void ensureGstreamer()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { gst_init(nullptr, nullptr); });
-}
-
-namespace {
 
 gst::ObjectPtr<GstElement> realTimeFakeSink()
 {
@@ -73,14 +64,47 @@ GstElementFactory* probeSystemOutput()
     return chosen;
 }
 
+GstElementFactory* systemOutputDevice()
+{
+    // Searched for once, kept for the whole process.
+    static GstElementFactory* const device = probeSystemOutput();
+    return device;
+}
+
 gst::ObjectPtr<GstElement> systemSink()
 {
-    // Kept for the whole process.
-    static GstElementFactory* const device = probeSystemOutput();
+    GstElementFactory* device = systemOutputDevice();
     if (device == nullptr)
         return realTimeFakeSink();
     auto sink = gst::adoptFloating(gst_element_factory_create(device, nullptr));
     return sink ? std::move(sink) : realTimeFakeSink();
+}
+
+void startGstreamer()
+{
+    gst_init(nullptr, nullptr);
+}
+
+// What the first recording would otherwise wait for: the service's start
+// and the search for an audio device.
+void prepareForRecordings()
+{
+    startGstreamer();
+    if (audioSinkSetting().isEmpty())
+        systemOutputDevice();
+}
+
+// GStreamer's start-up, run once, on this thread or on a thread of its own.
+struct GstreamerStart {
+    std::once_flag once;
+    std::shared_future<void> done;
+};
+
+GstreamerStart& gstreamerStart()
+{
+    // Its thread, if any, is waited for when the program ends.
+    static GstreamerStart start;
+    return start;
 }
 
 QString serviceText(const char* message)
@@ -93,6 +117,29 @@ QString serviceText(const char* message)
 QByteArray audioSinkSetting()
 {
     return qgetenv("EJTETO_AUDIO_SINK");
+}
+
+void ensureGstreamer()
+{
+    GstreamerStart& start = gstreamerStart();
+    std::call_once(start.once, [&start] {
+        startGstreamer();
+        std::promise<void> started;
+        started.set_value();
+        start.done = started.get_future().share();
+    });
+    start.done.wait();
+}
+
+void startGstreamerInBackground() noexcept
+{
+    GstreamerStart& start = gstreamerStart();
+    try {
+        std::call_once(start.once,
+                       [&start] { start.done = std::async(std::launch::async, prepareForRecordings).share(); });
+    } catch (const std::exception&) {
+        // No thread to be had: the first file starts GStreamer itself.
+    }
 }
 
 gst::ObjectPtr<GstElement> makeAudioSink()

@@ -8,8 +8,14 @@
 
 namespace ejteto {
 
-// Initialises GStreamer the first time it is called; later calls do nothing.
+// Initialises GStreamer the first time it is called, or waits for the
+// start-up begun by startGstreamerInBackground(); later calls do nothing.
 void ensureGstreamer();
+
+// Starts GStreamer and chooses the system's audio output on a thread of its
+// own, and returns at once: the first sound then finds both ready. Does
+// nothing once GStreamer has started or is starting.
+void startGstreamerInBackground() noexcept;
 
 // What EJTETO_AUDIO_SINK names now; empty for the system output.
 QByteArray audioSinkSetting();

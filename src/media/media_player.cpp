@@ -19,6 +19,8 @@ MediaPlayer::~MediaPlayer()
     engine_->close();
 }
 
+void MediaPlayer::prepareAhead() noexcept { engine_->prepareAhead(); }
+
 void MediaPlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
 QString MediaPlayer::fileName() const { return fileName_; }
 void MediaPlayer::setWait(bool wait) { wait_ = wait; }

@@ -23,6 +23,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <utility>
 
 namespace ejteto {
 
@@ -162,6 +164,16 @@ void TForm1::loadRegistryPictures()
 }
 
 void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
+
+void TForm1::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    if (std::exchange(mediaPrepared_, true))
+        return;
+    // The window is on screen: the media service starts now, in the
+    // background, so neither the window nor the first sound waits for it.
+    QTimer::singleShot(0, this, [this] { sounds_->player().prepareAhead(); });
+}
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

@@ -39,6 +39,12 @@ public:
     // threads may still hold it for a moment after its owner has gone.
     virtual void setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) = 0;
 
+    // Lets the engine do its one-time start-up work (a service to start, an
+    // output to choose) now, in the background, and returns at once: the
+    // first file opened later does not wait for it. Engines with no such
+    // work do nothing.
+    virtual void prepareAhead() noexcept {}
+
     // Closes the open file, then opens `path` (relative paths resolve
     // against the working directory) and waits until it is ready: it stands
     // at its start, Stopped, with its first picture sent. Raises AppError

@@ -27,6 +27,10 @@ public:
                          QObject* parent = nullptr);
     ~MediaPlayer() override; // closes the open file
 
+    // Lets the media service start in the background, ahead of the first
+    // file; returns at once.
+    void prepareAhead() noexcept;
+
     void setFileName(const QString& fileName);
     QString fileName() const;
     // When set, the next command blocks until it has finished; that command
