@@ -3,6 +3,7 @@
 #include "media/media_errors.h"
 #include "scoped_fd.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QtEndian>
@@ -177,14 +178,15 @@ DecodedPictures& decodedPictures()
 
 QImage loadJpeg(const QString& path)
 {
+    const QString key = QDir::cleanPath(path);
     const QByteArray data = readWholeFile(path);
-    if (QImage known = decodedPictures().find(path, data); !known.isNull())
+    if (QImage known = decodedPictures().find(key, data); !known.isNull())
         return known;
     QImage image;
     char message[JMSG_LENGTH_MAX] = {};
     switch (decode(data, image, message)) {
     case DecodeResult::Ok:
-        decodedPictures().keep(path, data, image);
+        decodedPictures().keep(key, data, image);
         return image;
     case DecodeResult::OutOfMemory:
         throw outOfMemoryError();
@@ -192,6 +194,21 @@ QImage loadJpeg(const QString& path)
         break;
     }
     throw jpegError(QString::fromLocal8Bit(message));
+}
+
+} // namespace ejteto
+
+namespace ejteto {
+
+void decodeAhead(const QStringList& paths) noexcept
+{
+    for (const QString& path : paths) {
+        try {
+            (void)loadJpeg(path);
+        } catch (...) {
+            // Reported by the load that needs the picture, when it needs it.
+        }
+    }
 }
 
 } // namespace ejteto
