@@ -5,6 +5,7 @@
 // program ends with exit code 1.
 #include "app/app_error.h"
 #include "ui/error_box.h"
+#include "ui/start_ahead.h"
 #include "ui/start_marks.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
@@ -34,6 +35,9 @@ void showFatalError(const ejteto::AppError& e)
 
 int main(int argc, char** argv)
 {
+    // Begun before the application object, whose start mostly waits on the
+    // window system; joined when main ends.
+    const ejteto::StartAhead ahead;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ejteto"));
     // Lets the desktop match the window with its menu entry and icon.

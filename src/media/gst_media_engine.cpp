@@ -1,5 +1,6 @@
-// The GStreamer engine: one playbin per open file, prerolled on open, with
-// its bus read only inside the commands and refresh().
+// The GStreamer engine: one playbin per engine, kept warm from one file to
+// the next, prerolled on open, with its bus read only inside the commands
+// and refresh(). A slow play puts scaletempo into the chain for that file.
 #include "media/gst_media_engine.h"
 
 #include "gst_handles.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 namespace ejteto {
 
@@ -22,13 +24,20 @@ const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSA
 
 class GstMediaEngine final : public MediaEngine {
 public:
-    GstMediaEngine() { ensureGstreamer(); }
-    ~GstMediaEngine() override { close(); }
+    // GStreamer starts with the first file that is really opened.
+    GstMediaEngine() = default;
+    ~GstMediaEngine() override
+    {
+        close();
+        discardPipeline(); // while the picture handler can still reach this engine
+    }
     GstMediaEngine(const GstMediaEngine&) = delete;
     GstMediaEngine& operator=(const GstMediaEngine&) = delete;
 
     void setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) override { receiver_ = std::move(receiver); }
+    void prepareAhead() noexcept override { startGstreamerInBackground(); }
     void open(const QString& path) override;
+    void openLazily(const QString& path) override;
     void close() noexcept override;
     void play() override;
     void playToEnd() override;
@@ -43,19 +52,36 @@ public:
 private:
     FrameHandler frameHandler();
     void forgetFrames() noexcept;
+    GstElement* pipelineFor(const QString& path);
+    void discardPipeline() noexcept;
+    bool readyForCommand();
     void moveToStart();
     bool startPlayingAt(double rate);
     bool addTempoFilter();
     void waitForPlaybackEnd();
 
     std::shared_ptr<FrameReceiver> receiver_;
+    // The playbin outlives its files: between them it waits in READY, its
+    // output still open, so the next file skips building the pipeline and
+    // starting the output. Built anew when the kind of file, the picture
+    // receiver or the chosen audio output changes, and after anything went
+    // wrong in it.
     gst::PipelinePtr pipeline_;
     gst::ObjectPtr<GstBus> bus_;
+    bool pipelineAudioOnly_ = false;
+    const FrameReceiver* pipelineReceiver_ = nullptr;
+    QByteArray pipelineSink_;
+    bool pipelineTroubled_ = false;
+    // A file opened lazily: it can be read, and is prepared by the first
+    // command that needs it.
+    QString lazyPath_;
     State state_ = State::Closed;
     bool atEnd_ = false;
-    // The rate of the pipeline's current run; only a slow play changes it.
+    // The rate of the file's current run; only a slow play changes it.
     double rate_ = kNormalRate;
-    bool tempoFilter_ = false; // scaletempo is in the audio chain
+    // scaletempo is in the audio chain. Such a pipeline is not kept for the
+    // next file, so every normal play runs the plain chain.
+    bool tempoFilter_ = false;
     // Pausing makes the video sink hold its next picture ready; that picture
     // is not due until playing resumes. Read on the streaming thread.
     std::atomic<bool> holdPreroll_{false};
@@ -79,49 +105,109 @@ void GstMediaEngine::forgetFrames() noexcept
         receiver_->clearFrames();
 }
 
+GstElement* GstMediaEngine::pipelineFor(const QString& path)
+{
+    const bool audioOnly = isAudioOnlyFile(path);
+    const QByteArray sink = audioSinkSetting();
+    if (pipeline_ && (pipelineTroubled_ || pipelineAudioOnly_ != audioOnly || pipelineReceiver_ != receiver_.get() ||
+                      pipelineSink_ != sink))
+        discardPipeline();
+    if (!pipeline_) {
+        pipeline_ = buildPlaybackPipeline(audioOnly, audioOnly ? FrameHandler() : frameHandler());
+        bus_.reset(gst_element_get_bus(pipeline_.get()));
+        pipelineAudioOnly_ = audioOnly;
+        pipelineReceiver_ = receiver_.get();
+        pipelineSink_ = sink;
+        pipelineTroubled_ = false;
+        tempoFilter_ = false;
+    }
+    return pipeline_.get();
+}
+
+void GstMediaEngine::discardPipeline() noexcept
+{
+    bus_.reset();
+    pipeline_.reset(); // joins the streaming threads: no picture comes later
+}
+
 void GstMediaEngine::open(const QString& path)
 {
     close();
     holdPreroll_ = false; // the first picture shows as soon as the file is open
-    gst::PipelinePtr pipeline = buildPlaybackPipeline(path, frameHandler());
-    gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline.get()));
-    QString failure = preroll(pipeline.get(), bus.get());
-    if (failure.isEmpty() && isAudioOnlyFile(path) && !hasAudioStream(pipeline.get()))
+    GstElement* pipeline = pipelineFor(path);
+    setPipelineFile(pipeline, path);
+    QString failure = preroll(pipeline, bus_.get());
+    if (failure.isEmpty() && isAudioOnlyFile(path) && !hasAudioStream(pipeline))
         failure = wrongStreamTypeText(); // a .wav that holds no sound would never end
     if (!failure.isEmpty()) {
-        pipeline.reset(); // joins the streaming threads: no picture comes later
+        // Nothing of a file that failed is carried into the next one.
+        discardPipeline();
         forgetFrames();
         throw mciDeviceError(failure);
     }
-    pipeline_ = std::move(pipeline);
-    bus_ = std::move(bus);
     state_ = State::Stopped;
     atEnd_ = false;
     rate_ = kNormalRate;
-    tempoFilter_ = false;
+}
+
+void GstMediaEngine::openLazily(const QString& path)
+{
+    close();
+    const QString failure = unreadableFileText(path);
+    if (!failure.isEmpty())
+        throw mciDeviceError(failure);
+    lazyPath_ = path;
+    state_ = State::Stopped;
+    atEnd_ = false;
 }
 
 void GstMediaEngine::close() noexcept
 {
-    if (!pipeline_)
+    lazyPath_.clear();
+    if (state_ == State::Closed)
         return;
-    bus_.reset();
-    pipeline_.reset();
     state_ = State::Closed;
     atEnd_ = false;
     rate_ = kNormalRate;
-    tempoFilter_ = false;
+    if (pipeline_) {
+        // READY ends the streaming threads, so no picture of this file comes
+        // later, and drops what the file left in the pipeline; the notices
+        // it left on the bus go too.
+        if (pipelineTroubled_ || tempoFilter_ ||
+            gst_element_set_state(pipeline_.get(), GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
+            discardPipeline();
+        } else {
+            gst_bus_set_flushing(bus_.get(), TRUE);
+            gst_bus_set_flushing(bus_.get(), FALSE);
+        }
+    }
     forgetFrames();
+}
+
+bool GstMediaEngine::readyForCommand()
+{
+    if (!lazyPath_.isEmpty()) {
+        // Prepared now, at its start; a failure is the open's own.
+        const QString path = std::exchange(lazyPath_, QString());
+        state_ = State::Closed;
+        open(path);
+    }
+    if (state_ == State::Closed)
+        return false;
+    refresh();
+    return true;
 }
 
 void GstMediaEngine::refresh()
 {
-    if (!bus_)
+    if (state_ == State::Closed || !lazyPath_.isEmpty())
         return;
     while (const gst::MessagePtr message{gst_bus_pop_filtered(bus_.get(), kEndNotices)}) {
         // Both end the playback; an error while playing is not reported.
         if (GST_MESSAGE_TYPE(message.get()) == GST_MESSAGE_EOS)
             atEnd_ = true;
+        else
+            pipelineTroubled_ = true;
         if (state_ == State::Playing || state_ == State::Paused)
             state_ = State::Stopped;
     }
@@ -141,14 +227,14 @@ void GstMediaEngine::moveToStart()
 
 void GstMediaEngine::play()
 {
-    if (!pipeline_)
+    if (!readyForCommand())
         return;
-    refresh();
     // After a slow play that did not reach its end, the file starts over at
     // normal speed rather than go on slowly.
     if (atEnd_ || rate_ != kNormalRate)
         moveToStart();
     if (gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        pipelineTroubled_ = true;
         refresh();
         return;
     }
@@ -168,10 +254,7 @@ void GstMediaEngine::playToEndAt(double rate)
         playToEnd();
         return;
     }
-    if (!pipeline_)
-        return;
-    refresh();
-    if (startPlayingAt(rate))
+    if (readyForCommand() && startPlayingAt(rate))
         waitForPlaybackEnd();
 }
 
@@ -193,6 +276,7 @@ bool GstMediaEngine::startPlayingAt(double rate)
         rate_ = rate;
     }
     if (gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        pipelineTroubled_ = true;
         refresh();
         state_ = State::Stopped;
         return false;
@@ -217,16 +301,17 @@ bool GstMediaEngine::addTempoFilter()
 
 void GstMediaEngine::waitForPlaybackEnd()
 {
-    atEnd_ = ejteto::waitForPlaybackEnd(pipeline_.get(), bus_.get()) == PlaybackEnd::Finished;
+    const PlaybackEnd end = ejteto::waitForPlaybackEnd(pipeline_.get(), bus_.get());
+    atEnd_ = end == PlaybackEnd::Finished;
+    // A file that failed or stalled leaves the pipeline to be built anew.
+    if (end != PlaybackEnd::Finished)
+        pipelineTroubled_ = true;
     state_ = State::Stopped;
 }
 
 void GstMediaEngine::pause()
 {
-    if (!pipeline_)
-        return;
-    refresh();
-    if (state_ != State::Playing)
+    if (!readyForCommand() || state_ != State::Playing)
         return;
     holdPreroll_ = true;
     gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
@@ -235,10 +320,7 @@ void GstMediaEngine::pause()
 
 void GstMediaEngine::resume()
 {
-    if (!pipeline_)
-        return;
-    refresh();
-    if (state_ != State::Paused)
+    if (!readyForCommand() || state_ != State::Paused)
         return;
     gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING);
     state_ = State::Playing;
@@ -246,9 +328,8 @@ void GstMediaEngine::resume()
 
 void GstMediaEngine::stop()
 {
-    if (!pipeline_)
+    if (!readyForCommand())
         return;
-    refresh();
     holdPreroll_ = true;
     gst_element_set_state(pipeline_.get(), GST_STATE_PAUSED);
     state_ = State::Stopped;
@@ -256,7 +337,7 @@ void GstMediaEngine::stop()
 
 void GstMediaEngine::seekToStart()
 {
-    if (!pipeline_)
+    if (!readyForCommand())
         return;
     stop();
     // Let the pause settle so its own completion is not taken for the seek's.
@@ -266,9 +347,6 @@ void GstMediaEngine::seekToStart()
 
 } // namespace
 
-std::unique_ptr<MediaEngine> makeGstMediaEngine()
-{
-    return std::make_unique<GstMediaEngine>();
-}
+std::unique_ptr<MediaEngine> makeGstMediaEngine() { return std::make_unique<GstMediaEngine>(); }
 
 } // namespace ejteto

@@ -1,21 +1,31 @@
 #pragma once
 // Small helpers around the GStreamer runtime shared by the media engines:
-// one-time initialisation, the choice of audio output and turning bus errors
-// into the service's own message text.
+// one-time initialisation, the choice of audio output, the service's texts
+// for files it cannot read and for bus errors.
 #include "gst_handles.h"
 
 #include <QString>
 
 namespace ejteto {
 
-// Initialises GStreamer the first time it is called; later calls do nothing.
+// Initialises GStreamer the first time it is called, or waits for the
+// start-up begun by startGstreamerInBackground(); later calls do nothing.
 void ensureGstreamer();
+
+// Starts GStreamer and chooses the system's audio output on a thread of its
+// own, and returns at once: the first sound then finds both ready. Does
+// nothing once GStreamer has started or is starting.
+void startGstreamerInBackground() noexcept;
+
+// What EJTETO_AUDIO_SINK names now; empty for the system output.
+QByteArray audioSinkSetting();
 
 // The audio output of a player. EJTETO_AUDIO_SINK, when set, is a pipeline
 // description ("fakesink sync=true") used instead of the system output. The
-// system output falls back to a fake sink that still runs in real time when
-// no sound device can be reached, so opening a recording never fails for
-// want of a sound card. Raises AppError when the description is invalid.
+// system output is chosen once per process: the device the automatic output
+// settles on, or, when no sound device can be reached, a fake sink that
+// still runs in real time, so opening a recording never fails for want of a
+// sound card. Raises AppError when the description is invalid.
 gst::ObjectPtr<GstElement> makeAudioSink();
 
 // A sink that takes a video's pictures unseen, in real time, so a video
@@ -25,6 +35,12 @@ gst::ObjectPtr<GstElement> makeUnseenVideoSink();
 // Drops every message of `pipeline`'s bus but the kinds in `kept`: nothing
 // else is ever read there, and unread messages would pile up.
 void keepOnlyNotices(GstElement* pipeline, GstMessageType kept);
+
+// What the service says when it could not open `path` at all (missing, a
+// folder, not readable, empty, or not a RIFF file of the kind its name
+// says), found from the file's first bytes without starting the service;
+// empty when the file looks openable.
+QString unreadableFileText(const QString& path);
 
 // The text of an ERROR message, as the service words it.
 QString errorText(GstMessage* errorMessage);

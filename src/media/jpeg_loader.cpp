@@ -3,8 +3,11 @@
 #include "app/regular_file.h"
 #include "media/media_errors.h"
 
+#include <QDir>
+#include <QHash>
 #include <csetjmp>
 #include <cstdio>
+#include <mutex>
 
 #include <jpeglib.h>
 
@@ -125,6 +128,45 @@ DecodeResult decode(QByteArrayView data, QImage& image, char* message, QSize& de
     return DecodeResult::Ok;
 }
 
+// Pictures decoded before, each with the bytes it was decoded from. A tile
+// click reads its seventeen pictures every time; a file whose bytes have
+// not changed gives back the picture decoded from them without decoding it
+// again, while a file that changed, went missing or broke is read and
+// decoded (or fails) exactly as the first time.
+class DecodedPictures {
+public:
+    QImage find(const QString& path, const QByteArray& data)
+    {
+        const std::lock_guard lock(mutex_);
+        const auto known = pictures_.constFind(path);
+        return known != pictures_.cend() && known->data == data ? known->image : QImage();
+    }
+
+    void keep(const QString& path, const QByteArray& data, const QImage& image)
+    {
+        const std::lock_guard lock(mutex_);
+        // The program has a few dozen pictures; anything beyond that starts afresh.
+        if (pictures_.size() >= kMostPictures && !pictures_.contains(path))
+            pictures_.clear();
+        pictures_.insert(path, {data, image});
+    }
+
+private:
+    static constexpr qsizetype kMostPictures = 64;
+    struct Decoded {
+        QByteArray data;
+        QImage image;
+    };
+    std::mutex mutex_;
+    QHash<QString, Decoded> pictures_;
+};
+
+DecodedPictures& decodedPictures()
+{
+    static DecodedPictures pictures;
+    return pictures;
+}
+
 } // namespace
 
 QImage decodeJpeg(QByteArrayView data)
@@ -148,14 +190,34 @@ QImage decodeJpeg(QByteArrayView data)
 QImage loadJpeg(const QString& path)
 {
     const QByteArray data = readRegularFileOrThrow(path, kMaxPictureBytes);
+    const QString key = QDir::cleanPath(path);
+    if (QImage known = decodedPictures().find(key, data); !known.isNull())
+        return known;
     try {
-        return decodeJpeg(data);
+        QImage image = decodeJpeg(data);
+        decodedPictures().keep(key, data, image);
+        return image;
     } catch (const AppError& e) {
         // A picture refused for its size is named, like a file refused for
         // its size; libjpeg's own messages stay as libjpeg words them.
         if (e.className() == pictureTooLargeClass())
             throw fileOpenError(path, e.message());
         throw;
+    }
+}
+
+} // namespace ejteto
+
+namespace ejteto {
+
+void decodeAhead(const QStringList& paths) noexcept
+{
+    for (const QString& path : paths) {
+        try {
+            (void)loadJpeg(path);
+        } catch (...) {
+            // Reported by the load that needs the picture, when it needs it.
+        }
     }
 }
 

@@ -20,6 +20,8 @@ MediaPlayer::~MediaPlayer()
     engine_->close();
 }
 
+void MediaPlayer::prepareAhead() noexcept { engine_->prepareAhead(); }
+
 void MediaPlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
 QString MediaPlayer::fileName() const { return fileName_; }
 void MediaPlayer::setWait(bool wait) { wait_ = wait; }
@@ -51,6 +53,18 @@ void MediaPlayer::Open()
         throw fileOpenError(path, QStringLiteral("Not a regular file"));
     }
     engine_->open(path); // closes the open file first, even when this fails
+    emit opened(path);
+}
+
+void MediaPlayer::OpenLazily()
+{
+    takeWait();
+    const QString path = fileName_;
+    if (isSpecialFile(path)) {
+        engine_->close();
+        throw fileOpenError(path, QStringLiteral("Not a regular file"));
+    }
+    engine_->openLazily(path);
     emit opened(path);
 }
 

@@ -27,23 +27,27 @@ bool isAudioOnlyFile(const QString& path)
     return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
 }
 
-QByteArray fileUri(const QString& path)
+QString servicePath(const QString& path)
 {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    return QUrl::fromLocalFile(absolute).toEncoded();
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame)
+QByteArray fileUri(const QString& path)
 {
+    return QUrl::fromLocalFile(servicePath(path)).toEncoded();
+}
+
+gst::PipelinePtr buildPlaybackPipeline(bool audioOnly, FrameHandler onFrame)
+{
+    ensureGstreamer();
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
     if (playbin == nullptr)
         throw mciDeviceError(genericFailureText());
     gst::PipelinePtr pipeline(GST_ELEMENT(gst_object_ref_sink(playbin)));
 
     const auto audioSink = makeAudioSink();
-    const bool audioOnly = isAudioOnlyFile(path);
     const unsigned flags = PlayFlagAudio | PlayFlagSoftVolume | (audioOnly ? 0u : PlayFlagVideo);
-    g_object_set(pipeline.get(), "uri", fileUri(path).constData(), "flags", flags, nullptr);
+    g_object_set(pipeline.get(), "flags", flags, nullptr);
     if (audioSink)
         g_object_set(pipeline.get(), "audio-sink", audioSink.get(), nullptr);
     if (!audioOnly) {
@@ -56,6 +60,11 @@ gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame
     keepOnlyNotices(pipeline.get(),
                     static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE));
     return pipeline;
+}
+
+void setPipelineFile(GstElement* pipeline, const QString& path)
+{
+    g_object_set(pipeline, "uri", fileUri(path).constData(), nullptr);
 }
 
 QString preroll(GstElement* pipeline, GstBus* bus)

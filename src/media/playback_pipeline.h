@@ -1,5 +1,5 @@
 #pragma once
-// Building and prerolling the one playbin behind an open file.
+// Building and prerolling the playbin behind a player's files.
 #include "gst_handles.h"
 #include "video_frame_sink.h"
 
@@ -17,16 +17,22 @@ enum PlayFlag : unsigned {
 // True when the file is opened as audio only (".wav", any case).
 bool isAudioOnlyFile(const QString& path);
 
-// The file URI of `path`; a relative path resolves against the current
-// directory, as the media service resolves it.
+// The absolute, cleaned path the service reads for `path`: a relative path
+// resolves against the current directory.
+QString servicePath(const QString& path);
+
+// The file URI of `path`, as the service resolves it.
 QByteArray fileUri(const QString& path);
 
-// A playbin for `path` in the NULL state, with its audio output and, unless
-// the file is audio only, a video sink that feeds `onFrame` (or takes the
-// pictures unseen when there is no handler). Only EOS, ERROR and ASYNC_DONE
-// reach its bus; nothing else is ever read there. Raises AppError when the
-// service cannot build it.
-gst::PipelinePtr buildPlaybackPipeline(const QString& path, FrameHandler onFrame);
+// A playbin in the NULL state, with no file yet, with its audio output and,
+// unless it is for audio only, a video sink that feeds `onFrame` (or takes
+// the pictures unseen when there is no handler). Starts GStreamer the first
+// time. Only EOS, ERROR and ASYNC_DONE reach its bus; nothing else is ever
+// read there. Raises AppError when the service cannot build it.
+gst::PipelinePtr buildPlaybackPipeline(bool audioOnly, FrameHandler onFrame);
+
+// Points a pipeline in the NULL or READY state at `path`.
+void setPipelineFile(GstElement* pipeline, const QString& path);
 
 // Brings the pipeline to PAUSED and waits (bounded) until the first data is
 // ready. Returns an empty text on success, otherwise the service's message.

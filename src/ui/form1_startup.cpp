@@ -29,6 +29,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <utility>
 
 namespace ejteto {
 
@@ -97,13 +99,16 @@ void TForm1::setTabOrders()
 void TForm1::openPlaceholders()
 {
     // Found beside the executable, not in the working directory, so the
-    // program starts from a desktop menu or any folder.
+    // program starts from a desktop menu or any folder. Neither is ever
+    // played (each player opens its own file first), so each is only checked
+    // now and prepared if a command ever reaches it: the window does not
+    // wait for the media service.
     MediaPlayer& player1 = sounds_->player();
     player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
-    player1.Open();
+    player1.OpenLazily();
     MediaPlayer& player2 = lecture_->player();
     player2.setFileName(installDir_ + QStringLiteral("media/null.avi"));
-    player2.Open();
+    player2.OpenLazily();
 }
 
 void TForm1::Betolt()
@@ -192,6 +197,16 @@ void TForm1::loadRegistryPictures()
 }
 
 void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
+
+void TForm1::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    if (std::exchange(mediaPrepared_, true))
+        return;
+    // The window is on screen: the media service starts now, in the
+    // background, so neither the window nor the first sound waits for it.
+    QTimer::singleShot(0, this, [this] { sounds_->player().prepareAhead(); });
+}
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

@@ -137,9 +137,13 @@ QImage applicationIconImage(int size)
 
 QIcon applicationIcon()
 {
+    // Both windows show it: drawn once. Kept as images, which need no
+    // window system and so may outlive the application object.
+    static const QImage large = applicationIconImage(32);
+    static const QImage small = applicationIconImage(16);
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(applicationIconImage(32)));
-    icon.addPixmap(QPixmap::fromImage(applicationIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(large));
+    icon.addPixmap(QPixmap::fromImage(small));
     return icon;
 }
 

@@ -27,6 +27,7 @@ TEST_F(MainWindowTest, ClickingTileSixteenChoosesItsLessonAndPlaysItsVowelToTheE
     TinyInstallOptions o;
     o.recordingMs = 400;
     FormView& f = start(o);
+    EXPECT_TRUE(f.MediaPlayer1->isOpen()) << "the placeholder is open until the first recording";
     QStringList opened;
     QObject::connect(f.MediaPlayer1, &MediaPlayer::opened, [&](const QString& p) { opened << p; });
 

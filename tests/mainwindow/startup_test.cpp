@@ -154,16 +154,27 @@ TEST(ProgramProcess, FindsItsPlaceholdersFromAnyWorkingDirectoryAndSavesTheLevel
     EXPECT_TRUE(ini.readAll().contains("Level=0"));
 }
 
-TEST(ProgramProcess, AMissingPlaceholderEndsTheProgramWithExitCodeOne)
+TEST(ProgramProcess, APlaceholderThatCannotBeReadEndsTheProgramWithExitCodeOne)
 {
     for (const char* placeholder : {"media/null.wav", "media/null.avi"}) {
-        SCOPED_TRACE(placeholder);
-        TinyInstall install;
-        QFile::remove(install.file(QString::fromLatin1(placeholder)));
-        const auto [code, output] = runProgram(install, install.dir());
-        EXPECT_EQ(code, 1);
-        EXPECT_TRUE(output.contains(QStringLiteral("Application Error: Exception"))) << output.toStdString();
-        EXPECT_FALSE(QFile::exists(install.file(QStringLiteral("et.ini")))) << "no window, no settings written";
+        for (const bool folder : {false, true}) {
+            SCOPED_TRACE(std::string(placeholder) + (folder ? " is a folder" : " is missing"));
+            TinyInstall install;
+            const QString path = install.file(QString::fromLatin1(placeholder));
+            QFile::remove(path);
+            if (folder) {
+                ASSERT_TRUE(QDir().mkpath(path));
+            }
+            const auto [code, output] = runProgram(install, install.dir());
+            EXPECT_EQ(code, 1);
+            EXPECT_TRUE(output.contains(QStringLiteral("Application Error: Exception EMCIDeviceError")))
+                << output.toStdString();
+            // The media service's own words, as when it opened the file itself.
+            const QString reason = folder ? QStringLiteral("\"%1\" is a directory.").arg(path)
+                                          : QStringLiteral("Resource not found.");
+            EXPECT_TRUE(output.contains(reason)) << output.toStdString();
+            EXPECT_FALSE(QFile::exists(install.file(QStringLiteral("et.ini")))) << "no window, no settings written";
+        }
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -73,7 +74,8 @@ TEST_F(GstMediaEngineTest, ASlowPlayLastsLongerAtTheSamePitch)
     // The output keeps what reached it: mono 16-bit samples at 22050 Hz.
     const QString heard = dir.filePath(QStringLiteral("heard.raw"));
     ScopedEnv sink("EJTETO_AUDIO_SINK", "audioconvert ! audio/x-raw,format=S16LE,channels=1,rate=22050"
-                                        " ! filesink sync=true location=\"" + heard.toUtf8() + "\"");
+                                        " ! filesink sync=true location=\"" +
+                                            heard.toUtf8() + "\"");
     auto engine = makeGstMediaEngine();
     engine->open(second);
     QElapsedTimer clock;
@@ -117,6 +119,100 @@ TEST_F(GstMediaEngineTest, OpenFailuresCarryTheServiceTextAndLeaveNothingOpen)
     EXPECT_EQ(engine->state(), State::Closed);
 
     EXPECT_GE(playThrough(*engine, tone), 290) << "the next file plays normally";
+}
+
+TEST_F(GstMediaEngineTest, EveryFileStartsAfreshOnThePlayersPipeline)
+{
+    // One pipeline serves the player's files one after the other: nothing of
+    // a file, whether it played to its end or was left playing, reaches the
+    // next one.
+    const QString longTone = dir.filePath(QStringLiteral("long.wav"));
+    testing::writeToneWav(longTone, 0.6);
+    auto engine = makeGstMediaEngine();
+    EXPECT_GE(playThrough(*engine, tone), 290);
+    EXPECT_GE(playThrough(*engine, longTone), 590) << "not cut short by the end of the one before";
+    engine->open(tone);
+    engine->play();
+    EXPECT_EQ(engine->state(), State::Playing);
+    engine->close();
+    EXPECT_EQ(engine->state(), State::Closed);
+    EXPECT_GE(playThrough(*engine, longTone), 590) << "from its own start";
+
+    // A pause leaves its notices behind; the next file is still judged on
+    // its own: damaged content fails to open.
+    engine->open(longTone);
+    engine->play();
+    engine->pause();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const QString garbage = dir.filePath(QStringLiteral("garbage.wav"));
+    testing::writeBytes(garbage, QByteArray(2000, 'x'));
+    EXPECT_NE(failureOf([&] { engine->open(garbage); }), QStringLiteral("(no error)"));
+    EXPECT_EQ(engine->state(), State::Closed);
+}
+
+TEST_F(GstMediaEngineTest, ALazilyOpenedFileFailsAsAnOpenAndIsOpenedByItsFirstCommand)
+{
+    // What cannot be read, or is empty, fails at once, with the text a real
+    // open gives.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder.wav")));
+    const QString empty = dir.filePath(QStringLiteral("empty.wav"));
+    testing::writeBytes(empty, QByteArray());
+    for (const QString& path :
+         {dir.filePath(QStringLiteral("nincs.wav")), dir.filePath(QStringLiteral("folder.wav")), empty}) {
+        auto lazy = makeGstMediaEngine();
+        const QString expected = failureOf([&] { makeGstMediaEngine()->open(path); });
+        EXPECT_NE(expected, QStringLiteral("(no error)"));
+        EXPECT_EQ(failureOf([&] { lazy->openLazily(path); }), expected) << path.toStdString();
+        EXPECT_EQ(lazy->state(), State::Closed);
+    }
+    // A file that is no sound file at all fails at once too, in the service's
+    // words for a file of no kind it knows.
+    const QString garbage = dir.filePath(QStringLiteral("garbage.wav"));
+    testing::writeBytes(garbage, QByteArray(2000, 'x'));
+    EXPECT_EQ(failureOf([&] { makeGstMediaEngine()->openLazily(garbage); }),
+              QStringLiteral("Could not determine type of stream."));
+
+    // A readable file stands open at its start, and the first command opens
+    // it for real: played, it lasts its whole length.
+    auto engine = makeGstMediaEngine();
+    engine->openLazily(tone);
+    EXPECT_EQ(engine->state(), State::Stopped);
+    QElapsedTimer clock;
+    clock.start();
+    engine->playToEnd();
+    EXPECT_GE(clock.elapsed(), 290);
+    EXPECT_EQ(engine->state(), State::Stopped);
+
+    // Content that only the real open finds damaged (a sound file whose
+    // sound data is cut off) fails at that command, with the open's own
+    // text, and leaves nothing open.
+    const QString cut = dir.filePath(QStringLiteral("cut.wav"));
+    testing::writeBytes(cut, QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
+    const QString expected = failureOf([&] { makeGstMediaEngine()->open(cut); });
+    EXPECT_NE(expected, QStringLiteral("(no error)"));
+    engine->openLazily(cut);
+    EXPECT_EQ(failureOf([&] { engine->play(); }), expected);
+    EXPECT_EQ(engine->state(), State::Closed);
+}
+
+TEST(GstreamerStartTest, TheFirstFileWaitsForAStartBegunInTheBackground)
+{
+    // In a process of its own, where GStreamer has not started yet.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QTemporaryDir dir;
+            const QString tone = dir.filePath(QStringLiteral("tone.wav"));
+            testing::writeToneWav(tone, 0.3);
+            auto engine = makeGstMediaEngine();
+            engine->prepareAhead();
+            QElapsedTimer clock;
+            clock.start();
+            engine->open(tone);
+            engine->playToEnd();
+            std::exit(clock.elapsed() >= 290 && engine->state() == MediaEngine::State::Stopped ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(GstMediaEngineTest, TheInstantEngineFailsWithTheServicesOwnTexts)

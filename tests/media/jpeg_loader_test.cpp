@@ -150,5 +150,33 @@ TEST_F(JpegLoaderTest, APictureDeclaringMoreThan2048PixelsASideIsRefusedBeforeIt
     }
 }
 
+TEST_F(JpegLoaderTest, APictureLoadedAgainIsReadAgainWhateverWasDecodedBefore)
+{
+    // Pictures are loaded over and over (a tile click loads seventeen);
+    // what was decoded before must never hide a change, a loss or damage.
+    const QString tile = dir.filePath("lecke_a_3.jpg");
+    auto writeTile = [&](unsigned char red) {
+        testing::writeJpeg(tile, 16, 16, 3, [red](int, int, unsigned char* c) {
+            c[0] = red;
+            c[1] = 0;
+            c[2] = 0;
+        });
+    };
+    writeTile(250);
+    decodeAhead({tile, dir.filePath("nincs.jpg")}); // a missing one is passed over
+    expectNear(loadJpeg(tile).pixel(8, 8), 250, 0, 0);
+    writeTile(20);
+    expectNear(loadJpeg(tile).pixel(8, 8), 20, 0, 0);
+    // Named with the doubled separator the window's paths have.
+    expectNear(loadJpeg(dir.path() + QStringLiteral("//lecke_a_3.jpg")).pixel(8, 8), 20, 0, 0);
+
+    testing::writeBytes(tile, QByteArray("this is no picture at all"));
+    EXPECT_TRUE(errorOf(tile).startsWith("Not a JPEG file"));
+    QFile::remove(tile);
+    EXPECT_EQ(errorOf(tile), QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(tile));
+    EXPECT_EQ(errorOf(dir.filePath("nincs.jpg")),
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(dir.filePath("nincs.jpg")));
+}
+
 } // namespace
 } // namespace ejteto

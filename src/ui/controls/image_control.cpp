@@ -14,6 +14,10 @@ ImageControl::ImageControl(QWidget* parent, const QString& name, QRect geometry)
 
 void ImageControl::setPicture(const QImage& picture)
 {
+    // The very picture on show already (the same image data, unchanged):
+    // nothing to repaint. A tile click sets all sixteen pictures again.
+    if (picture.cacheKey() == picture_.cacheKey())
+        return;
     picture_ = picture;
     update();
 }

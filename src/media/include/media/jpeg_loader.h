@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace ejteto {
 
@@ -21,5 +22,11 @@ QImage decodeJpeg(QByteArrayView data);
 // its kind or size (the picture size included), and libjpeg's message when
 // its content is not a JPEG it can decode.
 QImage loadJpeg(const QString& path);
+
+// Decodes pictures that will be loaded soon, ahead of time and on any
+// thread: a later loadJpeg of a file whose bytes have not changed meanwhile
+// takes the picture decoded here. A file that cannot be read or decoded is
+// passed over; the load that needs it reports it then.
+void decodeAhead(const QStringList& paths) noexcept;
 
 } // namespace ejteto

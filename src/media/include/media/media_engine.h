@@ -39,11 +39,23 @@ public:
     // threads may still hold it for a moment after its owner has gone.
     virtual void setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) = 0;
 
+    // Lets the engine do its one-time start-up work (a service to start, an
+    // output to choose) now, in the background, and returns at once: the
+    // first file opened later does not wait for it. Engines with no such
+    // work do nothing.
+    virtual void prepareAhead() noexcept {}
+
     // Closes the open file, then opens `path` (relative paths resolve
     // against the working directory) and waits until it is ready: it stands
     // at its start, Stopped, with its first picture sent. Raises AppError
     // with the media service's own text and leaves the engine Closed.
     virtual void open(const QString& path) = 0;
+    // For a file that is kept open but may never be played: raises at once
+    // what open() raises for a file that is missing or cannot be read, and
+    // leaves the engine Stopped, but prepares the file only when a command
+    // first needs it (and raises open()'s error then, if it fails). Engines
+    // whose open is cheap simply open.
+    virtual void openLazily(const QString& path) { open(path); }
     virtual void close() noexcept = 0;
 
     // With nothing open the commands below do nothing.

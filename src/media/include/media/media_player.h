@@ -27,6 +27,10 @@ public:
                          QObject* parent = nullptr);
     ~MediaPlayer() override; // closes the open file
 
+    // Lets the media service start in the background, ahead of the first
+    // file; returns at once.
+    void prepareAhead() noexcept;
+
     void setFileName(const QString& fileName);
     QString fileName() const;
     // When set, the next command blocks until it has finished; that command
@@ -41,6 +45,11 @@ public:
     // opened file stands at its start and reports Stopped; a video shows its
     // first picture.
     void Open();
+    // Open for a file that stays open but may never be played (the window's
+    // placeholders): a file that is missing or cannot be read fails here, as
+    // with Open, but the file is prepared only by the first command that
+    // needs it, so opening costs next to nothing.
+    void OpenLazily();
     void Close(); // never reports a failure
 
     // Plays from the current position; a file at its end starts again from

@@ -85,6 +85,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     // ---- start-up and close (form1_startup.cpp) ---------------------------
@@ -179,6 +180,8 @@ private:
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
     std::unique_ptr<PracticeModule> practice_;
+
+    bool mediaPrepared_ = false; // the media service was asked to start
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
