@@ -3,7 +3,7 @@
 // paints the window icon. The 16 and 32 pixel files are the window icon's
 // own pixels; the other sizes keep the full colours and smooth edges.
 // Usage: ejteto_icon_writer <icon name> <output folder>
-#include "ui/pictures.h"
+#include "ui/emblem.h"
 
 #include <QBuffer>
 #include <QDir>

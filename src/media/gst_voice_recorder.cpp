@@ -31,7 +31,8 @@ const auto kSourceNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_ME
 
 class GstVoiceRecorder final : public VoiceRecorder {
 public:
-    explicit GstVoiceRecorder(const RecordingLimits& limits) : limits_(limits) { ensureGstreamer(); }
+    // GStreamer starts with the first take, never with the window.
+    explicit GstVoiceRecorder(const RecordingLimits& limits) : limits_(limits) {}
 
     bool start() override;
     VoiceTake finish(EventPump& pump, const std::function<bool()>& stopAsked) override;
@@ -78,6 +79,7 @@ bool GstVoiceRecorder::build(const RecordingSource& source)
 
 bool GstVoiceRecorder::start()
 {
+    ensureGstreamer();
     closeMicrophone();
     const RecordingSource source = makeRecordingSource();
     if (!source.element || !build(source)) {

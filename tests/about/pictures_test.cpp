@@ -1,5 +1,6 @@
 // The pictures drawn by the program: their sizes and what shows where.
 #include "app/color_value.h"
+#include "ui/emblem.h"
 #include "ui/pictures.h"
 
 #include <QPixmap>
@@ -73,6 +74,8 @@ TEST(Pictures, ApplicationIconHasBothSizesInSixteenColours)
         // The emblem's cream bubble and amber rim are there.
         EXPECT_TRUE(used.contains(colorFromValue(colors::Cream).rgb())) << size;
         EXPECT_TRUE(used.contains(colorFromValue(colors::Amber).rgb())) << size;
+        // The picture the build painted is the emblem as the routine paints it.
+        EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32), applicationIconImage(size)) << size;
     }
     // The large one sits on the main window's dark colour.
     EXPECT_EQ(applicationIconImage(32).pixel(28, 28), colorFromValue(colors::Window).rgb());

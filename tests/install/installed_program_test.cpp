@@ -2,6 +2,7 @@
 // folder with the whole course under lib/ejteto, the bin/ejteto link and the
 // desktop files; the installed program started through the link from another
 // folder; and the installed icons, which must be the window icon's picture.
+#include "ui/emblem.h"
 #include "ui/pictures.h"
 
 #include <QDir>

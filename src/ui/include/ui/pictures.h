@@ -8,24 +8,11 @@
 #include <QList>
 #include <QRgb>
 
-class QPainter;
-
 namespace ejteto {
 
-// The program's emblem, a speech bubble holding the vowel "æ", painted into
-// the square of `size` units at the painter's origin. Below 24 it is the
-// small variant without the dark plate. The window icon, the installed icons
-// and the scalable icon are all painted by this one routine.
-void paintApplicationEmblem(QPainter& painter, int size);
-// The emblem in full colour with smooth edges, for the installed icons.
-QImage applicationIconArtwork(int size);
-// The emblem as the window shows it: reduced to 16 colours. `size` is 32 or
-// 16 (other sizes are drawn the same way).
-QImage applicationIconImage(int size);
-// Both sizes of the emblem (32 x 32 and 16 x 16) as one icon.
+// Both sizes of the emblem (32 x 32 and 16 x 16, ui/emblem.h) as one icon:
+// the pictures the build painted for the installed icons.
 QIcon applicationIcon();
-// The 16 colours the emblem is reduced to (entry 0 is fully transparent).
-QList<QRgb> applicationIconColorTable();
 
 // 24 x 24: a white lower-case "i" on a blue disc, transparent around it.
 QImage informationSign();
