@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -184,14 +185,23 @@ TEST_F(GstMediaEngineTest, ALazilyOpenedFileFailsAsAnOpenAndIsOpenedByItsFirstCo
     EXPECT_EQ(engine->state(), State::Stopped);
 
     // Content that only the real open finds damaged (a sound file whose
-    // sound data is cut off) fails at that command, with the open's own
-    // text, and leaves nothing open.
+    // sound data is cut off) fails at that command, in the service's words,
+    // and leaves nothing open. The service names such a file either by the
+    // parser's reason or by its general stream failure, whichever of its
+    // two threads reports first, on a real open just as here.
     const QString cut = dir.filePath(QStringLiteral("cut.wav"));
     testing::writeBytes(cut, QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
-    const QString expected = failureOf([&] { makeGstMediaEngine()->open(cut); });
-    EXPECT_NE(expected, QStringLiteral("(no error)"));
+    const auto serviceText = [](GstStreamError code) {
+        gchar* text = gst_error_get_message(GST_STREAM_ERROR, code);
+        const QString result = QString::fromUtf8(text);
+        g_free(text);
+        return result;
+    };
+    const QStringList damagedStream{serviceText(GST_STREAM_ERROR_WRONG_TYPE), serviceText(GST_STREAM_ERROR_FAILED)};
+    EXPECT_TRUE(damagedStream.contains(failureOf([&] { makeGstMediaEngine()->open(cut); })));
     engine->openLazily(cut);
-    EXPECT_EQ(failureOf([&] { engine->play(); }), expected);
+    const QString failure = failureOf([&] { engine->play(); });
+    EXPECT_TRUE(damagedStream.contains(failure)) << failure.toStdString();
     EXPECT_EQ(engine->state(), State::Closed);
 }
 
