@@ -55,10 +55,10 @@ QPushButton* makeButton(QWidget* parent, const QString& name, QRect geometry, co
 Label* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text, const QFont& font,
                  const QColor& textColor, Label::Sizing sizing)
 {
-    auto* l = new Label(parent, name, geometry, text, sizing);
-    l->setFont(font);
+    auto* l = new Label(parent, name, geometry, text, sizing, font);
     l->setTextColor(textColor);
-    if (sizing != Label::Sizing::Fixed)
+    // A label laid out with no size has just sized itself.
+    if (sizing != Label::Sizing::Fixed && !geometry.size().isEmpty())
         l->setLabelText(text); // sized to its text in its own font
     return l;
 }

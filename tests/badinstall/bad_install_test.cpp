@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "support/headless_program.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -359,10 +360,7 @@ TEST_P(BadInstallationProcess, EndsAsDesignedWithoutHanging)
         GTEST_SKIP() << "permissions are not enforced here";
 
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("EJTETO_ERRORS"), QStringLiteral("stderr"));
-    env.insert(QStringLiteral("EJTETO_QUIT_AFTER_START"), QStringLiteral("1"));
+    QProcessEnvironment env = headlessProgramEnvironment();
     // The other user's home, which that user may write.
     QTemporaryDir home;
     ::chown(QFile::encodeName(home.path()).constData(), 65534, 65534);

@@ -4,6 +4,7 @@
 // folder; and the installed icons, which must be the window icon's picture.
 #include "ui/emblem.h"
 #include "ui/pictures.h"
+#include "support/headless_program.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -99,11 +100,7 @@ TEST_F(InstalledProgram, StartsThroughTheLinkFromAnotherFolder)
 {
     QTemporaryDir elsewhere;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("EJTETO_QUIT_AFTER_START"), QStringLiteral("1"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("EJTETO_ERRORS"), QStringLiteral("stderr"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(ejteto::testing::headlessProgramEnvironment());
     program.setWorkingDirectory(elsewhere.path());
     program.start(at(QStringLiteral("bin/ejteto")), {});
     ASSERT_TRUE(program.waitForFinished(30000)) << "the program did not close by itself";

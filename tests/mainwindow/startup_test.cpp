@@ -5,6 +5,7 @@
 #include "app/color_value.h"
 #include "media/media_player.h"
 #include "draw_symbol_tile.h"
+#include "support/headless_program.h"
 
 #include <QDir>
 #include <QProcess>
@@ -127,11 +128,7 @@ namespace {
 std::pair<int, QString> runProgram(const TinyInstall& install, const QString& workingDir)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("EJTETO_ERRORS"), QStringLiteral("stderr"));
-    env.insert(QStringLiteral("EJTETO_QUIT_AFTER_START"), QStringLiteral("1"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(headlessProgramEnvironment());
     p.setWorkingDirectory(workingDir);
     p.start(install.copyProgram(), {});
     if (!p.waitForFinished(60000)) {

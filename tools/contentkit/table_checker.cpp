@@ -148,8 +148,8 @@ std::optional<QByteArray> readAll(const QString& path, const QString& name, Coll
 
 QString TableProblem::toString() const
 {
-    return line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message)
-                    : QStringLiteral("%1: %2").arg(file, message);
+    // Written as the program writes a broken rule at start.
+    return ContentFault{file, line, message}.toString();
 }
 
 std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteArray& wordsCsv)

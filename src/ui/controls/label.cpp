@@ -11,12 +11,25 @@ namespace ejteto {
 Label::Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing)
     : QLabel(parent), sizing_(sizing)
 {
+    lay(name, geometry, text);
+}
+
+Label::Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing,
+             const QFont& font)
+    : QLabel(parent), sizing_(sizing)
+{
+    setFont(font);
+    lay(name, geometry, text);
+}
+
+void Label::lay(const QString& name, QRect geometry, const QString& text)
+{
     setObjectName(name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
     setIndent(0);
     setTextFormat(Qt::PlainText);
-    setWordWrap(sizing == Sizing::Wrap);
+    setWordWrap(sizing_ == Sizing::Wrap);
     setAutoFillBackground(true);
     // Disabled labels are drawn greyed, as the control panel's captions are.
     QPalette p = palette();

@@ -16,6 +16,9 @@ public:
     // The geometry is the laid-out one; a label laid out with no size (0 x 0)
     // sizes itself to its text at once, the others from their next new text on.
     Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing = Sizing::Auto);
+    // The same, in its own font from the start, so a label that sizes itself
+    // measures its text once, in the font it shows it in.
+    Label(QWidget* parent, const QString& name, QRect geometry, const QString& text, Sizing sizing, const QFont& font);
 
     void setTextColor(const QColor& c);
     void setBackgroundColor(const QColor& c);
@@ -42,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void lay(const QString& name, QRect geometry, const QString& text);
     void fitToText();
 
     Sizing sizing_;
