@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 
 namespace ejteto {
 
@@ -103,8 +104,11 @@ void Label::fitToText()
         const QRect r = fm.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, text());
         s = QSize(width(), text().isEmpty() ? fm.height() : r.height());
     } else {
+        // The width singleLineTextWidth gives, from the one layout of the
+        // text that also gives its height.
         const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text());
-        s = QSize(singleLineTextWidth(font(), text()), text().isEmpty() ? fm.height() : r.height());
+        const int width = text().isEmpty() ? 0 : std::max(fm.horizontalAdvance(text()), r.width());
+        s = QSize(width, text().isEmpty() ? fm.height() : r.height());
     }
     s = s.expandedTo(minimum_);
     resize(s);
