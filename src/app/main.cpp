@@ -46,7 +46,9 @@ int main(int argc, char** argv)
 
     std::unique_ptr<ejteto::TForm1> form;
     try {
-        form = std::make_unique<ejteto::TForm1>();
+        ejteto::WindowServices services;
+        services.panelsAfterFirstPaint = true; // shown right below
+        form = std::make_unique<ejteto::TForm1>(QString(), services);
     } catch (const ejteto::AppError& e) {
         showFatalError(e);
         return 1;
@@ -54,8 +56,13 @@ int main(int argc, char** argv)
         showFatalError(ejteto::AppError(QStringLiteral("Exception"), QString::fromLocal8Bit(e.what())));
         return 1;
     }
-    ejteto::TForm_About about;
-    form->setAboutWindow(&about);
+    // The About window is hidden until asked for: it is made once the main
+    // window is on screen.
+    std::unique_ptr<ejteto::TForm_About> about;
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about] {
+        about = std::make_unique<ejteto::TForm_About>();
+        form->setAboutWindow(about.get());
+    });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))

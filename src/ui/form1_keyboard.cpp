@@ -38,8 +38,8 @@ std::array<T*, 4> places(const std::array<T*, 5>& byNumber)
 
 void TForm1::createKeyboardPaths()
 {
-    // Made with the window, before the start-up fills the registries: the
-    // keys reach the controls through the panels that own them.
+    // Made with the modules, before their registries are filled: the keys
+    // reach the controls through the panels that own them.
     keys_ = std::make_unique<KeyDispatcher>();
     keys_->watch(this);
     const PracticePanel& practice = practice_->panel();
@@ -105,10 +105,12 @@ bool TForm1::lessonVowelOnOffer() const
 void TForm1::setAboutWindow(TForm_About* about)
 {
     aboutWindow_ = about;
-    if (about) {
+    if (about)
         about->setAppDir(installDir_); // its address is this installation's help page
+    if (!keys_)
+        return; // the keys are made with the modules, and take it then
+    if (about)
         keys_->watch(about);
-    }
     windowKeys_->setAboutWindow(about);
 }
 

@@ -22,6 +22,7 @@
 #include "recording_sounds.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
+#include "ui/nevjegy.h"
 #include "voice_compare.h"
 #include "window_controls.h"
 #include "word_index_module.h"
@@ -30,6 +31,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace ejteto {
@@ -54,8 +56,24 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     createLayout();
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
-    // The module panels in their stacking order, bottom to top.
+    // The module panels in their stacking order, bottom to top: the lecture
+    // panel first, as its player holds the second placeholder.
     lecture_ = std::make_unique<LectureModule>(this, state_, engines());
+    // The window opens with the focus on its first stop, the level list.
+    controls_->tabChain().first()->setFocus(Qt::OtherFocusReason);
+    // A placeholder that cannot be opened is fatal: the error leaves the
+    // constructor and the program ends with the "Application Error" box.
+    openPlaceholders();
+    runGuarded([this] { Betolt(); });
+    modulesAfterFirstPaint_ = services.panelsAfterFirstPaint;
+    if (!modulesAfterFirstPaint_)
+        buildModules();
+}
+
+void TForm1::buildModules()
+{
+    if (practice_)
+        return;
     wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);
     pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
     practice_ =
@@ -63,10 +81,23 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     setTabOrders();
     bindEvents();
     createKeyboardPaths();
-    // A placeholder that cannot be opened is fatal: the error leaves the
-    // constructor and the program ends with the "Application Error" box.
-    openPlaceholders();
-    runGuarded([this] { Betolt(); });
+    if (aboutWindow_)
+        keys_->watch(aboutWindow_);
+
+    // What the start read for them.
+    if (startWords_) {
+        for (const QString& word : *startWords_)
+            wordIndex_->listWord(word);
+        wordIndex_->showLoadedWords();
+        startWords_.reset();
+    }
+    fillModuleRegistries();
+    const qsizetype speakers = std::min<qsizetype>(startSpeakerPictures_.size(), 4);
+    for (qsizetype i = 0; i < speakers; ++i)
+        registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startSpeakerPictures_[i]);
+    if (startSpeakerPictures_.size() > 4)
+        wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(startSpeakerPictures_[4]);
+    startSpeakerPictures_.clear();
 }
 
 TForm1::~TForm1()
@@ -77,8 +108,17 @@ TForm1::~TForm1()
     unbindEvents();
 }
 
-const PracticeRunState& TForm1::practiceRun() const { return practice_->state(); }
-const PairsGameState& TForm1::pairsGame() const { return pairs_->state(); }
+const PracticeRunState& TForm1::practiceRun() const
+{
+    static const PracticeRunState notBuilt;
+    return practice_ ? practice_->state() : notBuilt;
+}
+
+const PairsGameState& TForm1::pairsGame() const
+{
+    static const PairsGameState notBuilt;
+    return pairs_ ? pairs_->state() : notBuilt;
+}
 
 void TForm1::setTabOrders()
 {
@@ -92,8 +132,6 @@ void TForm1::setTabOrders()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
-    // The window opens with the focus on the first stop, the level list.
-    chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::openPlaceholders()
@@ -145,14 +183,9 @@ void TForm1::loadContentTables()
     const QByteArray sounds = readTableBytes(state_.AppDir + QStringLiteral("sounds.csv"));
     loadSoundTable(content_, splitTableLines(sounds), programRandom());
     const QByteArray words = readTableBytes(state_.AppDir + QStringLiteral("words.csv"));
-    try {
-        loadWordTable(content_, splitTableLines(words), [this](const QString& word) { wordIndex_->listWord(word); });
-    } catch (...) {
-        // A line that fails ends the load; the words before it are listed.
-        wordIndex_->showLoadedWords();
-        throw;
-    }
-    wordIndex_->showLoadedWords();
+    // A line that fails ends the load; the words before it are listed.
+    startWords_.emplace();
+    loadWordTable(content_, splitTableLines(words), [this](const QString& word) { *startWords_ << word; });
     // A broken rule is told once, with the rules the content checker uses;
     // the start goes on as it would have.
     const QString faults = contentFaultMessage(checkContentRules(sounds, words), state_.AppDir);
@@ -165,14 +198,19 @@ void TForm1::fillRegistries()
     Registries& r = registries_;
     for (int n = 1; n <= 16; ++n)
         r.MosaicImages[n] = controls_->Image_Mosaic[n];
+    r.LauncherButtons = {controls_->Button_Inditas_Eloadas, controls_->Button_Inditas_Gyakorlat,
+                         controls_->Button_Inditas_Teszt, controls_->Button_Szomutato, controls_->Button_Jatek};
+}
+
+void TForm1::fillModuleRegistries()
+{
+    Registries& r = registries_;
     r.ModulePanels = {practice_->panel().Panel_Modul_GyakTeszt, wordIndex_->panel().Panel_Szomutato,
                       pairs_->panel().Panel_Jatek, lecture_->panel().Panel_Modul_Eloadas};
     for (QWidget* panel : r.ModulePanels)
         panel->move(0, panel->y());
     QWidget* results = practice_->panel().Panel_Ertekelo;
     results->move(32, results->y());
-    r.LauncherButtons = {controls_->Button_Inditas_Eloadas, controls_->Button_Inditas_Gyakorlat,
-                         controls_->Button_Inditas_Teszt, controls_->Button_Szomutato, controls_->Button_Jatek};
     const PracticePanel& practice = practice_->panel();
     for (size_t i = 0; i < 4; ++i) {
         r.AnswerLabels[i] = practice.Label_GyakTeszt_e[i + 1];
@@ -190,10 +228,11 @@ void TForm1::loadRegistryPictures()
 {
     for (int n = 1; n <= 16; ++n)
         registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
-    for (ImageControl* speaker : registries_.SpeakerImages)
-        speaker->setPicture(loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg")));
-    wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(
-        loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg")));
+    // The four answer speakers, then the word index's: read now, shown on
+    // their panels once those exist.
+    for (int i = 0; i < 4; ++i)
+        startSpeakerPictures_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg"));
+    startSpeakerPictures_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg"));
 }
 
 void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
@@ -203,8 +242,14 @@ void TForm1::paintEvent(QPaintEvent* e)
     QWidget::paintEvent(e);
     if (std::exchange(mediaPrepared_, true))
         return;
-    // The window is on screen: the media service starts now, in the
-    // background, so neither the window nor the first sound waits for it.
+    // The window is on screen: its hidden panels are made next, and the
+    // media service starts, in the background, so neither the window nor
+    // the first sound waits for it.
+    QTimer::singleShot(0, this, [this] {
+        if (modulesAfterFirstPaint_)
+            runGuarded([this] { buildModules(); });
+        emit firstPainted();
+    });
     QTimer::singleShot(0, this, [this] { sounds_->player().prepareAhead(); });
 }
 

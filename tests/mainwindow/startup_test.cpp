@@ -7,9 +7,15 @@
 #include "draw_symbol_tile.h"
 #include "support/headless_program.h"
 
+#include "controls/image_control.h"
+
+#include <QAbstractItemView>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 using namespace ejteto;
 using namespace ejteto::testing;
@@ -138,6 +144,105 @@ std::pair<int, QString> runProgram(const TinyInstall& install, const QString& wo
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 } // namespace
+
+namespace {
+
+// Every named control of a window as a line: kind, name, place, whether it
+// shows, its text, whether it holds a picture, the rows it lists.
+QStringList controlsOf(const TForm1& window)
+{
+    QStringList lines;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        const QRect g = w->geometry();
+        QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 %7")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                           .arg(g.x())
+                           .arg(g.y())
+                           .arg(g.width())
+                           .arg(g.height())
+                           .arg(w->isVisibleTo(&window) ? QStringLiteral("shown") : QStringLiteral("hidden"));
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            line += QStringLiteral(" \"") + label->text() + QLatin1Char('"');
+        if (const auto* image = qobject_cast<const ImageControl*>(w))
+            line += image->picture().isNull() ? QStringLiteral(" no picture") : QStringLiteral(" picture");
+        if (const auto* list = qobject_cast<const QAbstractItemView*>(w); list && list->model())
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                line += QLatin1Char(' ') + list->model()->index(row, 0).data().toString();
+        lines << line;
+    }
+    lines.sort();
+    return lines;
+}
+
+// The names along the keyboard's Tab order, from the focused control round.
+QStringList tabOrderOf(const TForm1& window)
+{
+    QStringList names;
+    const QWidget* first = window.focusWidget();
+    const QWidget* w = first;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            names << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != nullptr && w != first && names.size() < 400);
+    return names;
+}
+
+QStringList registryNames(const Registries& r)
+{
+    QStringList names;
+    auto add = [&names](const QObject* o) { names << (o ? o->objectName() : QStringLiteral("(none)")); };
+    std::for_each(r.MosaicImages.begin() + 1, r.MosaicImages.end(), add);
+    std::for_each(r.ModulePanels.begin(), r.ModulePanels.end(), add);
+    std::for_each(r.LauncherButtons.begin(), r.LauncherButtons.end(), add);
+    std::for_each(r.AnswerLabels.begin(), r.AnswerLabels.end(), add);
+    std::for_each(r.MeaningButtons.begin(), r.MeaningButtons.end(), add);
+    std::for_each(r.MeaningLabels.begin(), r.MeaningLabels.end(), add);
+    std::for_each(r.SpeakerImages.begin(), r.SpeakerImages.end(), add);
+    for (size_t q = 1; q <= 10; ++q)
+        std::for_each(r.ResultLabels[q].begin(), r.ResultLabels[q].end(), add);
+    std::for_each(r.StatusLabels.begin(), r.StatusLabels.end(), add);
+    std::for_each(r.GameButtons.begin(), r.GameButtons.end(), add);
+    return names;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, PanelsMadeAfterTheFirstPaintAreThePanelsMadeWithTheWindow)
+{
+    // On a complete installation, and on one whose speaker pictures are
+    // missing (the start reports them and the speakers stay empty).
+    for (const bool speakerPictures : {true, false}) {
+        SCOPED_TRACE(speakerPictures ? "complete" : "no speaker pictures");
+        TinyInstallOptions options;
+        options.speakerPictures = speakerPictures;
+        start(options);
+        const QStringList startErrors = errors;
+        const QStringList controls = controlsOf(*form);
+        const QStringList tabOrder = tabOrderOf(*form);
+        const QStringList registries = registryNames(form->registries());
+        form.reset();
+        errors.clear();
+
+        // As the program makes it: every file is read and every error shown
+        // while the window is made, the hidden panels come after its first
+        // paint.
+        services.panelsAfterFirstPaint = true;
+        TForm1 window(install->dir(), services);
+        services.panelsAfterFirstPaint = false;
+        EXPECT_EQ(errors, startErrors);
+        EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Panel_Szomutato")), nullptr);
+        QSignalSpy painted(&window, &TForm1::firstPainted);
+        window.show();
+        ASSERT_TRUE(painted.wait());
+        EXPECT_EQ(controlsOf(window), controls);
+        EXPECT_EQ(tabOrderOf(window), tabOrder);
+        EXPECT_EQ(registryNames(window.registries()), registries);
+        EXPECT_EQ(errors, startErrors);
+    }
+}
 
 TEST(ProgramProcess, FindsItsPlaceholdersFromAnyWorkingDirectoryAndSavesTheLevel)
 {

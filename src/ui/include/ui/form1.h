@@ -1,8 +1,9 @@
 #pragma once
 // The main window: the control panel, the lesson mosaic, the title texts and
-// the panels of the learning modules, laid out once when the window is
-// created. Modules are entered and left by showing and hiding their panels;
-// no control is ever added while the program runs.
+// the panels of the learning modules, laid out once: with the window, or the
+// panels that start hidden right after its first paint. Modules are entered
+// and left by showing and hiding their panels; no control is added after
+// that.
 //
 // The window itself keeps the program-wide state, the registries, the lesson
 // choice and the control panel. Each learning module is a unit of its own
@@ -14,7 +15,9 @@
 #include "ui/program_state.h"
 #include "ui/registries.h"
 
+#include <QImage>
 #include <QMetaObject>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -53,6 +56,12 @@ struct WindowServices {
     Clock* clock = nullptr;    // not owned; must outlive the window
     MediaEngineFactory engines;
     VoiceRecorderFactory recorders;
+    // The program shows its window at once: the three module panels that
+    // start hidden (word index, pairs game, practice) are then made once the
+    // window is on screen, so its first paint waits only for what it shows.
+    // Every file of the start is still read, and every error raised, while
+    // the window is created. Left false, the window is complete on return.
+    bool panelsAfterFirstPaint = false;
 };
 
 class TForm1 : public QWidget {
@@ -60,8 +69,10 @@ class TForm1 : public QWidget {
 public:
     // Lays the window out, opens the two media players' placeholders (an
     // error there is fatal and propagates to the caller) and runs `Betolt`
-    // (whose errors are shown and leave the window usable). `installDir` is
-    // the installation folder, ending in "/": the executable's own by default.
+    // (whose errors are shown and leave the window usable), then makes the
+    // hidden module panels unless `services` leaves them for after the first
+    // paint. `installDir` is the installation folder, ending in "/": the
+    // executable's own by default.
     explicit TForm1(const QString& installDir = QString(), const WindowServices& services = {});
     ~TForm1() override;
 
@@ -83,6 +94,11 @@ public:
     const PracticeRunState& practiceRun() const;
     const PairsGameState& pairsGame() const;
 
+signals:
+    // The window has painted itself for the first time, and the panels made
+    // after that exist: what the learner does not see yet can be made now.
+    void firstPainted();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -96,6 +112,11 @@ private:
     void loadContentTables();
     void fillRegistries();
     void loadRegistryPictures();
+    // The word index, pairs and practice modules with their panels, and
+    // everything that reaches into them: tab order, bindings, keys, their
+    // registries and what the start read for them. Made once.
+    void buildModules();
+    void fillModuleRegistries();
 
     // ---- navigation and playback (form1_navigation.cpp) --------------------
     void Mozaikmegnyomas(int n);
@@ -182,6 +203,13 @@ private:
     std::unique_ptr<PracticeModule> practice_;
 
     bool mediaPrepared_ = false; // the media service was asked to start
+    bool modulesAfterFirstPaint_ = false;
+
+    // What the start read for the modules' panels, kept until they exist:
+    // the listed words (once the start got as far as listing them) and the
+    // speaker pictures in the order they were read.
+    std::optional<QStringList> startWords_;
+    QList<QImage> startSpeakerPictures_;
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
