@@ -12,7 +12,12 @@ MediaPlayer::MediaPlayer(std::unique_ptr<MediaEngine> engine, VideoSurface* disp
     : QObject(parent), engine_(std::move(engine))
 {
     if (display != nullptr)
-        engine_->setFrameReceiver(display->frameReceiver());
+        setDisplay(display);
+}
+
+void MediaPlayer::setDisplay(VideoSurface* display)
+{
+    engine_->setFrameReceiver(display != nullptr ? display->frameReceiver() : nullptr);
 }
 
 MediaPlayer::~MediaPlayer()

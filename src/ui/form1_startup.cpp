@@ -56,9 +56,10 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     createLayout();
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
-    // The module panels in their stacking order, bottom to top: the lecture
-    // panel first, as its player holds the second placeholder.
-    lecture_ = std::make_unique<LectureModule>(this, state_, engines());
+    // The lecture's player holds the second placeholder; its video area
+    // comes with the lecture panel.
+    lecturePlayer_ = new MediaPlayer(engines(), nullptr, this);
+    lecturePlayer_->setObjectName(QStringLiteral("MediaPlayer2"));
     // The window opens with the focus on its first stop, the level list.
     controls_->tabChain().first()->setFocus(Qt::OtherFocusReason);
     // A placeholder that cannot be opened is fatal: the error leaves the
@@ -74,6 +75,8 @@ void TForm1::buildModules()
 {
     if (practice_)
         return;
+    // The module panels in their stacking order, bottom to top.
+    lecture_ = std::make_unique<LectureModule>(this, state_, *lecturePlayer_);
     wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);
     pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
     practice_ =
@@ -144,7 +147,7 @@ void TForm1::openPlaceholders()
     MediaPlayer& player1 = sounds_->player();
     player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
     player1.OpenLazily();
-    MediaPlayer& player2 = lecture_->player();
+    MediaPlayer& player2 = *lecturePlayer_;
     player2.setFileName(installDir_ + QStringLiteral("media/null.avi"));
     player2.OpenLazily();
 }

@@ -16,11 +16,10 @@ const QString kPlayCaption = QStringLiteral("Lejátszás");
 const QString kPauseCaption = QStringLiteral("Szünet");
 } // namespace
 
-LectureModule::LectureModule(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine)
-    : state_(state), panel_(createLecturePanel(window)),
-      player_(new MediaPlayer(std::move(engine), panel_.MediaPlayer2_Display, window))
+LectureModule::LectureModule(QWidget* window, const ProgramState& state, MediaPlayer& player)
+    : state_(state), panel_(createLecturePanel(window)), player_(&player)
 {
-    player_->setObjectName(QStringLiteral("MediaPlayer2"));
+    player_->setDisplay(panel_.MediaPlayer2_Display);
 }
 
 void LectureModule::start(int lesson, const QString& lessonLabel)

@@ -4,21 +4,19 @@
 #include "lecture_panel.h"
 
 #include <QString>
-#include <memory>
 
 namespace ejteto {
 
-class MediaEngine;
 class MediaPlayer;
 struct ProgramState;
 
 class LectureModule {
 public:
-    LectureModule(QWidget* window, const ProgramState& state, std::unique_ptr<MediaEngine> engine);
+    // `player` is MediaPlayer2, made with the window (it opens its
+    // placeholder then); from now on its videos show on this panel.
+    LectureModule(QWidget* window, const ProgramState& state, MediaPlayer& player);
 
     const LecturePanel& panel() const { return panel_; }
-    // MediaPlayer2: it opens its placeholder when the window is created.
-    MediaPlayer& player() { return *player_; }
 
     // Title, the lesson's tile and its video opened at the start, then the
     // panel shown. A tile or video that cannot be opened raises its error

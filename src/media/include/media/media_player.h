@@ -27,6 +27,10 @@ public:
                          QObject* parent = nullptr);
     ~MediaPlayer() override; // closes the open file
 
+    // The video area of the files opened from now on (none: videos play
+    // unseen). A file opened lazily counts as opened at its first command.
+    void setDisplay(VideoSurface* display);
+
     // Lets the media service start in the background, ahead of the first
     // file; returns at once.
     void prepareAhead() noexcept;

@@ -56,9 +56,8 @@ struct WindowServices {
     Clock* clock = nullptr;    // not owned; must outlive the window
     MediaEngineFactory engines;
     VoiceRecorderFactory recorders;
-    // The program shows its window at once: the three module panels that
-    // start hidden (word index, pairs game, practice) are then made once the
-    // window is on screen, so its first paint waits only for what it shows.
+    // The program shows its window at once: the module panels, which start
+    // hidden, are then made once the window is on screen, so its first paint waits only for what it shows.
     // Every file of the start is still read, and every error raised, while
     // the window is created. Left false, the window is complete on return.
     bool panelsAfterFirstPaint = false;
@@ -112,7 +111,7 @@ private:
     void loadContentTables();
     void fillRegistries();
     void loadRegistryPictures();
-    // The word index, pairs and practice modules with their panels, and
+    // The learning modules with their panels, and
     // everything that reaches into them: tab order, bindings, keys, their
     // registries and what the start read for them. Made once.
     void buildModules();
@@ -197,6 +196,7 @@ private:
     std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1
     std::unique_ptr<VoiceCompare> voice_;       // records through the microphone
     std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
+    MediaPlayer* lecturePlayer_ = nullptr; // MediaPlayer2, a child of the window
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
