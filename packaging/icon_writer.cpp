@@ -2,6 +2,9 @@
 // from 16 to 256 pixels and a scalable SVG, all painted by the routine that
 // paints the window icon. The 16 and 32 pixel files are the window icon's
 // own pixels; the other sizes keep the full colours and smooth edges.
+// Those two are also written as bare pixels (window/16.argb, window/32.argb:
+// rows of 32-bit ARGB words, top to bottom), which the program embeds and
+// shows as its window icon without any image decoder.
 // Usage: ejteto_icon_writer <icon name> <output folder>
 #include "ui/emblem.h"
 
@@ -22,6 +25,21 @@ bool writePng(const QString& root, const QString& name, int size)
     const QImage image = size == 16 || size == 32 ? ejteto::applicationIconImage(size)
                                                   : ejteto::applicationIconArtwork(size);
     return QDir().mkpath(folder) && image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
+}
+
+bool writeWindowPixels(const QString& root, int size)
+{
+    const QString folder = root + QStringLiteral("/window");
+    const QImage image = ejteto::applicationIconImage(size).convertToFormat(QImage::Format_ARGB32);
+    QFile file(QStringLiteral("%1/%2.argb").arg(folder).arg(size));
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly))
+        return false;
+    const qint64 rowBytes = qint64(size) * 4;
+    for (int y = 0; y < size; ++y) {
+        if (file.write(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes) != rowBytes)
+            return false;
+    }
+    return true;
 }
 
 bool writeSvg(const QString& root, const QString& name)
@@ -68,6 +86,12 @@ int main(int argc, char** argv)
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         if (!writePng(root, name, size)) {
             std::fprintf(stderr, "ejteto_icon_writer: cannot write the %d pixel icon into %s\n", size, argv[2]);
+            return 1;
+        }
+    }
+    for (int size : {16, 32}) {
+        if (!writeWindowPixels(root, size)) {
+            std::fprintf(stderr, "ejteto_icon_writer: cannot write the %d pixel window icon into %s\n", size, argv[2]);
             return 1;
         }
     }

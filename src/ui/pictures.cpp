@@ -8,7 +8,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QResource>
 #include <QLinearGradient>
+#include <cstring>
 
 namespace ejteto {
 
@@ -39,12 +41,30 @@ void drawFittedText(QPainter& p, const QRectF& box, const QString& text, QFont f
 
 } // namespace
 
+namespace {
+
+// The build's bare pixels of the emblem at one size: no image decoder (and
+// none of Qt's image plugins) is woken at start for them.
+QImage embeddedEmblem(int size)
+{
+    const QResource resource(QStringLiteral(":/emblem/%1.argb").arg(size));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype(size) * size * 4)
+        return {};
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        std::memcpy(image.scanLine(y), pixels.constData() + qsizetype(y) * size * 4, size_t(size) * 4);
+    return image;
+}
+
+} // namespace
+
 QIcon applicationIcon()
 {
     // The emblem as the build painted it for the installed icons: the same
     // pixels, with no painting and no font at start.
-    static const QImage large(QStringLiteral(":/emblem/32.png"));
-    static const QImage small(QStringLiteral(":/emblem/16.png"));
+    static const QImage large = embeddedEmblem(32);
+    static const QImage small = embeddedEmblem(16);
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(large));
     icon.addPixmap(QPixmap::fromImage(small));
