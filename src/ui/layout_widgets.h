@@ -1,6 +1,6 @@
 #pragma once
-// Small factories for the controls of the layout tables, so each table row
-// reads as one call: name, place and size, text, font and colour.
+// Small factories for the controls of the window's fixed layout, so each
+// control reads as one call: name, place and size, text, font and colour.
 #include "controls/label.h"
 #include "controls/word_list.h"
 

@@ -18,7 +18,7 @@ struct Row {
     Check check = Check::Exact;
 };
 
-// Every control of the layout tables (after the registry step has moved the panels).
+// Every control of the window's fixed layout (after the registry step has moved the panels).
 std::vector<Row> layoutRows()
 {
     std::vector<Row> rows = {

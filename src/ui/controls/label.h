@@ -1,7 +1,7 @@
 #pragma once
-// A text label laid out like the layout tables describe: at its own place,
-// sizing itself to its text unless fixed, wrapping within its width when
-// asked, filling its background unless transparent.
+// A text label of the window's fixed layout: at its own place, sizing itself
+// to its text unless fixed, wrapping within its width when asked, filling its
+// background unless transparent.
 #include "controls/pressable.h"
 
 #include <QLabel>
