@@ -5,6 +5,7 @@
 #include "app/app_error.h"
 #include "app/settings.h"
 #include "app/settings_location.h"
+#include "support/child_process.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,28 +29,7 @@ QString asUserBoundByPermissions(const QString& root, const std::function<QStrin
     const uid_t nobody = 65534;
     if (::chown(QFile::encodeName(root).constData(), nobody, nobody) != 0)
         return QStringLiteral("(cannot hand the folder over)");
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return QStringLiteral("(no pipe)");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
-            ::_exit(3);
-        const QByteArray report = scenario().toUtf8();
-        ::_exit(::write(fds[1], report.constData(), static_cast<size_t>(report.size())) == report.size() ? 0 : 4);
-    }
-    ::close(fds[1]);
-    QByteArray received;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        received.append(buffer, got);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("(child failed with status %1)").arg(status);
-    return QString::fromUtf8(received);
+    return ejteto::testing::inChildProcess(ejteto::testing::becomeNobody, scenario);
 }
 
 QByteArray readAll(const QString& path)

@@ -2,6 +2,7 @@
 // changes (only the value), and how a failed write is reported.
 #include "app/app_error.h"
 #include "app/settings.h"
+#include "support/child_process.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,36 +186,15 @@ QString shownForWrite(const QString& ini, int32_t level, Child child)
     };
     if (child == Child::None)
         return attempt();
-
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return QStringLiteral("(no pipe)");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
-        if (child == Child::Unprivileged && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        if (child == Child::SmallFileLimit) {
+    return ejteto::testing::inChildProcess(
+        [child] {
+            if (child == Child::Unprivileged)
+                return ejteto::testing::becomeNobody();
             ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
             const rlimit limit{1024, 1024};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-                ::_exit(3);
-        }
-        const QByteArray shown = attempt().toUtf8();
-        const bool sent = ::write(pipeFds[1], shown.constData(), static_cast<size_t>(shown.size())) == shown.size();
-        ::_exit(sent ? 0 : 4);
-    }
-    ::close(pipeFds[1]);
-    QByteArray received;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        received.append(buffer, got);
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("(child failed with status %1)").arg(status);
-    return QString::fromUtf8(received);
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        attempt);
 }
 
 TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
