@@ -31,7 +31,6 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <algorithm>
 #include <utility>
 
 namespace ejteto {
@@ -95,12 +94,12 @@ void TForm1::buildModules()
         startWords_.reset();
     }
     fillModuleRegistries();
-    const qsizetype speakers = std::min<qsizetype>(startSpeakerPictures_.size(), 4);
-    for (qsizetype i = 0; i < speakers; ++i)
-        registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startSpeakerPictures_[i]);
-    if (startSpeakerPictures_.size() > 4)
-        wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(startSpeakerPictures_[4]);
-    startSpeakerPictures_.clear();
+    for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
+        registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
+    if (!startWordSpeaker_.isNull())
+        wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(startWordSpeaker_);
+    startAnswerSpeakers_.clear();
+    startWordSpeaker_ = QImage();
 }
 
 TForm1::~TForm1()
@@ -233,9 +232,9 @@ void TForm1::loadRegistryPictures()
         registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
     // The four answer speakers, then the word index's: read now, shown on
     // their panels once those exist.
-    for (int i = 0; i < 4; ++i)
-        startSpeakerPictures_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg"));
-    startSpeakerPictures_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg"));
+    for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i)
+        startAnswerSpeakers_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg"));
+    startWordSpeaker_ = loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg"));
 }
 
 void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }

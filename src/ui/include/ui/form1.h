@@ -207,9 +207,10 @@ private:
 
     // What the start read for the modules' panels, kept until they exist:
     // the listed words (once the start got as far as listing them) and the
-    // speaker pictures in the order they were read.
+    // speaker pictures it managed to read.
     std::optional<QStringList> startWords_;
-    QList<QImage> startSpeakerPictures_;
+    QList<QImage> startAnswerSpeakers_;
+    QImage startWordSpeaker_;
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
