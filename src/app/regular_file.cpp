@@ -1,6 +1,7 @@
 #include "app/regular_file.h"
 
 #include "app/app_error.h"
+#include "app/scoped_fd.h"
 
 #include <QFile>
 #include <algorithm>
@@ -15,23 +16,6 @@ namespace ejteto {
 
 namespace {
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 FileRead failure(int error)
 {
     return FileRead{std::nullopt, error, QString::fromLocal8Bit(std::strerror(error))};
@@ -45,7 +29,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes, WriterLock lock)
 {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
     // writer that never comes. It does nothing to a regular file.
-    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const ScopedFd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
         return failure(errno);
     struct stat status {};

@@ -20,8 +20,6 @@ namespace {
 constexpr GstClockTime kSeekTimeout = 5 * GST_SECOND;
 constexpr double kNormalRate = 1.0;
 
-const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
-
 class GstMediaEngine final : public MediaEngine {
 public:
     // GStreamer starts with the first file that is really opened.

@@ -2,7 +2,7 @@
 
 #include "media/media_errors.h"
 #include "playback_pipeline.h"
-#include "scoped_fd.h"
+#include "app/scoped_fd.h"
 
 #include <QFile>
 #include <cerrno>

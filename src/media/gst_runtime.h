@@ -32,6 +32,9 @@ gst::ObjectPtr<GstElement> makeAudioSink();
 // without a display still lasts as long as it plays.
 gst::ObjectPtr<GstElement> makeUnseenVideoSink();
 
+// The notices that end a playback or a recording.
+inline constexpr auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
+
 // Drops every message of `pipeline`'s bus but the kinds in `kept`: nothing
 // else is ever read there, and unread messages would pile up.
 void keepOnlyNotices(GstElement* pipeline, GstMessageType kept);

@@ -27,7 +27,6 @@ constexpr qint64 kFirstSoundMs = 2000;
 // and this.
 constexpr qint64 kStallGraceMs = 2000;
 
-const auto kSourceNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
 
 class GstVoiceRecorder final : public VoiceRecorder {
 public:
@@ -71,7 +70,7 @@ bool GstVoiceRecorder::build(const RecordingSource& source)
     gst_bin_add_many(GST_BIN(pipeline.get()), source.element.get(), convert.get(), resample.get(), sink.get(), nullptr);
     if (!gst_element_link_many(source.element.get(), convert.get(), resample.get(), sink.get(), nullptr))
         return false;
-    keepOnlyNotices(pipeline.get(), kSourceNotices);
+    keepOnlyNotices(pipeline.get(), kEndNotices);
     pipeline_ = std::move(pipeline);
     sink_ = GST_APP_SINK(sink.get());
     return true;
@@ -151,7 +150,7 @@ bool GstVoiceRecorder::sourceEnded()
     if (gst_app_sink_is_eos(sink_))
         return true;
     const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline_.get()));
-    return gst::MessagePtr(gst_bus_pop_filtered(bus.get(), kSourceNotices)) != nullptr;
+    return gst::MessagePtr(gst_bus_pop_filtered(bus.get(), kEndNotices)) != nullptr;
 }
 
 void GstVoiceRecorder::closeMicrophone() noexcept

@@ -144,6 +144,10 @@ public:
 
     void keep(const QString& path, const QByteArray& data, const QImage& image)
     {
+        // Only pictures of the course's size are kept: a picture near the
+        // caps would hold tens of megabytes for the rest of the run.
+        if (data.size() > kMostBytes || image.width() > kMostSide || image.height() > kMostSide)
+            return;
         const std::lock_guard lock(mutex_);
         // The program has a few dozen pictures; anything beyond that starts afresh.
         if (pictures_.size() >= kMostPictures && !pictures_.contains(path))
@@ -153,6 +157,8 @@ public:
 
 private:
     static constexpr qsizetype kMostPictures = 64;
+    static constexpr qsizetype kMostBytes = 256 * 1024;
+    static constexpr int kMostSide = 256;
     struct Decoded {
         QByteArray data;
         QImage image;
@@ -167,9 +173,10 @@ DecodedPictures& decodedPictures()
     return pictures;
 }
 
-} // namespace
-
-QImage decodeJpeg(QByteArrayView data)
+// Decodes `data`; a picture refused for its size names the file it came
+// from (when there is one), like a file refused for its size. libjpeg's own
+// messages stay as libjpeg words them.
+QImage decodeFrom(QByteArrayView data, const QString* path)
 {
     QImage image;
     char message[JMSG_LENGTH_MAX] = {};
@@ -179,13 +186,21 @@ QImage decodeJpeg(QByteArrayView data)
         return image;
     case DecodeResult::OutOfMemory:
         throw outOfMemoryError();
-    case DecodeResult::TooLarge:
-        throw pictureTooLargeError(declared, kMaxJpegSide);
+    case DecodeResult::TooLarge: {
+        const AppError tooLarge = pictureTooLargeError(declared, kMaxJpegSide);
+        if (path != nullptr)
+            throw fileOpenError(*path, tooLarge.message());
+        throw tooLarge;
+    }
     case DecodeResult::JpegError:
         break;
     }
     throw jpegError(QString::fromLocal8Bit(message));
 }
+
+} // namespace
+
+QImage decodeJpeg(QByteArrayView data) { return decodeFrom(data, nullptr); }
 
 QImage loadJpeg(const QString& path)
 {
@@ -193,22 +208,10 @@ QImage loadJpeg(const QString& path)
     const QString key = QDir::cleanPath(path);
     if (QImage known = decodedPictures().find(key, data); !known.isNull())
         return known;
-    try {
-        QImage image = decodeJpeg(data);
-        decodedPictures().keep(key, data, image);
-        return image;
-    } catch (const AppError& e) {
-        // A picture refused for its size is named, like a file refused for
-        // its size; libjpeg's own messages stay as libjpeg words them.
-        if (e.className() == pictureTooLargeClass())
-            throw fileOpenError(path, e.message());
-        throw;
-    }
+    QImage image = decodeFrom(data, &path);
+    decodedPictures().keep(key, data, image);
+    return image;
 }
-
-} // namespace ejteto
-
-namespace ejteto {
 
 void decodeAhead(const QStringList& paths) noexcept
 {

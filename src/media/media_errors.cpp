@@ -17,14 +17,13 @@ AppError jpegError(const QString& decoderText)
     return AppError(QStringLiteral("EJPEG"), decoderText);
 }
 
-QString pictureTooLargeClass() { return QStringLiteral("EPictureTooLarge"); }
-
 AppError pictureTooLargeError(QSize declared, int maxSide)
 {
-    return AppError(pictureTooLargeClass(), QStringLiteral("Picture too large (%1 x %2 pixels, at most %3 x %3)")
-                                                .arg(declared.width())
-                                                .arg(declared.height())
-                                                .arg(maxSide));
+    return AppError(QStringLiteral("EPictureTooLarge"),
+                    QStringLiteral("Picture too large (%1 x %2 pixels, at most %3 x %3)")
+                        .arg(declared.width())
+                        .arg(declared.height())
+                        .arg(maxSide));
 }
 
 } // namespace ejteto

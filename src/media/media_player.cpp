@@ -47,16 +47,22 @@ void MediaPlayer::requireOpen() const
         throw noDeviceOpenError();
 }
 
+void MediaPlayer::refuseSpecialFile(const QString& path)
+{
+    // The media service would wait for ever on a FIFO and play a device
+    // without end; such a file is refused before it is handed over, and the
+    // file open before it is closed, as a failed open closes it.
+    if (!isSpecialFile(path))
+        return;
+    engine_->close();
+    throw fileOpenError(path, QStringLiteral("Not a regular file"));
+}
+
 void MediaPlayer::Open()
 {
     takeWait();
     const QString path = fileName_;
-    // The media service would wait for ever on a FIFO and play a device
-    // without end; such a file is refused before it is handed over.
-    if (isSpecialFile(path)) {
-        engine_->close();
-        throw fileOpenError(path, QStringLiteral("Not a regular file"));
-    }
+    refuseSpecialFile(path);
     engine_->open(path); // closes the open file first, even when this fails
     emit opened(path);
 }
@@ -65,10 +71,7 @@ void MediaPlayer::OpenLazily()
 {
     takeWait();
     const QString path = fileName_;
-    if (isSpecialFile(path)) {
-        engine_->close();
-        throw fileOpenError(path, QStringLiteral("Not a regular file"));
-    }
+    refuseSpecialFile(path);
     engine_->openLazily(path);
     emit opened(path);
 }

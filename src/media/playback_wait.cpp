@@ -1,6 +1,7 @@
 #include "playback_wait.h"
 
 #include "gst_handles.h"
+#include "gst_runtime.h"
 
 namespace ejteto {
 
@@ -9,8 +10,6 @@ namespace {
 // A playback whose position has not moved for this long is given up, so a
 // stalled output can never freeze the window for good.
 constexpr int kStallSeconds = 10;
-
-const auto kEndNotices = static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR);
 
 } // namespace
 

@@ -47,7 +47,7 @@ void playVoiceTake(const VoiceTake& take)
     gst_bin_add_many(GST_BIN(pipeline.get()), source.get(), convert.get(), resample.get(), output.get(), nullptr);
     if (!gst_element_link_many(source.get(), convert.get(), resample.get(), output.get(), nullptr))
         throw mciDeviceError(genericFailureText());
-    keepOnlyNotices(pipeline.get(), static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    keepOnlyNotices(pipeline.get(), kEndNotices);
 
     // The source takes data once it has started, which the state change
     // does before it returns.

@@ -51,7 +51,6 @@ TEST_F(VoiceRecorderTest, APressEndsTheTakeEarly)
 {
     pump.onPass = [this] { pressed = clock.elapsed() >= 300; };
     const VoiceTake take = record("audiotestsrc wave=sine", {});
-    EXPECT_LT(recorded, 800);
     EXPECT_NEAR(take.durationMs(), 300, 120);
     EXPECT_GT(pump.passes, 5) << "the window's events ran while it recorded";
 }
@@ -62,7 +61,7 @@ TEST_F(VoiceRecorderTest, QuietAfterTheVoiceEndsTheTakeWhichKeepsTheVoiceAndPlay
     const VoiceTake take =
         record("audiotestsrc wave=ticks freq=440 sine-periods-per-tick=200 tick-interval=10000000000", {});
     EXPECT_GE(recorded, 1000) << "0.45 s of voice and 0.7 s of quiet";
-    EXPECT_LT(recorded, 1700);
+    EXPECT_LT(recorded, RecordingLimits{}.longestMs) << "ended by the quiet, not by the longest take";
     EXPECT_EQ(take.sampleRate, 22050);
     EXPECT_EQ(take.channels, 1);
     EXPECT_NEAR(take.durationMs(), 450 + 200, 100) << "the voice and a short margin, not the quiet after it";

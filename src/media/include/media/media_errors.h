@@ -17,7 +17,5 @@ AppError jpegError(const QString& decoderText);
 // A picture whose header declares more than `maxSide` pixels on a side:
 // "Picture too large (W x H pixels, at most N x N)".
 AppError pictureTooLargeError(QSize declared, int maxSide);
-// The class of that error, for the loader that names the file it came from.
-QString pictureTooLargeClass();
 
 } // namespace ejteto

@@ -77,6 +77,7 @@ signals:
 
 private:
     void requireOpen() const;
+    void refuseSpecialFile(const QString& path);
     bool takeWait();
 
     std::unique_ptr<MediaEngine> engine_;
