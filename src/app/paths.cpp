@@ -13,6 +13,10 @@ QString mediaDirOf(const QString& appDir) { return appDir + QStringLiteral("/med
 
 QString currentAppDir() { return appDirOf(QCoreApplication::applicationFilePath()); }
 
+QString answerSpeakerPath(const QString& appDir) { return appDir + QStringLiteral("/images/speaker_blue.jpg"); }
+
+QString wordIndexSpeakerPath(const QString& appDir) { return appDir + QStringLiteral("/images/speaker_brown.jpg"); }
+
 QString inactiveTilePath(const QString& appDir, int n)
 {
     return appDir + QStringLiteral("/images/lecke_i_") + QString::number(n) + QStringLiteral(".jpg");

@@ -37,24 +37,24 @@ int lineOfByte(const QByteArray& bytes, qsizetype pos)
     return line;
 }
 
-// The table's lines as the loader sees them, or nothing when the file as a
-// whole cannot serve as a table (then only that is reported).
-std::optional<QStringList> tableLines(const QByteArray& bytes, const QString& file, Faults& out)
+// Whether the file as a whole can serve as a table; when it cannot, only
+// that is reported.
+bool servesAsTable(const QByteArray& bytes, const QString& file, Faults& out)
 {
     if (bytes.isEmpty()) {
         out.add(file, 0, QStringLiteral("üres fájl"));
-        return std::nullopt;
+        return false;
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         out.add(file, 0, QStringLiteral("UTF-16 kódolású, de Windows-1250 kódolású szöveg kell"));
-        return std::nullopt;
+        return false;
     }
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)
         out.add(file, lineOfByte(bytes, zero),
                 QStringLiteral("nulla bájt van benne (UTF-16 vagy nem szövegfájl?): a program itt abbahagyja az "
                                "olvasását"));
-    return splitTableLines(bytes);
+    return true;
 }
 
 struct SoundLine {
@@ -168,13 +168,19 @@ QString ContentFault::toString() const
 
 std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const QByteArray& wordsCsv)
 {
+    return checkContentRules(soundsCsv, splitTableLines(soundsCsv), wordsCsv, splitTableLines(wordsCsv));
+}
+
+std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const QStringList& soundLines,
+                                            const QByteArray& wordsCsv, const QStringList& wordLines)
+{
     Faults out;
     std::array<SoundLine, kSoundCount + 1> sounds{};
-    if (const auto lines = tableLines(soundsCsv, kSoundsFile, out))
-        sounds = checkSounds(*lines, out);
+    if (servesAsTable(soundsCsv, kSoundsFile, out))
+        sounds = checkSounds(soundLines, out);
     std::optional<std::array<int, kSoundCount + 1>> counts;
-    if (const auto lines = tableLines(wordsCsv, kWordsFile, out))
-        counts = checkWords(*lines, out);
+    if (servesAsTable(wordsCsv, kWordsFile, out))
+        counts = checkWords(wordLines, out);
     if (counts) {
         for (int s = 1; s <= kSoundCount; ++s) {
             const SoundLine& sl = sounds[size_t(s)];
@@ -187,11 +193,16 @@ std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const Q
                             .arg(have));
         }
     }
-    std::stable_sort(out.list.begin(), out.list.end(), [](const ContentFault& a, const ContentFault& b) {
+    sortInFileOrder(out.list);
+    return out.list;
+}
+
+void sortInFileOrder(std::vector<ContentFault>& faults)
+{
+    std::stable_sort(faults.begin(), faults.end(), [](const ContentFault& a, const ContentFault& b) {
         const bool aWords = a.file == kWordsFile, bWords = b.file == kWordsFile;
         return aWords != bWords ? bWords : a.line < b.line;
     });
-    return out.list;
 }
 
 QString contentFaultMessage(const std::vector<ContentFault>& faults, const QString& appDir)

@@ -27,27 +27,17 @@
 
 namespace ejteto {
 
-namespace {
-// Places 1..4 of the panel's arrays as places 0..3.
-template <class T>
-std::array<T*, 4> places(const std::array<T*, 5>& byNumber)
-{
-    return {byNumber[1], byNumber[2], byNumber[3], byNumber[4]};
-}
-} // namespace
-
 void TForm1::createKeyboardPaths()
 {
-    // Made with the modules, before their registries are filled: the keys
-    // reach the controls through the panels that own them.
+    // Made with the modules, once their registries are filled.
     keys_ = std::make_unique<KeyDispatcher>();
     keys_->watch(this);
+    const Registries& r = registries_;
     const PracticePanel& practice = practice_->panel();
     const WordIndexPanel& index = wordIndex_->panel();
     const GamePanel& game = pairs_->panel();
     const LecturePanel& lecture = lecture_->panel();
-    const QList<QWidget*> panels{practice.Panel_Modul_GyakTeszt, index.Panel_Szomutato, game.Panel_Jatek,
-                                 lecture.Panel_Modul_Eloadas};
+    const QList<QWidget*> panels(r.ModulePanels.begin(), r.ModulePanels.end());
     auto playListWord = [this] { runGuarded([this] { wordIndex_->playFocusedRow(); }); };
 
     auto window =
@@ -61,14 +51,13 @@ void TForm1::createKeyboardPaths()
                                {index.Panel_Szomutato, index.Button_Modul_Szomutato_Bezar},
                                {game.Panel_Jatek, game.Button_Modul_Jatek_Bezar},
                                {lecture.Panel_Modul_Eloadas, lecture.Button_Modul_Eloadas_Bezar}},
-        practice.Panel_Modul_GyakTeszt, practice.Panel_Ertekelo, practice.Button_GyakTeszt_Tovabb,
-        places(practice.Label_GyakTeszt_e)));
+        practice.Panel_Modul_GyakTeszt, practice.Panel_Ertekelo, practice.Button_GyakTeszt_Tovabb, r.AnswerLabels));
 
     ReplayTargets replay;
-    replay.speakers = places(practice.Image_Speaker);
-    replay.answers = places(practice.Label_GyakTeszt_e);
-    replay.meaningButtons = places(practice.Label_GyakTeszt_h);
-    replay.results = practice.Label_Result;
+    replay.speakers = r.SpeakerImages;
+    replay.answers = r.AnswerLabels;
+    replay.meaningButtons = r.MeaningButtons;
+    replay.results = r.ResultLabels;
     replay.wordList = index.ListBox_Szomutato;
     replay.playListWord = playListWord;
     replay.vowelOnOffer = [this] { return lessonVowelOnOffer(); };

@@ -65,8 +65,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     // constructor and the program ends with the "Application Error" box.
     openPlaceholders();
     runGuarded([this] { Betolt(); });
-    modulesAfterFirstPaint_ = services.panelsAfterFirstPaint;
-    if (!modulesAfterFirstPaint_)
+    if (!services.panelsAfterFirstPaint)
         buildModules();
 }
 
@@ -80,19 +79,6 @@ void TForm1::buildModules()
     pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
     practice_ =
         std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
-    setTabOrders();
-    bindEvents();
-    createKeyboardPaths();
-    if (aboutWindow_)
-        keys_->watch(aboutWindow_);
-
-    // What the start read for them.
-    if (startWords_) {
-        for (const QString& word : *startWords_)
-            wordIndex_->listWord(word);
-        wordIndex_->showLoadedWords();
-        startWords_.reset();
-    }
     fillModuleRegistries();
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
@@ -100,6 +86,17 @@ void TForm1::buildModules()
         wordIndex_->panel().Image_Szomutato_Hanglejatszas->setPicture(startWordSpeaker_);
     startAnswerSpeakers_.clear();
     startWordSpeaker_ = QImage();
+
+    setTabOrders();
+    bindEvents();
+    createKeyboardPaths();
+    if (aboutWindow_)
+        keys_->watch(aboutWindow_);
+    // The words the start listed, shown with the list's handlers bound.
+    if (startWords_) {
+        wordIndex_->showWords(*startWords_);
+        startWords_.reset();
+    }
 }
 
 TForm1::~TForm1()
@@ -183,14 +180,16 @@ void TForm1::readLevelSetting()
 void TForm1::loadContentTables()
 {
     const QByteArray sounds = readTableBytes(state_.AppDir + QStringLiteral("sounds.csv"));
-    loadSoundTable(content_, splitTableLines(sounds), programRandom());
+    const QStringList soundLines = splitTableLines(sounds);
+    loadSoundTable(content_, soundLines, programRandom());
     const QByteArray words = readTableBytes(state_.AppDir + QStringLiteral("words.csv"));
     // A line that fails ends the load; the words before it are listed.
     startWords_.emplace();
-    loadWordTable(content_, splitTableLines(words), [this](const QString& word) { *startWords_ << word; });
+    const QStringList wordLines = splitTableLines(words);
+    loadWordTable(content_, wordLines, [this](const QString& word) { *startWords_ << word; });
     // A broken rule is told once, with the rules the content checker uses;
     // the start goes on as it would have.
-    const QString faults = contentFaultMessage(checkContentRules(sounds, words), state_.AppDir);
+    const QString faults = contentFaultMessage(checkContentRules(sounds, soundLines, words, wordLines), state_.AppDir);
     if (!faults.isEmpty())
         showErrorBox(faults);
 }
@@ -233,8 +232,8 @@ void TForm1::loadRegistryPictures()
     // The four answer speakers, then the word index's: read now, shown on
     // their panels once those exist.
     for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i)
-        startAnswerSpeakers_ << loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_blue.jpg"));
-    startWordSpeaker_ = loadJpeg(state_.AppDir + QStringLiteral("/images/speaker_brown.jpg"));
+        startAnswerSpeakers_ << loadJpeg(answerSpeakerPath(state_.AppDir));
+    startWordSpeaker_ = loadJpeg(wordIndexSpeakerPath(state_.AppDir));
 }
 
 void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
@@ -242,14 +241,13 @@ void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.Curren
 void TForm1::paintEvent(QPaintEvent* e)
 {
     QWidget::paintEvent(e);
-    if (std::exchange(mediaPrepared_, true))
+    if (std::exchange(firstPaintSeen_, true))
         return;
     // The window is on screen: its hidden panels are made next, and the
     // media service starts, in the background, so neither the window nor
     // the first sound waits for it.
     QTimer::singleShot(0, this, [this] {
-        if (modulesAfterFirstPaint_)
-            runGuarded([this] { buildModules(); });
+        runGuarded([this] { buildModules(); }); // nothing when already made
         emit firstPainted();
     });
     QTimer::singleShot(0, this, [this] { sounds_->player().prepareAhead(); });

@@ -18,7 +18,7 @@ QStringList startPictures()
     QStringList paths;
     for (int n = 1; n <= 16; ++n)
         paths << inactiveTilePath(appDir, n);
-    paths << appDir + QStringLiteral("/images/speaker_blue.jpg") << appDir + QStringLiteral("/images/speaker_brown.jpg");
+    paths << answerSpeakerPath(appDir) << wordIndexSpeakerPath(appDir);
     return paths;
 }
 

@@ -18,13 +18,7 @@ WordIndexModule::WordIndexModule(QWidget* window, const ContentTables& tables, R
 {
 }
 
-void WordIndexModule::listWord(const QString& word) { loadedWords_ << word; }
-
-void WordIndexModule::showLoadedWords()
-{
-    panel_.ListBox_Szomutato->setWords(loadedWords_);
-    loadedWords_.clear();
-}
+void WordIndexModule::showWords(const QStringList& words) { panel_.ListBox_Szomutato->setWords(words); }
 
 void WordIndexModule::showPanel() { panel_.Panel_Szomutato->show(); }
 

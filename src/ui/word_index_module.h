@@ -18,10 +18,8 @@ public:
 
     const WordIndexPanel& panel() const { return panel_; }
 
-    // A word of the table, noted as it loads; the list shows the words
-    // noted so far once the load has ended, however it ended.
-    void listWord(const QString& word);
-    void showLoadedWords();
+    // The words the table's load listed, in file order, however it ended.
+    void showWords(const QStringList& words);
     void showPanel();
     void Szurlista();
     void ListBox_SzomutatoClick();
@@ -41,7 +39,6 @@ private:
     const ContentTables& tables_;
     RecordingPlayer& player_;
     WordIndexPanel panel_;
-    QStringList loadedWords_;
     // Every word folded once, at the first filter keystroke.
     std::optional<WordFilterIndex> filter_;
 };

@@ -206,8 +206,10 @@ TEST_P(WriteFailureTest, RaisesUnableToWriteAndKeepsTheOldFile)
     Child child = Child::None;
     switch (GetParam()) {
     case Blocker::ReadOnlyFolder:
+        // Neither the folder nor the file may be written (a file that may
+        // be written is rewritten in place, and that write succeeds).
         writeAll(ini, before);
-        ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0644), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0444), 0);
         ASSERT_EQ(::chmod(dirPath.constData(), 0555), 0);
         if (!permissionsEnforced(dir.path())) {
             if (::geteuid() != 0) {

@@ -146,27 +146,19 @@ std::optional<QByteArray> readAll(const QString& path, const QString& name, Coll
 }
 } // namespace
 
-QString TableProblem::toString() const
-{
-    // Written as the program writes a broken rule at start.
-    return ContentFault{file, line, message}.toString();
-}
-
 std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteArray& wordsCsv)
 {
     Collector out;
-    for (const ContentFault& f : checkContentRules(soundsCsv, wordsCsv))
-        out.add(f.file, f.line, f.rule);
-    checkCourseSounds(splitTableLines(soundsCsv), out);
+    const QStringList soundLines = splitTableLines(soundsCsv);
     const QStringList wordLines = splitTableLines(wordsCsv);
+    for (const ContentFault& f : checkContentRules(soundsCsv, soundLines, wordsCsv, wordLines))
+        out.add(f.file, f.line, f.rule);
+    checkCourseSounds(soundLines, out);
     checkCourseWords(wordLines, out);
     for (TableProblem& p : checkResultWordWidths(wordLines))
         out.problems.push_back(std::move(p));
     // One list in file order, as a teacher goes through the files.
-    std::stable_sort(out.problems.begin(), out.problems.end(), [](const TableProblem& a, const TableProblem& b) {
-        const bool aWords = a.file == kWordsFile, bWords = b.file == kWordsFile;
-        return aWords != bWords ? bWords : a.line < b.line;
-    });
+    sortInFileOrder(out.problems);
     return out.problems;
 }
 

@@ -2,6 +2,8 @@
 // The rules the bundled course and any teacher's content must satisfy: those
 // the program itself checks at start (content/content_rules.h) and the
 // course's stricter ones, reported together before the program is shipped.
+#include "content/content_rules.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,14 +11,9 @@
 
 namespace ejteto::contentkit {
 
-struct TableProblem {
-    QString file; // "sounds.csv", "words.csv", or a path in the installation
-    int line = 0; // 1-based line of the file (the header is line 1); 0 when none
-    QString message;
-
-    // "file:line: message", or "file: message" without a line.
-    QString toString() const;
-};
+// A broken rule as the program reports it at start; `file` may also be a
+// path in an installation.
+using TableProblem = ContentFault;
 
 // Every violation in the two tables, given as their raw Windows-1250 bytes.
 // A sound needs 25, 29 or 31 words: at least 12 so the picking walk stays in

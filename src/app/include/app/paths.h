@@ -17,6 +17,8 @@ QString currentAppDir();
 
 QString inactiveTilePath(const QString& appDir, int n); // /images/lecke_i_n.jpg
 QString activeTilePath(const QString& appDir, int n);   // /images/lecke_a_n.jpg
+QString answerSpeakerPath(const QString& appDir);       // /images/speaker_blue.jpg
+QString wordIndexSpeakerPath(const QString& appDir);    // /images/speaker_brown.jpg
 QString wordRecordingPath(const QString& mediaDir, const QString& word);
 QString vowelRecordingPath(const QString& mediaDir, int n);
 QString lectureVideoPath(const QString& mediaDir, int n);

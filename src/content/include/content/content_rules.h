@@ -24,6 +24,14 @@ struct ContentFault {
 // Every broken rule of the two tables, given as their raw bytes, sorted by
 // file (sounds first) and line.
 std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const QByteArray& wordsCsv);
+// The same, for tables already split into lines as the loader splits them
+// (splitTableLines), so a caller that loads them splits them once.
+std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const QStringList& soundLines,
+                                            const QByteArray& wordsCsv, const QStringList& wordLines);
+
+// Sorts faults by file (sounds first) and line, keeping the order of faults
+// on one line.
+void sortInFileOrder(std::vector<ContentFault>& faults);
 
 // The one message shown at start for `faults` found in the installation
 // folder `appDir` (ending in "/"): the first five with their full paths and

@@ -17,6 +17,7 @@
 
 #include <QImage>
 #include <QMetaObject>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
@@ -183,7 +184,7 @@ private:
     void recordAndCompare(const std::optional<CourseRecording>& model);
 
     QString installDir_;
-    TForm_About* aboutWindow_ = nullptr;
+    QPointer<TForm_About> aboutWindow_; // may go before the window
     ProgramState state_;
     ContentTables content_; // SoundTable, WordTable, WordCount
     Registries registries_;
@@ -202,8 +203,7 @@ private:
     std::unique_ptr<PairsModule> pairs_;
     std::unique_ptr<PracticeModule> practice_;
 
-    bool mediaPrepared_ = false; // the media service was asked to start
-    bool modulesAfterFirstPaint_ = false;
+    bool firstPaintSeen_ = false; // the work after the first paint was begun
 
     // What the start read for the modules' panels, kept until they exist:
     // the listed words (once the start got as far as listing them) and the
