@@ -1,6 +1,5 @@
 #include "app/app_error.h"
 
-#include <cstring>
 #include <dlfcn.h>
 
 namespace ejteto {
@@ -22,11 +21,6 @@ AppError fileOpenError(const QString& path, const QString& reason)
 {
     return AppError(QStringLiteral("EFOpenError"),
                     QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
-}
-
-AppError fileOpenErrorFromErrno(const QString& path, int errnoValue)
-{
-    return fileOpenError(path, QString::fromLocal8Bit(std::strerror(errnoValue)));
 }
 
 AppError outOfMemoryError()

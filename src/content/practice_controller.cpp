@@ -53,11 +53,6 @@ void PracticeRunController::start(RunKind kind, int lesson, int level, const QSt
     view_.showPanel();
 }
 
-void PracticeRunController::PickSoundWords(int sound)
-{
-    ejteto::PickSoundWords(tables_, sound, state_.QuestionGrid[0]);
-}
-
 void PracticeRunController::BuildQuestionSet(int lesson)
 {
     // Every pick goes through the scratch row, so the option rows of the

@@ -35,21 +35,17 @@ std::vector<int32_t> WordFilterIndex::entriesMatching(const QString& filter) con
     return entries;
 }
 
-std::vector<int32_t> WordFilterIndex::entriesWithAWord() const
+QStringList WordFilterIndex::wordsMatching(const ContentTables& t, const QString& filter) const
 {
-    std::vector<int32_t> entries;
-    for (size_t i = 0; i < folded_.size(); ++i)
-        if (!folded_[i].isEmpty())
-            entries.push_back(static_cast<int32_t>(i + 1));
-    return entries;
+    QStringList words;
+    for (const int32_t e : entriesMatching(filter))
+        words << t.WordTable[static_cast<size_t>(e)].Word;
+    return words;
 }
 
 QStringList filterWords(const ContentTables& t, const QString& filter)
 {
-    QStringList words;
-    for (const int32_t e : WordFilterIndex(t).entriesMatching(filter))
-        words << t.WordTable[static_cast<size_t>(e)].Word;
-    return words;
+    return WordFilterIndex(t).wordsMatching(t, filter);
 }
 
 } // namespace ejteto

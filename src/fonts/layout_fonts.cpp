@@ -58,12 +58,16 @@ QFont layoutFont(const QString& family, int height, bool bold, bool underline)
     return f;
 }
 
-int singleLineTextWidth(const QFont& font, const QString& text)
+QSize singleLineTextSize(const QFont& font, const QString& text)
 {
-    if (text.isEmpty())
-        return 0;
     const QFontMetrics fm(font);
-    return std::max(fm.horizontalAdvance(text), fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text).width());
+    if (text.isEmpty())
+        return QSize(0, fm.height());
+    // One layout of the text gives both the height and the inked width.
+    const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
+    return QSize(std::max(fm.horizontalAdvance(text), r.width()), r.height());
 }
+
+int singleLineTextWidth(const QFont& font, const QString& text) { return singleLineTextSize(font, text).width(); }
 
 } // namespace ejteto

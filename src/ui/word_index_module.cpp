@@ -28,10 +28,7 @@ void WordIndexModule::Szurlista()
     // word shown last stay on view until another row is selected.
     if (!filter_)
         filter_.emplace(tables_);
-    QStringList words;
-    for (const int32_t e : filter_->entriesMatching(panel_.Edit_Szomutato_Szuro->text()))
-        words << tables_.WordTable[static_cast<size_t>(e)].Word;
-    panel_.ListBox_Szomutato->setWords(words);
+    panel_.ListBox_Szomutato->setWords(filter_->wordsMatching(tables_, panel_.Edit_Szomutato_Szuro->text()));
     // With no row selected the speaker plays nothing.
     panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(QString()));
 }

@@ -94,10 +94,8 @@ TEST(WordFilter, AnEmptyTableGivesAnEmptyList)
     EXPECT_TRUE(filterWords(headerOnly, QString()).isEmpty());
 }
 
-TEST(WordFilter, TheLoadedListLeavesOutEmptyWordsThatTheEmptyFilterKeeps)
+TEST(WordFilter, TheEmptyFilterKeepsEntriesWithAnEmptyWord)
 {
     const ContentTables t = sampleTable();
-    const WordFilterIndex index(t);
-    EXPECT_EQ(index.entriesWithAWord(), (std::vector<int32_t>{1, 2, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(index.entriesMatching(QString()), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(WordFilterIndex(t).entriesMatching(QString()), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
 }

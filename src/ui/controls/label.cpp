@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <algorithm>
 
 namespace ejteto {
 
@@ -97,18 +96,14 @@ void Label::fitToText()
 {
     if (sizing_ == Sizing::Fixed)
         return;
-    const QFontMetrics fm(font());
     QSize s;
     if (sizing_ == Sizing::Wrap) {
         // Keeps its width, grows (or shrinks) downward to hold the wrapped text.
+        const QFontMetrics fm(font());
         const QRect r = fm.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, text());
         s = QSize(width(), text().isEmpty() ? fm.height() : r.height());
     } else {
-        // The width singleLineTextWidth gives, from the one layout of the
-        // text that also gives its height.
-        const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text());
-        const int width = text().isEmpty() ? 0 : std::max(fm.horizontalAdvance(text()), r.width());
-        s = QSize(width, text().isEmpty() ? fm.height() : r.height());
+        s = singleLineTextSize(font(), text());
     }
     s = s.expandedTo(minimum_);
     resize(s);

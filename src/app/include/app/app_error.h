@@ -29,8 +29,6 @@ private:
 
 // "Cannot open file "%s". %s"
 AppError fileOpenError(const QString& path, const QString& reason);
-// Same, with the reason taken from errno.
-AppError fileOpenErrorFromErrno(const QString& path, int errnoValue);
 // "Out of memory", for a buffer the program could not get.
 AppError outOfMemoryError();
 

@@ -67,7 +67,6 @@ public:
 
     // The steps of a run, as the program names them.
     void BuildQuestionSet(int lesson);
-    void PickSoundWords(int sound);
     void ShowQuestion(int n);
     void PushStatusLine(const QString& text);
     void SlideLabels(int distance);

@@ -32,8 +32,8 @@ public:
 
     // Entries 1..WordCount selected by `filter`, in table order.
     std::vector<int32_t> entriesMatching(const QString& filter) const;
-    // Entries whose word is not empty: the list as the table loads it.
-    std::vector<int32_t> entriesWithAWord() const;
+    // Their words, as stored.
+    QStringList wordsMatching(const ContentTables& t, const QString& filter) const;
 
 private:
     std::vector<QString> folded_; // the word of entry e at e - 1

@@ -4,6 +4,7 @@
 // height (character height plus internal leading). The window and the content
 // checker share this mapping, so that a word measures the same in both.
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -29,5 +30,8 @@ int pixelSizeForCellHeight(const QFont& font, int cellHeight);
 // The width a one-line label takes for `text`: the text's advance, or its
 // drawn extent where that reaches further.
 int singleLineTextWidth(const QFont& font, const QString& text);
+// That width, and the text's height (a line's height when it is empty): the
+// size a one-line label that sizes itself takes.
+QSize singleLineTextSize(const QFont& font, const QString& text);
 
 } // namespace ejteto
