@@ -10,6 +10,8 @@
 #include "content/question_set.h"
 #include "content/tables.h"
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace ejteto;
@@ -33,10 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QuestionRow scratch;
     for (int level = -1; level <= 2; ++level)
         BuildOptionRows(t, lesson, lesson, level, scratch, rng);
-    for (int s = 1; s <= kSoundCount; ++s) {
-        const QString& w = t.WordTable.size() > 1 ? t.WordTable[1].Word : QString();
-        MeaningOfWord(t, w);
-        SoundOfWord(t, w);
+    // Loaded words looked up, as the word index and the game look them up
+    // (the first few: each look-up searches the whole table).
+    for (int32_t e = 1; e <= std::min<int32_t>(t.lastEntry(), 64); ++e) {
+        MeaningOfWord(t, t.WordTable[static_cast<size_t>(e)].Word);
+        SoundOfWord(t, t.WordTable[static_cast<size_t>(e)].Word);
     }
     return 0;
 }

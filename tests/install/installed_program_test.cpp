@@ -155,9 +155,6 @@ TEST_F(InstalledProgram, IconsAreTheWindowIconsPicture)
         svg.render(&p);
     }
     EXPECT_LT(meanDifference(rendered, ejteto::applicationIconArtwork(128)), 0.5);
-    // A different picture would be far off: the small variant has no plate.
-    EXPECT_GT(meanDifference(ejteto::applicationIconArtwork(22).scaled(128, 128), ejteto::applicationIconArtwork(128)),
-              20.0);
 }
 
 } // namespace

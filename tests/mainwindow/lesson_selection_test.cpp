@@ -3,7 +3,6 @@
 #include "support/main_window_fixture.h"
 
 #include "media/media_player.h"
-#include "ui/nevjegy.h"
 
 #include <QElapsedTimer>
 #include <QDir>
@@ -139,18 +138,6 @@ TEST_F(MainWindowTest, ClickingTheChosenTileAgainReloadsThePicturesAndPlaysAgain
     QTest::mouseClick(f.Image_Mosaic[8], Qt::LeftButton);
     EXPECT_EQ(played.count(), 2);
     EXPECT_TRUE(looksLike(f.MosaicImages[8]->picture().pixelColor(10, 10), kActiveTile));
-}
-
-TEST_F(MainWindowTest, TheAboutButtonShowsTheAboutWindowWithoutBlocking)
-{
-    FormView& f = start();
-    TForm_About about;
-    f.form.setAboutWindow(&about);
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
-    EXPECT_TRUE(about.isVisible());
-    EXPECT_FALSE(about.isModal());
-    QTest::mouseClick(f.Image_Mosaic[1], Qt::LeftButton);
-    EXPECT_EQ(f.CurrentLesson, 1) << "the main window stays usable";
 }
 
 TEST_F(MainWindowTest, KeyboardFocusFollowsTheLaidOutTabOrder)
