@@ -191,13 +191,8 @@ void PracticeModule::showResults()
     const bool focusHere = focus == nullptr || panel_.Panel_Modul_GyakTeszt->isAncestorOf(focus);
     for (QWidget* control : panel_.answerArea())
         setCovered(control, true);
-    if (focusHere) {
-        QList<QWidget*> words;
-        for (size_t q = 1; q <= 10; ++q)
-            for (Label* w : panel_.Label_Result[q])
-                words << w;
-        focusFirstReachable(words);
-    }
+    if (focusHere)
+        focusFirstReachable(panel_.resultWords());
 }
 
 } // namespace ejteto

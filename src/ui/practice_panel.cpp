@@ -15,14 +15,16 @@ QList<QWidget*> PracticePanel::tabChain() const
     // order, each speaker, word and "HU" as they stand in the row; then the
     // buttons in their laid-out order; the results table comes last, as it
     // lies above the panel.
-    QList<QWidget*> chain{Image_Sound};
-    for (size_t k = 1; k <= 4; ++k)
-        chain << Image_Speaker[k] << Label_GyakTeszt_e[k] << Label_GyakTeszt_h[k];
-    chain << Button_GyakTeszt_Tovabb << Button_Modul_GyakTeszt_Bezar;
+    return answerArea() << Button_GyakTeszt_Tovabb << Button_Modul_GyakTeszt_Bezar << resultWords();
+}
+
+QList<QWidget*> PracticePanel::resultWords() const
+{
+    QList<QWidget*> words;
     for (size_t q = 1; q <= 10; ++q)
         for (Label* word : Label_Result[q])
-            chain << word;
-    return chain;
+            words << word;
+    return words;
 }
 
 QList<QWidget*> PracticePanel::answerArea() const

@@ -44,6 +44,8 @@ struct PracticePanel {
     // The controls the results table covers: the vowel's speaker and the
     // four answer places with their speakers and "HU" buttons.
     QList<QWidget*> answerArea() const;
+    // The forty words of the results table, question by question.
+    QList<QWidget*> resultWords() const;
 };
 
 // Lays both panels out on `window`, hidden, at their laid-out places; the
