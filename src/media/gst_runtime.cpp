@@ -1,8 +1,8 @@
 #include "gst_runtime.h"
 
+#include "app/scoped_fd.h"
 #include "media/media_errors.h"
 #include "playback_pipeline.h"
-#include "app/scoped_fd.h"
 
 #include <QFile>
 #include <cerrno>
@@ -156,6 +156,14 @@ void keepOnlyNotices(GstElement* pipeline, GstMessageType kept)
     gst_bus_set_sync_handler(bus.get(), passKept, GUINT_TO_POINTER(static_cast<guint>(kept)), nullptr);
 }
 
+QString notFoundText()
+{
+    static const bool utf8 = bind_textdomain_codeset(kServiceTextDomain, "UTF-8") != nullptr;
+    Q_UNUSED(utf8);
+    const gst::TextPtr text(gst_error_get_message(GST_RESOURCE_ERROR, GST_RESOURCE_ERROR_NOT_FOUND));
+    return QString::fromUtf8(text.get());
+}
+
 QString unreadableFileText(const QString& path)
 {
     // The service's own texts come in UTF-8 once it runs; before that, too.
@@ -168,10 +176,8 @@ QString unreadableFileText(const QString& path)
     const QByteArray name = QFile::encodeName(file);
     const ScopedFd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.isValid()) {
-        if (errno == ENOENT) {
-            const gst::TextPtr text(gst_error_get_message(GST_RESOURCE_ERROR, GST_RESOURCE_ERROR_NOT_FOUND));
-            return QString::fromUtf8(text.get());
-        }
+        if (errno == ENOENT)
+            return notFoundText();
         return serviceText("Could not open file \"%s\" for reading.").replace(QLatin1String("%s"), file);
     }
     struct stat info {};

@@ -1,21 +1,16 @@
 #include "media/media_errors.h"
 
+#include "gst_runtime.h"
+
 namespace ejteto {
 
-AppError mciDeviceError(const QString& serviceText)
-{
-    return AppError(QStringLiteral("EMCIDeviceError"), serviceText);
-}
+AppError mciDeviceError(const QString& serviceText) { return AppError(QStringLiteral("EMCIDeviceError"), serviceText); }
 
-AppError noDeviceOpenError()
-{
-    return mciDeviceError(QStringLiteral("No MCI device open"));
-}
+AppError fileNotFoundError() { return mciDeviceError(notFoundText()); }
 
-AppError jpegError(const QString& decoderText)
-{
-    return AppError(QStringLiteral("EJPEG"), decoderText);
-}
+AppError noDeviceOpenError() { return mciDeviceError(QStringLiteral("No MCI device open")); }
+
+AppError jpegError(const QString& decoderText) { return AppError(QStringLiteral("EJPEG"), decoderText); }
 
 AppError pictureTooLargeError(QSize declared, int maxSide)
 {

@@ -10,6 +10,9 @@ namespace ejteto {
 // A file the media service cannot open, or a service that cannot start;
 // the text is the service's own ("Resource not found.").
 AppError mciDeviceError(const QString& serviceText);
+// What the service says of a file that is not there ("Resource not found."),
+// for a recording that is never looked for.
+AppError fileNotFoundError();
 // A play, pause, stop or rewind with no file open.
 AppError noDeviceOpenError();
 // A picture that libjpeg cannot decode, with libjpeg's own text.
