@@ -4,13 +4,25 @@
 
 namespace ejteto {
 
-AppError mciDeviceError(const QString& serviceText) { return AppError(QStringLiteral("EMCIDeviceError"), serviceText); }
+AppError mciDeviceError(const QString& serviceText)
+{
+    return AppError(QStringLiteral("EMCIDeviceError"), serviceText);
+}
 
-AppError fileNotFoundError() { return mciDeviceError(notFoundText()); }
+AppError fileNotFoundError()
+{
+    return mciDeviceError(notFoundText());
+}
 
-AppError noDeviceOpenError() { return mciDeviceError(QStringLiteral("No MCI device open")); }
+AppError noDeviceOpenError()
+{
+    return mciDeviceError(QStringLiteral("No MCI device open"));
+}
 
-AppError jpegError(const QString& decoderText) { return AppError(QStringLiteral("EJPEG"), decoderText); }
+AppError jpegError(const QString& decoderText)
+{
+    return AppError(QStringLiteral("EJPEG"), decoderText);
+}
 
 AppError pictureTooLargeError(QSize declared, int maxSide)
 {
