@@ -14,6 +14,12 @@ AppError fileNotFoundError()
     return mciDeviceError(notFoundText());
 }
 
+AppError recordingTooLongError(const QString& path)
+{
+    return AppError(QStringLiteral("ERecordingTooLong"),
+                    QStringLiteral("A(z) %1 felvétel túl hosszú (legfeljebb egy perc lehet).").arg(path));
+}
+
 AppError noDeviceOpenError()
 {
     return mciDeviceError(QStringLiteral("No MCI device open"));

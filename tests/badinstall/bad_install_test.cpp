@@ -235,6 +235,8 @@ QByteArray plainText() { return QByteArray("Ez nem hangfelvétel és nem videó,
 
 const char* const kRulesBroken = "A tartalomtáblák hibásak";
 const char* const kNotRegular = "Not a regular file";
+constexpr qint64 kTwoGB = 2048ll * 1024 * 1024;
+const char* const kTooLong = "A(z) %1/media/phones/1.wav felvétel túl hosszú (legfeljebb egy perc lehet).";
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BadInstallation,
@@ -316,6 +318,14 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"recording_fifo", fifoInstead(kVowel1), Shows::nothing(),
                    Shows::message("phones/1.wav\". Not a regular file")},
         WindowCase{"recording_dev_zero", linkToDevZero(kVowel1), Shows::nothing(), Shows::message(kNotRegular)},
+        // Sparse silence, on paper only: 2 GB, 13.5 hours as its header says;
+        // 2 GB whose header claims one second; 68 seconds in 3 MB.
+        WindowCase{"recording_2gb", longRecording(kVowel1, kTwoGB, kTwoGB - 44), Shows::nothing(),
+                   Shows::message(kTooLong)},
+        WindowCase{"recording_2gb_header_says_one_second", longRecording(kVowel1, kTwoGB, 44100), Shows::nothing(),
+                   Shows::message(kTooLong)},
+        WindowCase{"recording_68_seconds", longRecording(kVowel1, 68 * 44100 + 44, 68 * 44100), Shows::nothing(),
+                   Shows::message(kTooLong)},
         WindowCase{"video_missing", missing(kVideo1), Shows::nothing(), Shows::nothing(), Shows::someMessage()},
         WindowCase{"video_garbage", replacedBy(kVideo1, plainText()), Shows::nothing(), Shows::nothing(),
                    Shows::someMessage()},
