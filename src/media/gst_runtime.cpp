@@ -145,7 +145,12 @@ namespace {
 
 GstBusSyncReply passKept(GstBus*, GstMessage* message, gpointer kept)
 {
-    return (GST_MESSAGE_TYPE(message) & GPOINTER_TO_UINT(kept)) != 0 ? GST_BUS_PASS : GST_BUS_DROP;
+    if ((GST_MESSAGE_TYPE(message) & GPOINTER_TO_UINT(kept)) != 0)
+        return GST_BUS_PASS;
+    // A message the handler drops is the handler's to release; kept, it
+    // would hold its element, and with it a whole decoder, for good.
+    gst_message_unref(message);
+    return GST_BUS_DROP;
 }
 
 } // namespace
