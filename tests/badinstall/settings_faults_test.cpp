@@ -7,6 +7,8 @@
 #include "app/app_error.h"
 #include "app/settings.h"
 #include "support/child_process.h"
+#include "support/headless_program.h"
+#include "support/tiny_install.h"
 
 #include <QDir>
 #include <QFile>
@@ -237,6 +239,59 @@ TEST_P(SaveKilled, AtAnySystemCallLeavesTheOldOrTheNewFileAfterTheNextStart)
         EXPECT_TRUE(after == kOld || after == expectedNew) << after.toStdString();
         scene.expectNothingLeftOfTheSave();
     }
+}
+
+// The program itself, started after a rewrite in place was killed half way
+// (the new, shorter content written over the old, the rest not yet cut off):
+// the file is neither, and the start writes the old content back.
+TEST(SaveKilledInPlace, TheNextStartOfTheProgramRestoresTheOldContent)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        GTEST_SKIP() << "strace is not installed";
+    TinyInstall install;
+    const QString program = install.copyProgram();
+    const QString app = QDir::cleanPath(install.dir());
+    const QString ini = app + QStringLiteral("/et.ini");
+    QTemporaryDir home;
+    const QString config = home.filePath(QStringLiteral("config"));
+    const QString recovery = config + QStringLiteral("/ejteto");
+    QDir().mkpath(recovery);
+    const QByteArray old = "; kept\n[User]\nLevel=-1\n";
+    ASSERT_TRUE(writeAll(ini, old));
+    for (const QString& p : {app, ini, home.path(), config, recovery})
+        handOver(p, ordinaryUser());
+    ASSERT_EQ(::chmod(QFile::encodeName(program).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(app).constData(), 0555), 0);
+
+    const HelperRun killed = runHelper({QStringLiteral("save"), ini, QStringLiteral("2"), recovery},
+                                       {QStringLiteral("-qq"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                        QStringLiteral("-e"), QStringLiteral("trace=ftruncate"), QStringLiteral("-e"),
+                                        QStringLiteral("inject=ftruncate:signal=KILL:when=1")});
+    ASSERT_TRUE(killed.finished && (killed.crashed || killed.exitCode == 128 + SIGKILL))
+        << killed.printed.toStdString();
+    const QByteArray halfWritten = readAll(ini);
+    ASSERT_NE(halfWritten, old);
+    ASSERT_NE(halfWritten,
+              ejteto::iniWithValue(old, QStringLiteral("User"), QStringLiteral("Level"), QStringLiteral("2")));
+
+    QProcess p;
+    QProcessEnvironment env = headlessProgramEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(app);
+    if (runningAsRoot())
+        p.setChildProcessModifier([] {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                ::_exit(99);
+        });
+    p.start(program, {});
+    const bool finished = p.waitForFinished(60000);
+    ::chmod(QFile::encodeName(app).constData(), 0755);
+    ASSERT_TRUE(finished) << "the program did not end: " << p.errorString().toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(readAll(ini), old);
+    EXPECT_EQ(QDir(recovery).entryList(QDir::Files | QDir::Hidden), QStringList()) << "the copy is gone once used";
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SaveKilled, ::testing::Values(ProgramFolder::Writable, ProgramFolder::ReadOnly),
