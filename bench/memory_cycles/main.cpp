@@ -254,8 +254,12 @@ private:
         } else {
             runEventsFor(ms);
         }
-        gst_object_unref(bus);
         gst_element_set_state(playbin_, GST_STATE_READY);
+        // What the file left on the bus goes with it, as the program's
+        // players drop it.
+        gst_bus_set_flushing(bus, TRUE);
+        gst_bus_set_flushing(bus, FALSE);
+        gst_object_unref(bus);
     }
 
     QWidget window_;
