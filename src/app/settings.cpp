@@ -109,8 +109,7 @@ std::optional<QString> iniValue(const QByteArray& content, const QString& sectio
     return QString::fromLatin1(v);
 }
 
-QByteArray iniWithValue(const QByteArray& content, const QString& section, const QString& key,
-                        const QString& value)
+QByteArray iniWithValue(const QByteArray& content, const QString& section, const QString& key, const QString& value)
 {
     const KeyLocation loc = locate(content, section, key);
     const QByteArray v = value.toLatin1();
@@ -147,8 +146,8 @@ void writeLevel(const QString& iniPath, int32_t level, const QString& recoveryDi
     // that cannot be read as settings (a FIFO, a device, a huge file) is
     // left alone rather than replaced.
     const auto withLevel = [level](const std::optional<QByteArray>& old) -> std::optional<QByteArray> {
-        QByteArray updated = iniWithValue(old.value_or(QByteArray()), QStringLiteral("User"),
-                                          QStringLiteral("Level"), QString::number(level));
+        QByteArray updated = iniWithValue(old.value_or(QByteArray()), QStringLiteral("User"), QStringLiteral("Level"),
+                                          QString::number(level));
         if (old && updated == *old)
             return std::nullopt; // nothing changed: a read-only installation can still be left
         return updated;

@@ -101,13 +101,16 @@ std::array<SoundLine, kSoundCount + 1> checkSounds(const QStringList& lines, Fau
         if (!ok)
             continue;
         if (v[1] < kMinWordsPerSound)
-            out.add(kSoundsFile, lineNo, QStringLiteral("%1 szó kevés: legalább %2 kell").arg(v[1]).arg(kMinWordsPerSound));
+            out.add(kSoundsFile, lineNo,
+                    QStringLiteral("%1 szó kevés: legalább %2 kell").arg(v[1]).arg(kMinWordsPerSound));
         for (int k = 2; k < 4; ++k) {
             if (v[k] < 1 || v[k] > kSoundCount)
-                out.add(kSoundsFile, lineNo,
-                        QStringLiteral("a(z) %1 (%2) nem hang 1 és 16 között").arg(QString::fromUtf8(names[k])).arg(v[k]));
+                out.add(
+                    kSoundsFile, lineNo,
+                    QStringLiteral("a(z) %1 (%2) nem hang 1 és 16 között").arg(QString::fromUtf8(names[k])).arg(v[k]));
             else if (v[k] == s)
-                out.add(kSoundsFile, lineNo, QStringLiteral("a(z) %1 a hang saját maga").arg(QString::fromUtf8(names[k])));
+                out.add(kSoundsFile, lineNo,
+                        QStringLiteral("a(z) %1 a hang saját maga").arg(QString::fromUtf8(names[k])));
         }
         sounds[size_t(s)] = {v[1], lineNo};
     }

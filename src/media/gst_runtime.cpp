@@ -1,8 +1,8 @@
 #include "gst_runtime.h"
 
+#include "app/scoped_fd.h"
 #include "media/media_errors.h"
 #include "playback_pipeline.h"
-#include "app/scoped_fd.h"
 
 #include <QFile>
 #include <cerrno>

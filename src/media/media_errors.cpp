@@ -4,15 +4,9 @@
 
 namespace ejteto {
 
-AppError mciDeviceError(const QString& serviceText)
-{
-    return AppError(QStringLiteral("EMCIDeviceError"), serviceText);
-}
+AppError mciDeviceError(const QString& serviceText) { return AppError(QStringLiteral("EMCIDeviceError"), serviceText); }
 
-AppError fileNotFoundError()
-{
-    return mciDeviceError(notFoundText());
-}
+AppError fileNotFoundError() { return mciDeviceError(notFoundText()); }
 
 AppError recordingTooLongError(const QString& path)
 {
@@ -20,15 +14,9 @@ AppError recordingTooLongError(const QString& path)
                     QStringLiteral("A(z) %1 felvétel túl hosszú (legfeljebb egy perc lehet).").arg(path));
 }
 
-AppError noDeviceOpenError()
-{
-    return mciDeviceError(QStringLiteral("No MCI device open"));
-}
+AppError noDeviceOpenError() { return mciDeviceError(QStringLiteral("No MCI device open")); }
 
-AppError jpegError(const QString& decoderText)
-{
-    return AppError(QStringLiteral("EJPEG"), decoderText);
-}
+AppError jpegError(const QString& decoderText) { return AppError(QStringLiteral("EJPEG"), decoderText); }
 
 AppError pictureTooLargeError(QSize declared, int maxSide)
 {

@@ -238,10 +238,7 @@ void TForm1::loadRegistryPictures()
     startWordSpeaker_ = loadJpeg(wordIndexSpeakerPath(state_.AppDir));
 }
 
-void TForm1::Kilep()
-{
-    writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel, settingsRecoveryFolder());
-}
+void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel, settingsRecoveryFolder()); }
 
 void TForm1::paintEvent(QPaintEvent* e)
 {

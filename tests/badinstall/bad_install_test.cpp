@@ -112,7 +112,8 @@ void expectShown(const Shows& expected, const QStringList& shown, const QString&
         break;
     case Shows::MessageWith:
         ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('\n')).toStdString();
-        const QString piece = expected.text.contains(QLatin1String("%1")) ? expected.text.arg(installDir) : expected.text;
+        const QString piece =
+            expected.text.contains(QLatin1String("%1")) ? expected.text.arg(installDir) : expected.text;
         EXPECT_TRUE(shown[0].contains(piece)) << shown[0].toStdString() << "\n  lacks: " << piece.toStdString();
         break;
     }
@@ -159,8 +160,8 @@ protected:
         QTest::mouseClick(control<ImageControl>("Image_Mosaic_1"), Qt::LeftButton);
         expectShown(c.onChoosingTile1, takeErrors(), install->dir(), "choosing tile 1");
         auto* practice = control<QPushButton>("Button_Inditas_Gyakorlat");
-        const bool tileChosen = c.onChoosingTile1.kind == Shows::Nothing ||
-                                !QString::fromLatin1(c.name).contains(QLatin1String("picture"));
+        const bool tileChosen =
+            c.onChoosingTile1.kind == Shows::Nothing || !QString::fromLatin1(c.name).contains(QLatin1String("picture"));
         EXPECT_EQ(practice->isEnabled(), tileChosen) << "the lesson is chosen unless its picture failed";
         if (practice->isEnabled()) {
             QTest::mouseClick(practice, Qt::LeftButton);
@@ -211,9 +212,8 @@ TEST_P(BadInstallation, StartsWithItsMessageStaysUsableAndKeepsTheSettings)
     if (settingsBefore) {
         const std::optional<QByteArray> after = settingsBytes(*install);
         ASSERT_TRUE(after.has_value());
-        EXPECT_TRUE(*after == *settingsBefore ||
-                    *after == iniWithValue(*settingsBefore, QStringLiteral("User"), QStringLiteral("Level"),
-                                           QStringLiteral("2")))
+        EXPECT_TRUE(*after == *settingsBefore || *after == iniWithValue(*settingsBefore, QStringLiteral("User"),
+                                                                        QStringLiteral("Level"), QStringLiteral("2")))
             << after->toStdString();
     }
 }
@@ -241,16 +241,17 @@ const char* const kTooLong = "A(z) %1/media/phones/1.wav felvétel túl hosszú 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BadInstallation,
     ::testing::Values(
-        WindowCase{"sounds_missing", missing(kSounds), Shows::message("Cannot open file \"%1sounds.csv\". No such file")},
+        WindowCase{"sounds_missing", missing(kSounds),
+                   Shows::message("Cannot open file \"%1sounds.csv\". No such file")},
         WindowCase{"sounds_empty", emptied(kSounds), Shows::message("sounds.csv: üres fájl")},
         WindowCase{"sounds_truncated", truncated(kSounds), Shows::message("hang sora van, pontosan 16 kell")},
-        WindowCase{"sounds_garbage", replacedBy(kSounds, garbageBytes()), Shows::message("is not a valid integer value")},
+        WindowCase{"sounds_garbage", replacedBy(kSounds, garbageBytes()),
+                   Shows::message("is not a valid integer value")},
         WindowCase{"sounds_folder", folderInstead(kSounds), Shows::message("sounds.csv\". Is a directory")},
         WindowCase{"sounds_fifo", fifoInstead(kSounds), Shows::message(kNotRegular)},
         WindowCase{"sounds_dev_zero", linkToDevZero(kSounds), Shows::message(kNotRegular)},
         WindowCase{"sounds_huge", huge(kSounds, kHugeTable), Shows::message("sounds.csv\". File too large")},
-        WindowCase{"sounds_bad_fields",
-                   replacedBy(kSounds, "Id;Count;C1;C2\r\n1;5;1;17\r\n"),
+        WindowCase{"sounds_bad_fields", replacedBy(kSounds, "Id;Count;C1;C2\r\n1;5;1;17\r\n"),
                    Shows::message("sounds.csv, 2. sor: 5 szó kevés")},
         WindowCase{"words_missing", missing(kWords), Shows::message("Cannot open file \"%1words.csv\". No such file")},
         WindowCase{"words_empty", emptied(kWords), Shows::message("words.csv: üres fájl")},
@@ -269,18 +270,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, BadInstallation,
-    ::testing::Values(
-        WindowCase{"settings_empty", emptied(kIni), Shows::nothing()},
-        WindowCase{"settings_truncated", replacedBy(kIni, "[User]\nLev"), Shows::nothing()},
-        WindowCase{"settings_garbage", replacedBy(kIni, garbageBytes()), Shows::nothing()},
-        WindowCase{"settings_folder", folderInstead(kIni), Shows::nothing(), Shows::nothing(), Shows::nothing(),
-                   Shows::message("Unable to write to %1et.ini")},
-        WindowCase{"settings_fifo", fifoInstead(kIni), Shows::nothing(), Shows::nothing(), Shows::nothing(),
-                   Shows::message("Unable to write to %1et.ini")},
-        WindowCase{"settings_dev_zero", linkToDevZero(kIni), Shows::nothing(), Shows::nothing(), Shows::nothing(),
-                   Shows::message("Unable to write to %1et.ini")},
-        WindowCase{"settings_huge", replacedBy(kIni, QByteArray(1024 * 1024, ';') + "\n[User]\nLevel=2\n"),
-                   Shows::nothing(), Shows::nothing(), Shows::nothing(), Shows::message("Unable to write to %1et.ini")}),
+    ::testing::Values(WindowCase{"settings_empty", emptied(kIni), Shows::nothing()},
+                      WindowCase{"settings_truncated", replacedBy(kIni, "[User]\nLev"), Shows::nothing()},
+                      WindowCase{"settings_garbage", replacedBy(kIni, garbageBytes()), Shows::nothing()},
+                      WindowCase{"settings_folder", folderInstead(kIni), Shows::nothing(), Shows::nothing(),
+                                 Shows::nothing(), Shows::message("Unable to write to %1et.ini")},
+                      WindowCase{"settings_fifo", fifoInstead(kIni), Shows::nothing(), Shows::nothing(),
+                                 Shows::nothing(), Shows::message("Unable to write to %1et.ini")},
+                      WindowCase{"settings_dev_zero", linkToDevZero(kIni), Shows::nothing(), Shows::nothing(),
+                                 Shows::nothing(), Shows::message("Unable to write to %1et.ini")},
+                      WindowCase{"settings_huge",
+                                 replacedBy(kIni, QByteArray(1024 * 1024, ';') + "\n[User]\nLevel=2\n"),
+                                 Shows::nothing(), Shows::nothing(), Shows::nothing(),
+                                 Shows::message("Unable to write to %1et.ini")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -430,8 +432,8 @@ INSTANTIATE_TEST_SUITE_P(
         ProcessCase{"words_unreadable", unreadable(kWords), 0, "Cannot open file \"%1words.csv\". Permission denied",
                     true},
         ProcessCase{"picture_unreadable", unreadable(kTile1), 0, "lecke_i_1.jpg\". Permission denied", true},
-        ProcessCase{"settings_unreadable", both(replacedBy(kIni, "[User]\nLevel=0\n"), unreadable(kIni)), 0, "",
-                    true, false, true},
+        ProcessCase{"settings_unreadable", both(replacedBy(kIni, "[User]\nLevel=0\n"), unreadable(kIni)), 0, "", true,
+                    false, true},
         ProcessCase{"folder_read_only", missing(kIni), 0, "", true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

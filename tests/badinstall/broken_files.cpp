@@ -112,8 +112,7 @@ Breaker longRecording(const QString& file, qint64 bytes, qint64 declaredBytes)
         const QByteArray header = "RIFF" + le32(data + 36) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) +
                                   le32(44100) + le16(2) + le16(16) + "data" + le32(data);
         QFile f(i.file(file));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(header) != header.size() ||
-            !f.resize(bytes))
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(header) != header.size() || !f.resize(bytes))
             throw std::runtime_error("cannot write " + file.toStdString());
     };
 }

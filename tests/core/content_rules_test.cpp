@@ -74,7 +74,8 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
         {"words that are no file names",
          good.sounds,
          paths,
-         {"words.csv:2: a(z) '../../../../tmp/evil' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+         {"words.csv:2: a(z) '../../../../tmp/evil' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem "
+          "lehet benne, "
           "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
           "words.csv:3: a(z) 'a\\b' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
           "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
@@ -97,7 +98,8 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
         {"confusables out of range or the sound itself",
          selfConfused,
          good.words,
-         {"sounds.csv:10: a(z) tévesztett1 a hang saját maga", "sounds.csv:10: a(z) tévesztett2 (0) nem hang 1 és 16 között"}},
+         {"sounds.csv:10: a(z) tévesztett1 a hang saját maga",
+          "sounds.csv:10: a(z) tévesztett2 (0) nem hang 1 és 16 között"}},
         {"a block broken up and miscounted",
          good.sounds,
          movedWord,
@@ -108,7 +110,8 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
          good.sounds + "17;12;1;2\r\n",
          good.words.left(good.words.indexOf("s16w12")) + "s16w12;16\r\n",
          {"sounds.csv:17: a(z) 16. hang szószáma 12, de a words.csv-ben 11 szava van",
-          "sounds.csv:18: fölösleges sor: csak 16 hang lehet", "words.csv:193: 3 mező kell (szó;hang;jelentés), 2 van"}},
+          "sounds.csv:18: fölösleges sor: csak 16 hang lehet",
+          "words.csv:193: 3 mező kell (szó;hang;jelentés), 2 van"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

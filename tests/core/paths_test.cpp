@@ -34,19 +34,21 @@ TEST(Paths, EveryFormedPathFindsItsFile)
     QDir root(dir.path());
     for (const char* sub : {"images", "media/words", "media/phones", "media/videos"})
         ASSERT_TRUE(root.mkpath(QLatin1String(sub)));
-    const QStringList files{QStringLiteral("images/lecke_i_16.jpg"), QStringLiteral("images/lecke_a_7.jpg"),
+    const QStringList files{QStringLiteral("images/lecke_i_16.jpg"),     QStringLiteral("images/lecke_a_7.jpg"),
                             QStringLiteral("media/words/ice cream.wav"), QStringLiteral("media/words/Éva.wav"),
-                            QStringLiteral("media/phones/1.wav"), QStringLiteral("media/videos/12.avi")};
+                            QStringLiteral("media/phones/1.wav"),        QStringLiteral("media/videos/12.avi")};
     for (const QString& f : files) {
         QFile file(root.filePath(f));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << f.toStdString();
     }
     const QString appDir = ejteto::appDirOf(dir.path() + QStringLiteral("/ejteto"));
     const QString mediaDir = ejteto::mediaDirOf(appDir);
-    const QStringList formed{ejteto::inactiveTilePath(appDir, 16), ejteto::activeTilePath(appDir, 7),
+    const QStringList formed{ejteto::inactiveTilePath(appDir, 16),
+                             ejteto::activeTilePath(appDir, 7),
                              ejteto::wordRecordingPath(mediaDir, QStringLiteral("ice cream")).value_or(QString()),
                              ejteto::wordRecordingPath(mediaDir, QStringLiteral("Éva")).value_or(QString()),
-                             ejteto::vowelRecordingPath(mediaDir, 1), ejteto::lectureVideoPath(mediaDir, 12)};
+                             ejteto::vowelRecordingPath(mediaDir, 1),
+                             ejteto::lectureVideoPath(mediaDir, 12)};
     for (qsizetype i = 0; i < formed.size(); ++i) {
         EXPECT_TRUE(QFile::exists(formed[i])) << formed[i].toStdString();
         EXPECT_EQ(QFileInfo(formed[i]).canonicalFilePath(), QFileInfo(root.filePath(files[i])).canonicalFilePath());

@@ -48,7 +48,7 @@ struct LocationCase {
     const char* name;
     bool folderWritable;
     enum { NoFile, ReadOnlyFile, WritableFile } beside;
-    bool userFileFirst; // the user already has a per-user file (level 0)
+    bool userFileFirst;     // the user already has a per-user file (level 0)
     const char* configHome; // relative to the temporary folder
     const char* expected;
 };
@@ -101,8 +101,11 @@ TEST_P(SettingsLocation, KeepsTheLevelWhereItsUserMayWriteIt)
         ::chmod(QFile::encodeName(app).constData(), 0755); // so the folder can be cleaned up
         return out;
     });
-    EXPECT_EQ(QString(report).remove(root).replace(QStringLiteral("\r\n"), QStringLiteral("|")).replace(
-                  QLatin1Char('\n'), QLatin1Char('|')).toStdString(),
+    EXPECT_EQ(QString(report)
+                  .remove(root)
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("|"))
+                  .replace(QLatin1Char('\n'), QLatin1Char('|'))
+                  .toStdString(),
               c.expected);
     if (QLatin1String(c.configHome) == QLatin1String("config") && !c.userFileFirst && !c.folderWritable) {
         EXPECT_EQ(QFileInfo(config).permissions().toInt() & 0x0077, 0) << "a new configuration folder is private";
@@ -121,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "start reads app/et.ini (0); close writes 2 to config/ejteto/et.ini; "
                      "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
                      "beside: (none); per user: [User]|Level=1|"},
-        LocationCase{"read_only_file_gives_the_first_level_then_the_user_file_wins", false,
-                     LocationCase::ReadOnlyFile, false, "config",
+        LocationCase{"read_only_file_gives_the_first_level_then_the_user_file_wins", false, LocationCase::ReadOnlyFile,
+                     false, "config",
                      "start reads app/et.ini (1); close writes 2 to config/ejteto/et.ini; "
                      "start reads config/ejteto/et.ini (2); close writes 1 to config/ejteto/et.ini; "
                      "beside: [User]|Level=1|; per user: [User]|Level=1|"},
@@ -131,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "start reads app/et.ini (1); close writes 2 to app/et.ini; "
                      "start reads app/et.ini (2); close writes 1 to app/et.ini; "
                      "beside: [User]|Level=1|; per user: (none)"},
-        LocationCase{"per_user_folder_that_cannot_be_made_is_reported", false, LocationCase::NoFile, false,
-                     "app/cfg",
+        LocationCase{"per_user_folder_that_cannot_be_made_is_reported", false, LocationCase::NoFile, false, "app/cfg",
                      "start reads app/et.ini (0); close writes 2 to app/cfg/ejteto/et.ini Unable to write to "
                      "app/cfg/ejteto/et.ini.; start reads app/et.ini (0); close writes 1 to app/cfg/ejteto/et.ini "
                      "Unable to write to app/cfg/ejteto/et.ini.; beside: (none); per user: (none)"}),

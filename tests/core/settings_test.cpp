@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -58,22 +58,14 @@ TEST_P(ReadLevelTest, FindsTheStoredLevel)
 INSTANTIATE_TEST_SUITE_P(
     Settings, ReadLevelTest,
     ::testing::Values(
-        ReadCase{"plain", "[User]\nLevel=2\n", 2},
-        ReadCase{"lower_case_names", "[user]\nlevel=1\n", 1},
-        ReadCase{"upper_case_names_crlf", "[USER]\r\nLEVEL=2\r\n", 2},
-        ReadCase{"cr_breaks", "[User]\rLevel=2\r", 2},
-        ReadCase{"no_final_break", "[User]\nLevel=1", 1},
-        ReadCase{"blanks_round_names", "[ User ]\n Level = 2\n", 2},
-        ReadCase{"hex_0x", "[User]\nLevel=0x1\n", 1},
-        ReadCase{"hex_dollar", "[User]\nLevel=$2\n", 2},
-        ReadCase{"minus_one_kept", "[User]\nLevel=-1\n", -1},
-        ReadCase{"out_of_range_kept", "[User]\nLevel=5\n", 5},
-        ReadCase{"not_a_number", "[User]\nLevel=abc\n", 0},
-        ReadCase{"decimal_point", "[User]\nLevel=1.0\n", 0},
-        ReadCase{"empty_value", "[User]\nLevel=\n", 0},
-        ReadCase{"too_large", "[User]\nLevel=2147483648\n", 0},
-        ReadCase{"empty_file", "", 0},
-        ReadCase{"key_in_other_section", "[Users]\nLevel=2\n", 0},
+        ReadCase{"plain", "[User]\nLevel=2\n", 2}, ReadCase{"lower_case_names", "[user]\nlevel=1\n", 1},
+        ReadCase{"upper_case_names_crlf", "[USER]\r\nLEVEL=2\r\n", 2}, ReadCase{"cr_breaks", "[User]\rLevel=2\r", 2},
+        ReadCase{"no_final_break", "[User]\nLevel=1", 1}, ReadCase{"blanks_round_names", "[ User ]\n Level = 2\n", 2},
+        ReadCase{"hex_0x", "[User]\nLevel=0x1\n", 1}, ReadCase{"hex_dollar", "[User]\nLevel=$2\n", 2},
+        ReadCase{"minus_one_kept", "[User]\nLevel=-1\n", -1}, ReadCase{"out_of_range_kept", "[User]\nLevel=5\n", 5},
+        ReadCase{"not_a_number", "[User]\nLevel=abc\n", 0}, ReadCase{"decimal_point", "[User]\nLevel=1.0\n", 0},
+        ReadCase{"empty_value", "[User]\nLevel=\n", 0}, ReadCase{"too_large", "[User]\nLevel=2147483648\n", 0},
+        ReadCase{"empty_file", "", 0}, ReadCase{"key_in_other_section", "[Users]\nLevel=2\n", 0},
         ReadCase{"key_before_any_section", "Level=2\n[User]\nName=x\n", 0},
         ReadCase{"section_after_others", "[Window]\nLevel=1\n\n[User]\nLevel=2\n", 2},
         ReadCase{"section_ends_at_next_header", "[User]\nName=x\n[Other]\nLevel=2\n", 0},
@@ -125,10 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "[User]\nLevel=2147483647\nNext=1\n"},
         WriteCase{"key_added_to_its_section", "[User]\r\nName=x\r\n\r\n[Other]\r\nA=1\r\n", 1,
                   "[User]\r\nName=x\r\nLevel=1\r\n\r\n[Other]\r\nA=1\r\n"},
-        WriteCase{"key_added_to_empty_last_section", "[Other]\nA=1\n[User]", 2,
-                  "[Other]\nA=1\n[User]\nLevel=2"},
-        WriteCase{"section_added_after_unbroken_last_line", "[Other]\nA=1", 0,
-                  "[Other]\nA=1\n[User]\nLevel=0\n"},
+        WriteCase{"key_added_to_empty_last_section", "[Other]\nA=1\n[User]", 2, "[Other]\nA=1\n[User]\nLevel=2"},
+        WriteCase{"section_added_after_unbroken_last_line", "[Other]\nA=1", 0, "[Other]\nA=1\n[User]\nLevel=0\n"},
         WriteCase{"section_added_with_the_file_breaks", "[Other]\r\nA=1\r\n", 2,
                   "[Other]\r\nA=1\r\n[User]\r\nLevel=2\r\n"},
         WriteCase{"empty_file", "", 1, "[User]\nLevel=1\n"}));
@@ -154,7 +144,7 @@ TEST(WriteLevel, KeepsTheFilePermissions)
     writeAll(ini, "[User]\nLevel=0\n");
     ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0640), 0);
     ejteto::writeLevel(ini, 2, recoveryFolder());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(ini).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }

@@ -229,21 +229,22 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         }
         plans.push_back(std::make_unique<LecturePlan>(planLecture(s, c.scripts)));
         LecturePlan* plan = plans.back().get();
-        want(rel, key,
-             [&speech, &result, plan] {
-                 double seconds = 0;
-                 const AviMovie m = assembleLecture(
-                     *plan, [&speech](const SpeechRequest& r) { return speech.get(r); }, &seconds);
-                 if (seconds > kMaxLectureSeconds)
-                     throw AppError(QStringLiteral("ELecture"),
-                                    QStringLiteral("lectures/%1.txt: az előadás %2 mp hosszú, legfeljebb %3 lehet")
-                                        .arg(plan->lesson)
-                                        .arg(seconds, 0, 'f', 1)
-                                        .arg(kMaxLectureSeconds));
-                 result.lectureSeconds.emplace_back(plan->lesson, seconds);
-                 return aviBytes(m);
-             },
-             speechOf(*plan));
+        want(
+            rel, key,
+            [&speech, &result, plan] {
+                double seconds = 0;
+                const AviMovie m = assembleLecture(
+                    *plan, [&speech](const SpeechRequest& r) { return speech.get(r); }, &seconds);
+                if (seconds > kMaxLectureSeconds)
+                    throw AppError(QStringLiteral("ELecture"),
+                                   QStringLiteral("lectures/%1.txt: az előadás %2 mp hosszú, legfeljebb %3 lehet")
+                                       .arg(plan->lesson)
+                                       .arg(seconds, 0, 'f', 1)
+                                       .arg(kMaxLectureSeconds));
+                result.lectureSeconds.emplace_back(plan->lesson, seconds);
+                return aviBytes(m);
+            },
+            speechOf(*plan));
     }
 
     report(o, QStringLiteral("%1 fájl naprakész, %2 készül, %3 beszédrészlet")

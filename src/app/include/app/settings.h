@@ -15,8 +15,7 @@ std::optional<QString> iniValue(const QByteArray& content, const QString& sectio
 // The content with [section] key set to value: the existing value replaced in
 // place, or the key added at the end of its section, or the section added at
 // the end of the file. New lines follow the file's own line breaks.
-QByteArray iniWithValue(const QByteArray& content, const QString& section, const QString& key,
-                        const QString& value);
+QByteArray iniWithValue(const QByteArray& content, const QString& section, const QString& key, const QString& value);
 
 // The level stored in the file: 0 when the file, section or key is missing or
 // the value is not a strict integer, and when the file is not a regular file
