@@ -185,6 +185,21 @@ QByteArray recoveryCopyPath(const QString& recoveryDir, const QByteArray& target
     return QFile::encodeName(recoveryDir) + "/restore-" + key + ".ini";
 }
 
+// The old content of `t` from its recovery copy, when there is one that
+// belongs to it.
+std::optional<QByteArray> recoveredContent(const QByteArray& copyPath, const Target& t)
+{
+    const ScopedFd fd(::open(copyPath.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat st {};
+    if (!fd.isValid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        return std::nullopt;
+    const std::optional<QByteArray> copy = readAllFrom(fd.get(), kMaxSettingsBytes + 4096);
+    const QByteArray head = kRecoveryMagic + t.path + '\n';
+    if (!copy || !copy->startsWith(head))
+        return std::nullopt;
+    return copy->mid(head.size());
+}
+
 // Makes the missing folders of `path` private to the user, as the base
 // folder for configuration should be: a recovery copy holds the user's file.
 bool makePrivateFolders(const QByteArray& path)
@@ -203,6 +218,10 @@ bool writeRecoveryCopy(const QString& recoveryDir, const Target& t, QByteArray& 
     if (!makePrivateFolders(QFile::encodeName(QDir::cleanPath(recoveryDir))))
         return false;
     copyPath = recoveryCopyPath(recoveryDir, t.path);
+    // A copy left by a save that was cut short holds the last content known
+    // whole: it stays until a rewrite has ended.
+    if (recoveredContent(copyPath, t))
+        return true;
     QByteArray temp;
     const ScopedFd fd = makeTemporary(copyPath, temp);
     if (!fd.isValid())
@@ -264,21 +283,6 @@ bool replaceInPlace(const Target& t, const QByteArray& content, const QString& r
     if (rewrite(fd.get(), t.content))
         removeRecoveryCopy(copyPath);
     return false;
-}
-
-// The old content of `t` from its recovery copy, when there is one that
-// belongs to it.
-std::optional<QByteArray> recoveredContent(const QByteArray& copyPath, const Target& t)
-{
-    const ScopedFd fd(::open(copyPath.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    struct stat st {};
-    if (!fd.isValid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
-        return std::nullopt;
-    const std::optional<QByteArray> copy = readAllFrom(fd.get(), kMaxSettingsBytes + 4096);
-    const QByteArray head = kRecoveryMagic + t.path + '\n';
-    if (!copy || !copy->startsWith(head))
-        return std::nullopt;
-    return copy->mid(head.size());
 }
 
 } // namespace
