@@ -19,13 +19,6 @@ QString newConnectionName()
     return QStringLiteral("ejteto-history-reader-%1").arg(next.fetch_add(1));
 }
 
-// The sound of the word at answer place `column`, as an SQL expression.
-QString soundAtPlace(const char* column)
-{
-    return QStringLiteral("CASE %1 WHEN 0 THEN sound1 WHEN 1 THEN sound2 WHEN 2 THEN sound3 ELSE sound4 END")
-        .arg(QLatin1String(column));
-}
-
 } // namespace
 
 HistoryReader::HistoryReader(const QString& path) : path_(path), connection_(newConnectionName())
@@ -102,42 +95,48 @@ std::vector<StoredRun> HistoryReader::runs() const
     return out;
 }
 
+QStringList summaryStatements(int confusionCount)
+{
+    return {
+        QStringLiteral("SELECT lesson, COUNT(*), SUM(outcome = 'abandoned') FROM runs "
+                       "WHERE kind <> 'pairs' GROUP BY lesson ORDER BY lesson"),
+        QStringLiteral("SELECT lesson, right_count FROM runs WHERE kind = 'test' AND outcome = 'finished' "
+                       "ORDER BY lesson, ended_at, id"),
+        // Only the first answer of a question counts (the schema's
+        // trigger counts it): a practice run's later tries are guided by
+        // the verdict.
+        QStringLiteral("SELECT expected_sound, chosen_sound, count FROM confusion_counts"
+                       " ORDER BY count DESC, expected_sound, chosen_sound LIMIT %1")
+            .arg(confusionCount),
+        QStringLiteral("SELECT COUNT(*) FROM runs WHERE kind = 'pairs'"),
+    };
+}
+
 HistorySummary HistoryReader::summary(int confusionCount) const
 {
     HistorySummary out;
     if (empty_ || !problem_.isEmpty())
         return out;
+    const QStringList statements = summaryStatements(confusionCount);
     QSqlQuery q(database());
     q.setForwardOnly(true);
     std::map<int, LessonProgress> lessons;
-    exec(q, QStringLiteral("SELECT lesson, COUNT(*), SUM(outcome = 'abandoned') FROM runs "
-                           "WHERE kind <> 'pairs' GROUP BY lesson ORDER BY lesson"));
+    exec(q, statements[0]);
     while (q.next()) {
         LessonProgress& l = lessons[q.value(0).toInt()];
         l.lesson = q.value(0).toInt();
         l.runs = q.value(1).toInt();
         l.abandoned = q.value(2).toInt();
     }
-    exec(q, QStringLiteral("SELECT lesson, right_count FROM runs WHERE kind = 'test' AND outcome = 'finished' "
-                           "ORDER BY lesson, ended_at, id"));
+    exec(q, statements[1]);
     while (q.next())
         lessons[q.value(0).toInt()].testScores.push_back(q.value(1).toInt());
     for (auto& [lesson, progress] : lessons)
         out.lessons.push_back(std::move(progress));
-
-    // Only the first answer of a question counts: a practice run's later
-    // tries are guided by the verdict.
-    exec(q, QStringLiteral("SELECT expected, chosen, COUNT(*) AS n FROM ("
-                           " SELECT %1 AS expected, %2 AS chosen FROM answers"
-                           " WHERE chosen_place >= 0 AND chosen_place <> correct_place)"
-                           " WHERE chosen > 0 AND chosen <> expected"
-                           " GROUP BY expected, chosen ORDER BY n DESC, expected, chosen LIMIT %3")
-                .arg(soundAtPlace("correct_place"), soundAtPlace("chosen_place"))
-                .arg(confusionCount));
+    exec(q, statements[2]);
     while (q.next())
         out.confusions.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
-
-    exec(q, QStringLiteral("SELECT COUNT(*) FROM runs WHERE kind = 'pairs'"));
+    exec(q, statements[3]);
     if (q.next())
         out.pairsGames = q.value(0).toInt();
     return out;

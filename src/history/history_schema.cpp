@@ -37,7 +37,31 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
                        " correct_place INTEGER NOT NULL," // 0..3, the place of word1..word4
                        " chosen_place INTEGER NOT NULL,"  // the first answer given; -1 none
                        " wrong_tries INTEGER NOT NULL,"
+                       // The sounds of the right word and of the first one
+                       // chosen (0: none), worked out by SQLite itself.
+                       " expected_sound INTEGER GENERATED ALWAYS AS (CASE correct_place WHEN 0 THEN sound1"
+                       "  WHEN 1 THEN sound2 WHEN 2 THEN sound3 WHEN 3 THEN sound4 ELSE 0 END) VIRTUAL,"
+                       " chosen_sound INTEGER GENERATED ALWAYS AS (CASE chosen_place WHEN 0 THEN sound1"
+                       "  WHEN 1 THEN sound2 WHEN 2 THEN sound3 WHEN 3 THEN sound4 ELSE 0 END) VIRTUAL,"
                        " PRIMARY KEY (run_id, question)) WITHOUT ROWID"),
+        // The confusions the progress window shows, counted as the answers
+        // come in, so showing them never reads every answer.
+        QStringLiteral("CREATE TABLE confusion_counts ("
+                       " expected_sound INTEGER NOT NULL,"
+                       " chosen_sound INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " PRIMARY KEY (expected_sound, chosen_sound)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TRIGGER answers_confusion_added AFTER INSERT ON answers"
+                       " WHEN NEW.chosen_sound <> NEW.expected_sound AND NEW.chosen_sound > 0 BEGIN"
+                       " INSERT INTO confusion_counts VALUES (NEW.expected_sound, NEW.chosen_sound, 1)"
+                       "  ON CONFLICT (expected_sound, chosen_sound) DO UPDATE SET count = count + 1;"
+                       " END"),
+        QStringLiteral("CREATE TRIGGER answers_confusion_removed AFTER DELETE ON answers"
+                       " WHEN OLD.chosen_sound <> OLD.expected_sound AND OLD.chosen_sound > 0 BEGIN"
+                       " UPDATE confusion_counts SET count = count - 1"
+                       "  WHERE expected_sound = OLD.expected_sound AND chosen_sound = OLD.chosen_sound;"
+                       " DELETE FROM confusion_counts WHERE count <= 0;"
+                       " END"),
     },
     // 2: the vowel feedback's takes and the listening drill's answers.
     {

@@ -5,8 +5,10 @@
 #include "history_time.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 #include <atomic>
 
@@ -42,6 +44,23 @@ private:
     bool begun_ = false;
     bool committed_ = false;
 };
+
+// Runs `statement`, trying again while another connection holds the lock.
+// SQLite's busy handler does not cover every step of opening: a copy that
+// turns a new file to the write-ahead log, or begins its first
+// transaction, while another does the same is told "locked" at once.
+template <class Attempt>
+QSqlError patiently(int timeoutMs, Attempt attempt)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const QSqlError e = attempt();
+        if (faultOf(e) != HistoryFault::Locked || waited.elapsed() >= timeoutMs)
+            return e;
+        QThread::msleep(10);
+    }
+}
 
 QString kindName(RunKind kind)
 {
@@ -107,6 +126,9 @@ HistoryFault HistoryStore::connect(QString& detail)
     if (!db.open())
         return fail(db.lastError());
     QSqlQuery q(db);
+    const auto run = [&](const QString& statement) {
+        return patiently(options_.busyTimeoutMs, [&] { return q.exec(statement) ? QSqlError() : q.lastError(); });
+    };
     // The write-ahead log lets a second running copy read and write beside
     // this one, and a killed program loses no committed transaction; a full
     // sync on every commit keeps them through a power cut too. The writes
@@ -114,24 +136,27 @@ HistoryFault HistoryStore::connect(QString& detail)
     for (const QLatin1String pragma :
          {QLatin1String("PRAGMA journal_mode = WAL"), QLatin1String("PRAGMA synchronous = FULL"),
           QLatin1String("PRAGMA foreign_keys = ON")}) {
-        if (!q.exec(pragma))
-            return fail(q.lastError());
+        if (const QSqlError e = run(pragma); e.type() != QSqlError::NoError)
+            return fail(e);
     }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+    if (const QSqlError e = run(QStringLiteral("PRAGMA user_version")); e.type() != QSqlError::NoError)
+        return fail(e);
+    if (!q.next())
         return fail(q.lastError());
     const int version = q.value(0).toInt();
     if (version > kHistorySchemaVersion)
         return HistoryFault::Newer;
     // A file cut short or overwritten in part reads as a database until
     // one of its pages is needed: find that now, not in the middle of a run.
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return fail(q.lastError());
+    if (const QSqlError e = run(QStringLiteral("PRAGMA quick_check")); e.type() != QSqlError::NoError)
+        return fail(e);
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
         detail = q.value(0).toString();
         return HistoryFault::Damaged;
     }
     q.finish();
-    if (const QSqlError e = migrateHistory(db, version); e.type() != QSqlError::NoError)
+    if (const QSqlError e = patiently(options_.busyTimeoutMs, [&] { return migrateHistory(db, version); });
+        e.type() != QSqlError::NoError)
         return fail(e);
     return HistoryFault::None;
 }
@@ -173,7 +198,9 @@ HistoryWrite HistoryStore::recordRun(const RunReport& run)
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();
-    q.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO answers (run_id, question, word1, word2, word3, word4, sound1, sound2, "
+                             "sound3, sound4, correct_place, chosen_place, wrong_tries) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (size_t n = 0; n < run.questions.size(); ++n) {
         const AskedQuestion& a = run.questions[n];
         q.addBindValue(QVariant::fromValue(static_cast<qlonglong>(id)));
@@ -272,8 +299,9 @@ HistoryWrite HistoryStore::clear()
     WriteTransaction t(q);
     if (!t.begun())
         return failed(q.lastError());
-    for (const QLatin1String table : {QLatin1String("answers"), QLatin1String("runs"), QLatin1String("takes"),
-                                      QLatin1String("listening_answers")}) {
+    for (const QLatin1String table :
+         {QLatin1String("answers"), QLatin1String("confusion_counts"), QLatin1String("runs"), QLatin1String("takes"),
+          QLatin1String("listening_answers")}) {
         if (!q.exec(QStringLiteral("DELETE FROM ") + table))
             return failed(q.lastError());
     }

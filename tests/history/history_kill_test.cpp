@@ -94,4 +94,17 @@ TEST(HistoryKillTest, TwoCopiesWritingAtOnceBothKeepTheirRuns)
     EXPECT_EQ(ids.size(), 120) << "no run took another's place";
     EXPECT_EQ(countRows(path, QStringLiteral("runs")), 120);
     EXPECT_EQ(completeRuns(path, ids), 120);
+
+    // Two copies starting together on a file neither has made yet: both
+    // make it theirs (the one that comes second waits for the first).
+    for (int round = 0; round < 10; ++round) {
+        const QString fresh = dir.filePath(QStringLiteral("fresh%1.sqlite").arg(round));
+        QProcess a, b;
+        a.start(childProgram(), {fresh, QStringLiteral("2")});
+        b.start(childProgram(), {fresh, QStringLiteral("2")});
+        ASSERT_TRUE(a.waitForFinished(30000) && b.waitForFinished(30000));
+        EXPECT_EQ(a.exitCode() + b.exitCode(), 0)
+            << round << a.readAllStandardError().toStdString() << b.readAllStandardError().toStdString();
+        EXPECT_EQ(countRows(fresh, QStringLiteral("runs")), 4) << round;
+    }
 }

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct HistorySummary {
     std::vector<Confusion> confusions;   // most frequent first
     int pairsGames = 0;
 };
+
+// The statements summary() runs, in order.
+QStringList summaryStatements(int confusionCount = 8);
 
 class HistoryReader {
 public:
