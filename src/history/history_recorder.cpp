@@ -64,6 +64,12 @@ bool HistoryRecorder::flush(int timeoutMs)
     return done_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return tried_ >= target; });
 }
 
+QString HistoryRecorder::unavailableReason() const
+{
+    const std::lock_guard lock(mutex_);
+    return unavailableReason_;
+}
+
 void HistoryRecorder::tell(const QString& message)
 {
     if (message.isEmpty() || context_.isNull())
@@ -77,6 +83,10 @@ void HistoryRecorder::work(HistoryStoreOptions options)
     // The connection belongs to this thread: made, used and closed here.
     HistoryStore store(path_, options);
     tell(store.opening().message);
+    if (!store.available()) {
+        const std::lock_guard lock(mutex_);
+        unavailableReason_ = store.opening().message;
+    }
     // Reports that failed wait here, oldest first, for the next try.
     std::deque<Write> waiting;
     bool faultTold = false;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QThread>
@@ -95,8 +96,12 @@ QSqlDatabase HistoryStore::database() const { return QSqlDatabase::database(conn
 HistoryOpening HistoryStore::open()
 {
     const QString folder = QFileInfo(path_).absolutePath();
+    const bool made = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
         return {HistoryState::Unavailable, unavailableMessage(HistoryFault::ReadOnly, path_, {}), {}};
+    // The learner's results are theirs alone.
+    if (made)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QString detail;
     HistoryFault fault = connect(detail);
     if (fault == HistoryFault::None)

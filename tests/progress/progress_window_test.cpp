@@ -10,9 +10,11 @@
 #include "history/sample_runs.h"
 #include "ui/progress_window.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -96,6 +98,17 @@ TEST_F(ProgressWindowTest, AKeyboardTestRunIsKeptWithItsTenAnswersAndShownByCtrl
     ASSERT_TRUE(history.flush(5000));
     EXPECT_EQ(sqlite3(QStringLiteral("SELECT outcome, right_count + wrong_count FROM runs WHERE id = 2;")),
               QStringLiteral("abandoned|1"));
+
+    // The tiles' right-click menu offers it too, with its key.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), f.Image_Mosaic[2]->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f.Image_Mosaic[2], &rightClick);
+    QMenu* menu = f.form.findChild<QMenu*>(QStringLiteral("ControlMenu"));
+    ASSERT_NE(menu, nullptr);
+    QStringList lines;
+    for (const QAction* a : menu->actions())
+        lines << a->text();
+    EXPECT_TRUE(lines.contains(QStringLiteral("Haladás\tCtrl+H"))) << lines.join(QLatin1Char('|')).toStdString();
+    menu->close();
 
     key(Qt::Key_H, Qt::ControlModifier);
     ASSERT_TRUE(window->isVisible());

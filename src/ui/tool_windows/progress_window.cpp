@@ -161,8 +161,11 @@ void ProgressWindow::refresh()
     history_.flush(kFreshRunsWaitMs);
     const HistoryReader reader(history_.path());
     const HistorySummary summary = reader.summary();
-    problem_->setText(reader.problem());
-    problem_->setVisible(!reader.problem().isEmpty());
+    // What the learner must know first: the history cannot be read, or
+    // this run of the program keeps nothing.
+    const QString problem = reader.problem().isEmpty() ? history_.unavailableReason() : reader.problem();
+    problem_->setText(problem);
+    problem_->setVisible(!problem.isEmpty());
     export_->setEnabled(reader.problem().isEmpty());
     clear_->setEnabled(reader.problem().isEmpty());
     display(summary);

@@ -40,6 +40,9 @@ public:
     // tried; true when it has.
     bool flush(int timeoutMs);
     const QString& path() const { return path_; }
+    // Why nothing is being kept this time (the store could not be opened);
+    // empty while the history is kept, and until the store has been opened.
+    QString unavailableReason() const;
 
 private:
     using Write = std::function<HistoryWrite(HistoryStore&)>;
@@ -51,7 +54,8 @@ private:
     QPointer<QObject> context_;
     MessageSink sink_;
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
+    QString unavailableReason_;
     std::condition_variable wake_;
     std::condition_variable done_;
     std::deque<Write> queue_;
