@@ -174,6 +174,7 @@ void TForm1::Betolt()
 
 void TForm1::readLevelSetting()
 {
+    recoverInterruptedSaves(state_.AppDir);
     const int32_t v = readLevel(levelFileToRead(state_.AppDir));
     QComboBox* levels = controls_->ComboBox_Nehezseg;
     const QSignalBlocker quiet(levels); // not a learner's change
@@ -240,7 +241,10 @@ void TForm1::loadRegistryPictures()
     startWordSpeaker_ = loadJpeg(wordIndexSpeakerPath(state_.AppDir));
 }
 
-void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
+void TForm1::Kilep()
+{
+    writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel, settingsRecoveryFolder());
+}
 
 void TForm1::paintEvent(QPaintEvent* e)
 {

@@ -65,7 +65,23 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
     movedWord.replace("s1w12;1;", "s1w12;3;"); // the last word of sound 1 joins sound 3 early
     QByteArray nul = good.words;
     nul[nul.indexOf("s16w12")] = '\0';
+    // Words that would name a file elsewhere, a hidden one or hold a control
+    // character; a blank, an accent and a single dot inside are fine.
+    QByteArray paths = good.words;
+    paths.replace("s1w1;", "../../../../tmp/evil;").replace("s1w2;", "a\\b;").replace("s1w3;", ".hidden;");
+    paths.replace("s1w4;", "bell\x07;").replace("s1w5;", "ice cream;").replace("s1w6;", "\xC9va.x;");
     const Case cases[] = {
+        {"words that are no file names",
+         good.sounds,
+         paths,
+         {"words.csv:2: a(z) '../../../../tmp/evil' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:3: a(z) 'a\\b' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:4: a(z) '.hidden' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:5: a(z) 'bell?' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg"}},
         {"empty sounds.csv", "", good.words, {"sounds.csv: üres fájl"}},
         {"UTF-16 words.csv", good.sounds, utf16, {"words.csv: UTF-16 kódolású, de Windows-1250 kódolású szöveg kell"}},
         {"a NUL byte cuts words.csv at its last line",

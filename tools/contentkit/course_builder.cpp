@@ -1,6 +1,7 @@
 #include "contentkit/course_builder.h"
 
 #include "app/app_error.h"
+#include "app/paths.h"
 #include "app/random_source.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
@@ -172,6 +173,9 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
     QSet<QString> wordFiles;
     for (int i = 1; i <= c.tables.WordCount; ++i) {
         const QString word = c.tables.WordTable[size_t(i)].Word;
+        // The checks above refuse such a word; it never becomes a path here.
+        if (!isPlainFileName(word))
+            continue;
         const SpeechRequest r = wordRequest(word);
         const QString rel = QStringLiteral("media/words/%1.wav").arg(word);
         wordFiles.insert(word + QStringLiteral(".wav"));
