@@ -167,8 +167,30 @@ struct SystemCall {
     int nth = 0; // 1 for the first call of that name in the whole run
 };
 
-// Every system call the save makes, in order, from a trace of a whole run of
-// the helper: the calls between its two markers.
+// The system calls that look at or change files. A kill at any other call
+// (the time, a random number, the user id) leaves the disk as a kill at the
+// next file call does, and some of them come and go between runs, so a count
+// of them would not name the same call in the next run.
+bool touchesFiles(const QString& name)
+{
+    static const QStringList calls{
+        QStringLiteral("open"),       QStringLiteral("openat"),     QStringLiteral("creat"),
+        QStringLiteral("read"),       QStringLiteral("pread64"),    QStringLiteral("write"),
+        QStringLiteral("pwrite64"),   QStringLiteral("lseek"),      QStringLiteral("fsync"),
+        QStringLiteral("fdatasync"),  QStringLiteral("rename"),     QStringLiteral("renameat"),
+        QStringLiteral("renameat2"),  QStringLiteral("unlink"),     QStringLiteral("unlinkat"),
+        QStringLiteral("fchmod"),     QStringLiteral("fchmodat"),   QStringLiteral("fchown"),
+        QStringLiteral("fchownat"),   QStringLiteral("ftruncate"),  QStringLiteral("fallocate"),
+        QStringLiteral("mkdir"),      QStringLiteral("mkdirat"),    QStringLiteral("close"),
+        QStringLiteral("stat"),       QStringLiteral("lstat"),      QStringLiteral("fstat"),
+        QStringLiteral("newfstatat"), QStringLiteral("statx"),      QStringLiteral("getdents64"),
+        QStringLiteral("readlink"),   QStringLiteral("readlinkat"),
+    };
+    return calls.contains(name);
+}
+
+// Every file system call the save makes, in order, from a trace of a whole
+// run of the helper: the calls between its two markers.
 std::vector<SystemCall> callsOfTheSave(const QString& trace)
 {
     static const QRegularExpression call(QStringLiteral("^([a-z0-9_]+)\\("));
@@ -187,7 +209,7 @@ std::vector<SystemCall> callsOfTheSave(const QString& trace)
         }
         if (line.contains(QLatin1String("/ejteto-save-ends")))
             break;
-        if (inSave)
+        if (inSave && touchesFiles(name))
             calls.push_back({name, nth});
     }
     return calls;
