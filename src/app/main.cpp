@@ -8,6 +8,7 @@
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
 #include "ui/form1.h"
+#include "ui/listening_tool.h"
 #include "ui/nevjegy.h"
 
 #include <QApplication>
@@ -56,12 +57,14 @@ int main(int argc, char** argv)
         showFatalError(ejteto::AppError(QStringLiteral("Exception"), QString::fromLocal8Bit(e.what())));
         return 1;
     }
-    // The About window is hidden until asked for: it is made once the main
-    // window is on screen.
+    // The About window and the learning tools' windows are hidden until
+    // asked for: they are made once the main window is on screen.
     std::unique_ptr<ejteto::TForm_About> about;
-    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about] {
+    std::unique_ptr<ejteto::ListeningTool> listening;
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about, &listening] {
         about = std::make_unique<ejteto::TForm_About>();
         form->setAboutWindow(about.get());
+        listening = ejteto::installListeningDrill(*form);
     });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();

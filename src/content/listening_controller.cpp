@@ -110,7 +110,7 @@ void ListeningController::choose(int place)
     }
     deck_.judge(pick_.item, chosen, trialNo_);
     const bool isWord = item.recording.kind == CourseRecording::Kind::Word;
-    view_.showVerdict({right, place, int(rightPlace - choices_.sounds.begin()), item.soundId,
+    view_.showVerdict({right, place, int(rightPlace - choices_.sounds.begin()), item.soundId, chosen,
                        isWord ? item.recording.word : QString()});
     if (sink_) {
         const QDateTime now = clock_.now();

@@ -13,6 +13,7 @@ struct ListeningVerdict {
     int chosenPlace = 0; // 0..2, the place the learner chose
     int rightPlace = 0;  // 0..2, the place of the vowel heard
     int soundId = 0;     // the vowel heard
+    int chosenSound = 0; // the vowel chosen
     QString word;        // the word heard; empty for the bare vowel
 };
 
