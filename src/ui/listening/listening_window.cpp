@@ -238,6 +238,7 @@ void ListeningWindow::showTrial(int trialNo, int total, const std::array<int, 3>
         b->setText(QStringLiteral("%1   %2").arg(i + 1).arg(symbolText(options[size_t(i)])));
         b->setAccessibleName(QStringLiteral("%1. válasz: %2").arg(i + 1).arg(spokenVowel(options[size_t(i)])));
         b->setAccessibleDescription(status);
+        b->setPalette(palette()); // no colours of the last verdict
         b->setEnabled(true);
     }
     Button_Hall_Valasz[0]->setFocus(Qt::OtherFocusReason);
@@ -259,6 +260,20 @@ void ListeningWindow::showVerdict(const ListeningVerdict& v)
     Label_Hall_Itelet->setPalette(p);
     tell(Label_Hall_Itelet, text);
     refreshButtons();
+    // The choices stay in view, greyed, the right one green and a wrong
+    // choice red.
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* b = Button_Hall_Valasz[size_t(i)];
+        QPalette bp = b->palette();
+        if (i == v.rightPlace)
+            bp.setColor(QPalette::Disabled, QPalette::ButtonText, kRight);
+        else if (i == v.chosenPlace)
+            bp.setColor(QPalette::Disabled, QPalette::ButtonText, kWrong);
+        b->setPalette(bp);
+        b->setAccessibleDescription(i == v.rightPlace    ? QStringLiteral("a helyes válasz")
+                                    : i == v.chosenPlace ? QStringLiteral("a te válaszod, helytelen")
+                                                         : QString());
+    }
     // The focus moves to "Tovább", which carries the verdict for a screen reader.
     Button_Hall_Tovabb->setAccessibleDescription(text);
     Button_Hall_Tovabb->setFocus(Qt::OtherFocusReason);
