@@ -41,6 +41,8 @@ constexpr int kFigureWidth = 46;
 QString amount(double value, Unit unit)
 {
     switch (unit) {
+    case Unit::Microseconds:
+        return QStringLiteral("%1 µs").arg(value, 0, 'f', 1);
     case Unit::Milliseconds: return QStringLiteral("%1 ms").arg(value, 0, 'f', 1);
     case Unit::Seconds: return QStringLiteral("%1 s").arg(value, 0, 'f', 2);
     case Unit::MiB: return QStringLiteral("%1 MiB").arg(value, 0, 'f', 1);

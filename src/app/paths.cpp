@@ -1,6 +1,7 @@
 #include "app/paths.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace ejteto {
 
@@ -27,8 +28,10 @@ QString activeTilePath(const QString& appDir, int n)
     return appDir + QStringLiteral("/images/lecke_a_") + QString::number(n) + QStringLiteral(".jpg");
 }
 
-QString wordRecordingPath(const QString& mediaDir, const QString& word)
+std::optional<QString> wordRecordingPath(const QString& mediaDir, const QString& word)
 {
+    if (!isPlainFileName(word))
+        return std::nullopt;
     return mediaDir + QStringLiteral("/words/") + word + QStringLiteral(".wav");
 }
 
@@ -40,6 +43,15 @@ QString vowelRecordingPath(const QString& mediaDir, int n)
 QString lectureVideoPath(const QString& mediaDir, int n)
 {
     return mediaDir + QStringLiteral("/videos/") + QString::number(n) + QStringLiteral(".avi");
+}
+
+bool isPlainFileName(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1String("..")))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
+    });
 }
 
 } // namespace ejteto

@@ -3,9 +3,9 @@
 #include "app/app_error.h"
 #include "app/int_conversion.h"
 #include "app/regular_file.h"
+#include "app/settings_save.h"
 
-#include <QSaveFile>
-#include <cerrno>
+#include <QList>
 
 namespace ejteto {
 
@@ -141,29 +141,19 @@ int32_t readLevel(const QString& iniPath)
     return parseStrictInt(*text).value_or(0);
 }
 
-void writeLevel(const QString& iniPath, int32_t level)
+void writeLevel(const QString& iniPath, int32_t level, const QString& recoveryDir)
 {
     // The rest of the file is kept, so it must be read whole first; a file
     // that cannot be read as settings (a FIFO, a device, a huge file) is
     // left alone rather than replaced.
-    const FileRead current = readRegularFile(iniPath, kMaxSettingsBytes);
-    if (!current.bytes && current.error != ENOENT)
-        throw settingsWriteError(iniPath);
-    const bool exists = current.bytes.has_value();
-    const QByteArray old = current.bytes.value_or(QByteArray());
-    const QByteArray updated = iniWithValue(old, QStringLiteral("User"), QStringLiteral("Level"),
-                                            QString::number(level));
-    if (updated == old && exists)
-        return; // nothing changed: a read-only installation can still be left
-    // Unbuffered, so that a write cut short by a full disk shows in the count
-    // written: a buffered write reports success and commit() then renames
-    // the truncated copy over the good file.
-    QSaveFile out(iniPath);
-    // A writable settings file in a folder that is not (set up so by an
-    // administrator) can only be rewritten in place.
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(updated) != updated.size() ||
-        !out.commit())
+    const auto withLevel = [level](const std::optional<QByteArray>& old) -> std::optional<QByteArray> {
+        QByteArray updated = iniWithValue(old.value_or(QByteArray()), QStringLiteral("User"), QStringLiteral("Level"),
+                                          QString::number(level));
+        if (old && updated == *old)
+            return std::nullopt; // nothing changed: a read-only installation can still be left
+        return updated;
+    };
+    if (!saveSettingsFile(iniPath, withLevel, recoveryDir))
         throw settingsWriteError(iniPath);
 }
 

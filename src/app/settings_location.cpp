@@ -1,5 +1,7 @@
 #include "app/settings_location.h"
 
+#include "app/settings_save.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +42,15 @@ QString levelFileToRead(const QString& appDir, const QString& configHome)
     if (besideIsWritten(appDir) || !QFileInfo::exists(perUser(configHome)))
         return besideExecutable(appDir);
     return perUser(configHome);
+}
+
+QString settingsRecoveryFolder(const QString& configHome) { return perUserFolder(configHome); }
+
+void recoverInterruptedSaves(const QString& appDir, const QString& configHome)
+{
+    const QString recovery = settingsRecoveryFolder(configHome);
+    recoverSettingsFile(besideExecutable(appDir), recovery);
+    recoverSettingsFile(perUser(configHome), recovery);
 }
 
 QString levelFileToWrite(const QString& appDir, const QString& configHome)

@@ -1,13 +1,17 @@
 #include "app/voice_paths.h"
 
+#include "app/paths.h"
+
 #include <QDir>
 
 namespace ejteto {
 
 QString voicesDirOf(const QString& mediaDir) { return mediaDir + QStringLiteral("/voices"); }
 
-QString voiceWordRecordingPath(const QString& mediaDir, const QString& voice, const QString& word)
+std::optional<QString> voiceWordRecordingPath(const QString& mediaDir, const QString& voice, const QString& word)
 {
+    if (!isPlainFileName(voice) || !isPlainFileName(word))
+        return std::nullopt;
     return voicesDirOf(mediaDir) + QLatin1Char('/') + voice + QStringLiteral("/words/") + word + QStringLiteral(".wav");
 }
 

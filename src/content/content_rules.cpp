@@ -1,6 +1,7 @@
 #include "content/content_rules.h"
 
 #include "app/int_conversion.h"
+#include "app/paths.h"
 #include "app/regular_file.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
@@ -113,6 +114,15 @@ std::array<SoundLine, kSoundCount + 1> checkSounds(const QStringList& lines, Fau
     return sounds;
 }
 
+// The word as a message can show it: control characters as "?".
+QString shownWord(QString word)
+{
+    for (QChar& c : word)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    return word;
+}
+
 // The number of words of every sound.
 std::array<int, kSoundCount + 1> checkWords(const QStringList& lines, Faults& out)
 {
@@ -135,6 +145,11 @@ std::array<int, kSoundCount + 1> checkWords(const QStringList& lines, Faults& ou
                     QStringLiteral("%1 mező van 3 helyett: szó és jelentés nem tartalmazhat ';' jelet").arg(f.size()));
         if (f[0].isEmpty())
             out.add(kWordsFile, lineNo, QStringLiteral("üres szó"));
+        else if (!isPlainFileName(f[0]))
+            out.add(kWordsFile, lineNo,
+                    QStringLiteral("a(z) '%1' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet "
+                                   "benne, ponttal nem kezdődhet), ezért a felvétele nem szólal meg")
+                        .arg(shownWord(f[0])));
         const auto id = parseStrictInt(f[1]);
         if (!id) {
             out.add(kWordsFile, lineNo, QStringLiteral("a hang '%1' nem érvényes egész szám").arg(f[1]));

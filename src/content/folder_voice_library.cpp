@@ -11,29 +11,31 @@ FolderVoiceLibrary::FolderVoiceLibrary(QString mediaDir) : mediaDir_(std::move(m
     voices_ = voiceFolders(mediaDir_);
 }
 
-QString FolderVoiceLibrary::pathOf(const CourseRecording& r, const QString& voice) const
+std::optional<QString> FolderVoiceLibrary::pathOf(const CourseRecording& r, const QString& voice) const
 {
-    const bool vowel = r.kind == CourseRecording::Kind::Vowel;
-    if (voice.isEmpty())
-        return vowel ? vowelRecordingPath(mediaDir_, r.soundId) : wordRecordingPath(mediaDir_, r.word);
-    return vowel ? voiceVowelRecordingPath(mediaDir_, voice, r.soundId)
-                 : voiceWordRecordingPath(mediaDir_, voice, r.word);
+    if (r.kind == CourseRecording::Kind::Vowel)
+        return voice.isEmpty() ? vowelRecordingPath(mediaDir_, r.soundId)
+                               : voiceVowelRecordingPath(mediaDir_, voice, r.soundId);
+    return voice.isEmpty() ? wordRecordingPath(mediaDir_, r.word) : voiceWordRecordingPath(mediaDir_, voice, r.word);
 }
 
 bool FolderVoiceLibrary::playable(const CourseRecording& r, const QString& voice)
 {
-    const QString path = pathOf(r, voice);
-    const auto known = checked_.constFind(path);
+    const std::optional<QString> path = pathOf(r, voice);
+    if (!path)
+        return false;
+    const auto known = checked_.constFind(*path);
     if (known != checked_.constEnd())
         return *known;
-    const bool ok = checkWavFile(path).playable();
-    checked_.insert(path, ok);
+    const bool ok = checkWavFile(*path).playable();
+    checked_.insert(*path, ok);
     return ok;
 }
 
 void FolderVoiceLibrary::markBroken(const CourseRecording& r, const QString& voice)
 {
-    checked_.insert(pathOf(r, voice), false);
+    if (const std::optional<QString> path = pathOf(r, voice))
+        checked_.insert(*path, false);
 }
 
 } // namespace ejteto

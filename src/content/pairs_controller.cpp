@@ -18,7 +18,9 @@ void PairsController::Ujjatek(int level)
         state_.onBoard[static_cast<size_t>(i)] = true;
     }
     state_.press = PairsPressState{};
-    state_.GameStartTime = dayCountOf(clock_.now());
+    dealtAt_ = clock_.now();
+    dealtLevel_ = level;
+    state_.GameStartTime = dayCountOf(dealtAt_);
 }
 
 void PairsController::Jatekgombmegnyomas(int i, int level, Speed speed)
@@ -64,8 +66,11 @@ void PairsController::Jatekgombmegnyomas(int i, int level, Speed speed)
         break;
     }
     if (outcome == PressOutcome::Finished) {
-        state_.GameSeconds = gameSecondsBetween(state_.GameStartTime, dayCountOf(clock_.now()));
+        const QDateTime now = clock_.now();
+        state_.GameSeconds = gameSecondsBetween(state_.GameStartTime, dayCountOf(now));
         view_.setInstruction(pairsResultText(state_.GameSeconds, state_.press.StepCount));
+        if (observer_ != nullptr)
+            observer_->pairsGameFinished({dealtLevel_, dealtAt_, now, state_.GameSeconds, state_.press.StepCount});
     }
 }
 

@@ -22,9 +22,16 @@ PracticeRunController::PracticeRunController(ContentTables& tables, RandomSource
 
 void PracticeRunController::start(RunKind kind, int lesson, int level, const QString& title)
 {
+    abandon(); // a run left open (never by the window) ends here
     kind_ = kind;
     lesson_ = lesson;
     level_ = level;
+    current_ = RunReport{};
+    current_.kind = kind;
+    current_.lesson = lesson;
+    current_.level = level;
+    current_.startedAt = clock_.now();
+    reportPending_ = true;
     view_.prepareRunPanel(kind);
     view_.drawSymbol(lesson);
     view_.setTitle(title);
@@ -79,6 +86,13 @@ void PracticeRunController::ShowQuestion(int n)
     // The results table keeps every option where it was shown.
     results_[static_cast<size_t>(n)] = byPlace;
     state_.CorrectWord = state_.QuestionGrid[1][column];
+    AskedQuestion asked;
+    asked.offered = byPlace;
+    for (size_t place = 0; place < kOptionCount; ++place)
+        asked.sounds[place] = byPlace[place].isEmpty() ? 0 : SoundOfWord(tables_, byPlace[place]);
+    asked.correctPlace = p[0];
+    current_.questions.resize(static_cast<size_t>(n));
+    current_.questions[column] = asked;
     view_.showQuestion(n, byPlace, p[0]);
 }
 
@@ -141,6 +155,17 @@ void PracticeRunController::judge()
     const AnswerOutcome outcome = EvaluateAnswer(kind_, counters, answers_[static_cast<size_t>(s)], state_.CorrectWord);
     state_.RightCount = counters.RightCount;
     state_.WrongCount = counters.WrongCount;
+    if (static_cast<size_t>(q) <= current_.questions.size()) {
+        AskedQuestion& asked = current_.questions[static_cast<size_t>(q - 1)];
+        if (asked.chosenPlace < 0)
+            asked.chosenPlace = s;
+        if (!outcome.right)
+            asked.wrongTries += 1;
+    }
+    // The run counts as done from its last answer on, whatever the
+    // learner does during the pause and the summary's slide.
+    if (outcome.finished)
+        report(RunEnd::Finished);
     const ResultMark mark = outcome.right ? ResultMark::Right : ResultMark::Wrong;
     view_.markResult(q, s, mark);
     if (outcome.verdictBackground)
@@ -171,6 +196,23 @@ void PracticeRunController::judge()
     }
     Valaszlehetosegmegnyomas(-1);
     enter(outcome.finished ? RunPhase::ShowingResults : RunPhase::Answering);
+}
+
+void PracticeRunController::abandon()
+{
+    if (reportPending_)
+        report(RunEnd::Abandoned);
+}
+
+void PracticeRunController::report(RunEnd end)
+{
+    reportPending_ = false;
+    current_.end = end;
+    current_.endedAt = clock_.now();
+    current_.rightCount = state_.RightCount;
+    current_.wrongCount = state_.WrongCount;
+    if (observer_ != nullptr)
+        observer_->runEnded(current_);
 }
 
 void PracticeRunController::PushStatusLine(const QString& text)

@@ -145,7 +145,12 @@ namespace {
 
 GstBusSyncReply passKept(GstBus*, GstMessage* message, gpointer kept)
 {
-    return (GST_MESSAGE_TYPE(message) & GPOINTER_TO_UINT(kept)) != 0 ? GST_BUS_PASS : GST_BUS_DROP;
+    if ((GST_MESSAGE_TYPE(message) & GPOINTER_TO_UINT(kept)) != 0)
+        return GST_BUS_PASS;
+    // A message the handler drops is the handler's to release; kept, it
+    // would hold its element, and with it a whole decoder, for good.
+    gst_message_unref(message);
+    return GST_BUS_DROP;
 }
 
 } // namespace
@@ -154,6 +159,14 @@ void keepOnlyNotices(GstElement* pipeline, GstMessageType kept)
 {
     const gst::ObjectPtr<GstBus> bus(gst_element_get_bus(pipeline));
     gst_bus_set_sync_handler(bus.get(), passKept, GUINT_TO_POINTER(static_cast<guint>(kept)), nullptr);
+}
+
+QString notFoundText()
+{
+    static const bool utf8 = bind_textdomain_codeset(kServiceTextDomain, "UTF-8") != nullptr;
+    Q_UNUSED(utf8);
+    const gst::TextPtr text(gst_error_get_message(GST_RESOURCE_ERROR, GST_RESOURCE_ERROR_NOT_FOUND));
+    return QString::fromUtf8(text.get());
 }
 
 QString unreadableFileText(const QString& path)
@@ -168,10 +181,8 @@ QString unreadableFileText(const QString& path)
     const QByteArray name = QFile::encodeName(file);
     const ScopedFd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.isValid()) {
-        if (errno == ENOENT) {
-            const gst::TextPtr text(gst_error_get_message(GST_RESOURCE_ERROR, GST_RESOURCE_ERROR_NOT_FOUND));
-            return QString::fromUtf8(text.get());
-        }
+        if (errno == ENOENT)
+            return notFoundText();
         return serviceText("Could not open file \"%s\" for reading.").replace(QLatin1String("%s"), file);
     }
     struct stat info {};

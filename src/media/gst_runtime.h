@@ -45,6 +45,9 @@ void keepOnlyNotices(GstElement* pipeline, GstMessageType kept);
 // empty when the file looks openable.
 QString unreadableFileText(const QString& path);
 
+// The service's text for a file that does not exist ("Resource not found.").
+QString notFoundText();
+
 // The text of an ERROR message, as the service words it.
 QString errorText(GstMessage* errorMessage);
 

@@ -1,10 +1,20 @@
 #include "media/media_errors.h"
 
+#include "gst_runtime.h"
+
 namespace ejteto {
 
 AppError mciDeviceError(const QString& serviceText)
 {
     return AppError(QStringLiteral("EMCIDeviceError"), serviceText);
+}
+
+AppError fileNotFoundError() { return mciDeviceError(notFoundText()); }
+
+AppError recordingTooLongError(const QString& path)
+{
+    return AppError(QStringLiteral("ERecordingTooLong"),
+                    QStringLiteral("A(z) %1 felvétel túl hosszú (legfeljebb egy perc lehet).").arg(path));
 }
 
 AppError noDeviceOpenError()

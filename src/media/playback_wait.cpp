@@ -2,6 +2,7 @@
 
 #include "gst_handles.h"
 #include "gst_runtime.h"
+#include "media/recording_bounds.h"
 
 namespace ejteto {
 
@@ -10,6 +11,9 @@ namespace {
 // A playback whose position has not moved for this long is given up, so a
 // stalled output can never freeze the window for good.
 constexpr int kStallSeconds = 10;
+// A second of grace past the longest recording, for where the last buffer
+// of a full minute ends.
+constexpr gint64 kLongestPlay = (kMaxRecordingSeconds + 1) * GST_SECOND;
 
 } // namespace
 
@@ -32,6 +36,10 @@ PlaybackEnd waitForPlaybackEnd(GstElement* pipeline, GstBus* bus)
         // A position that stands still counts as a stall, and so does one
         // that stays unknown: nothing is playing that would ever end.
         const gint64 position = playbackPosition(pipeline);
+        if (position > kLongestPlay) {
+            gst_element_set_state(pipeline, GST_STATE_PAUSED);
+            return PlaybackEnd::Overlong;
+        }
         if (position != lastPosition) {
             lastPosition = position;
             stalledSeconds = 0;

@@ -70,6 +70,8 @@ void TForm1::IranyitoPult_Deaktivalas()
 void TForm1::Bezargombmegnyomas(int i)
 {
     registries_.ModulePanels[static_cast<size_t>(i)]->hide();
+    if (i == 0)
+        practice_->run().abandon(); // nothing once the run has finished
     practice_->hideResults();
     if (state_.CurrentModule == kLectureModule)
         lecture_->stopForClose();

@@ -50,6 +50,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
         realTime_ = std::make_unique<QtRunClock>();
     pump_ = services.pump ? services.pump : realTime_.get();
     clock_ = services.clock ? services.clock : realTime_.get();
+    runs_ = services.runs;
 
     const MediaEngineFactory engines = services.engines ? services.engines : MediaEngineFactory(makeGstMediaEngine);
     const VoiceRecorderFactory recorders =
@@ -82,6 +83,8 @@ void TForm1::buildModules()
     pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
     practice_ =
         std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
+    pairs_->game().setObserver(runs_);
+    practice_->run().setObserver(runs_);
     fillModuleRegistries();
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
@@ -171,6 +174,7 @@ void TForm1::Betolt()
 
 void TForm1::readLevelSetting()
 {
+    recoverInterruptedSaves(state_.AppDir);
     const int32_t v = readLevel(levelFileToRead(state_.AppDir));
     QComboBox* levels = controls_->ComboBox_Nehezseg;
     const QSignalBlocker quiet(levels); // not a learner's change
@@ -237,7 +241,7 @@ void TForm1::loadRegistryPictures()
     startWordSpeaker_ = loadJpeg(wordIndexSpeakerPath(state_.AppDir));
 }
 
-void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel); }
+void TForm1::Kilep() { writeLevel(levelFileToWrite(state_.AppDir), state_.CurrentLevel, settingsRecoveryFolder()); }
 
 void TForm1::paintEvent(QPaintEvent* e)
 {
@@ -260,6 +264,9 @@ void TForm1::closeEvent(QCloseEvent* e)
     // from quitting.
     if (!state_.AppDir.isEmpty())
         runGuarded([this] { Kilep(); });
+    // A run still on its panel when the program ends was left unfinished.
+    if (practice_)
+        practice_->run().abandon();
     e->accept();
 }
 

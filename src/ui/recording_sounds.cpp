@@ -1,6 +1,7 @@
 #include "recording_sounds.h"
 
 #include "app/paths.h"
+#include "media/media_errors.h"
 #include "media/media_player.h"
 #include "ui/program_state.h"
 
@@ -24,10 +25,17 @@ RecordingSounds::RecordingSounds(QWidget* window, const ProgramState& state, std
 
 void RecordingSounds::play(const CourseRecording& recording, Speed speed)
 {
-    const QString path = recording.kind == CourseRecording::Kind::Vowel
-                             ? vowelRecordingPath(state_.MediaDir, recording.soundId)
-                             : wordRecordingPath(state_.MediaDir, recording.word);
-    playRecording(*player_, path, speed == Speed::Slow ? kSlowRate : 1.0);
+    const std::optional<QString> path = recording.kind == CourseRecording::Kind::Vowel
+                                            ? vowelRecordingPath(state_.MediaDir, recording.soundId)
+                                            : wordRecordingPath(state_.MediaDir, recording.word);
+    if (!path) {
+        // A word that is no file name has no recording: it fails as a
+        // missing one does, and the file open before is closed as a failed
+        // open closes it.
+        player_->Close();
+        throw fileNotFoundError();
+    }
+    playRecording(*player_, *path, speed == Speed::Slow ? kSlowRate : 1.0);
 }
 
 } // namespace ejteto

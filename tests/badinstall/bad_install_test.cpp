@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "controls/word_list.h"
 #include "support/headless_program.h"
 
 #include <QComboBox>
@@ -234,6 +235,8 @@ QByteArray plainText() { return QByteArray("Ez nem hangfelvétel és nem videó,
 
 const char* const kRulesBroken = "A tartalomtáblák hibásak";
 const char* const kNotRegular = "Not a regular file";
+constexpr qint64 kTwoGB = 2048ll * 1024 * 1024;
+const char* const kTooLong = "A(z) %1/media/phones/1.wav felvétel túl hosszú (legfeljebb egy perc lehet).";
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BadInstallation,
@@ -315,6 +318,14 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"recording_fifo", fifoInstead(kVowel1), Shows::nothing(),
                    Shows::message("phones/1.wav\". Not a regular file")},
         WindowCase{"recording_dev_zero", linkToDevZero(kVowel1), Shows::nothing(), Shows::message(kNotRegular)},
+        // Sparse silence, on paper only: 2 GB, 13.5 hours as its header says;
+        // 2 GB whose header claims one second; 68 seconds in 3 MB.
+        WindowCase{"recording_2gb", longRecording(kVowel1, kTwoGB, kTwoGB - 44), Shows::nothing(),
+                   Shows::message(kTooLong)},
+        WindowCase{"recording_2gb_header_says_one_second", longRecording(kVowel1, kTwoGB, 44100), Shows::nothing(),
+                   Shows::message(kTooLong)},
+        WindowCase{"recording_68_seconds", longRecording(kVowel1, 68 * 44100 + 44, 68 * 44100), Shows::nothing(),
+                   Shows::message(kTooLong)},
         WindowCase{"video_missing", missing(kVideo1), Shows::nothing(), Shows::nothing(), Shows::someMessage()},
         WindowCase{"video_garbage", replacedBy(kVideo1, plainText()), Shows::nothing(), Shows::nothing(),
                    Shows::someMessage()},
@@ -423,5 +434,56 @@ INSTANTIATE_TEST_SUITE_P(
                     true, false, true},
         ProcessCase{"folder_read_only", missing(kIni), 0, "", true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// A word of the table that is a path out of the recordings' folder, with a
+// recording lying where the path leads.
+class WordThatIsAPath : public MainWindowTest {};
+
+TEST_F(WordThatIsAPath, IsListedAtStartAndPlaysAsAMissingRecordingNeverOpened)
+{
+    TinyInstallOptions options;
+    options.recordingMs = 50;
+    auto tiny = std::make_unique<TinyInstall>(options);
+    const QString path = QStringLiteral("../../outside");
+    QFile table(tiny->file(kWords));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    QByteArray words = table.readAll();
+    table.close();
+    words.replace(QByteArray("\r\n" + TinyInstall::word(1, 1).toLatin1() + ";"),
+                  QByteArray("\r\n" + path.toLatin1() + ";"));
+    tiny->writeText(kWords, words);
+    tiny->writeRecording(QStringLiteral("outside.wav"), 50);
+    FormView& f = startOn(std::move(tiny));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(
+        QStringLiteral("%1words.csv, 2. sor: a(z) '../../outside' szó nem lehet fájlnév").arg(install->dir())))
+        << errors[0].toStdString();
+    errors.clear();
+
+    QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
+    WordList* list = f.ListBox_Szomutato;
+    const auto play = [&](const QString& word) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->rowText(row) == word) {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(row).center());
+                QTest::mouseClick(f.Image_Szomutato_Hanglejatszas, Qt::LeftButton);
+                return;
+            }
+        }
+        ADD_FAILURE() << "not listed: " << word.toStdString();
+    };
+    play(path);
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Resource not found.")});
+    EXPECT_EQ(media->opened.filter(QStringLiteral("outside")), QStringList()) << "the path is never opened";
+    errors.clear();
+    play(TinyInstall::word(1, 2));
+    EXPECT_EQ(errors, QStringList());
+    ASSERT_FALSE(media->played.isEmpty());
+    EXPECT_TRUE(media->played.last().endsWith(QStringLiteral("/words/%1.wav").arg(TinyInstall::word(1, 2))));
+}
 
 } // namespace

@@ -98,6 +98,25 @@ Breaker huge(const QString& file, qint64 bytes)
     };
 }
 
+Breaker longRecording(const QString& file, qint64 bytes, qint64 declaredBytes)
+{
+    return [file, bytes, declaredBytes](const TinyInstall& i) {
+        const auto le32 = [](quint32 v) {
+            QByteArray b(4, '\0');
+            for (int k = 0; k < 4; ++k)
+                b[k] = char(v >> (8 * k));
+            return b;
+        };
+        const auto le16 = [&](quint16 v) { return le32(v).left(2); };
+        const quint32 data = quint32(std::min<qint64>(declaredBytes, 0xFFFFFFFFll - 36));
+        const QByteArray header = "RIFF" + le32(data + 36) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) +
+                                  le32(44100) + le16(2) + le16(16) + "data" + le32(data);
+        QFile f(i.file(file));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(header) != header.size() || !f.resize(bytes))
+            throw std::runtime_error("cannot write " + file.toStdString());
+    };
+}
+
 Breaker unreadable(const QString& file)
 {
     return [file](const TinyInstall& i) { ::chmod(native(i, file).constData(), 0); };

@@ -22,6 +22,9 @@ Breaker fifoInstead(const QString& file);
 Breaker linkToDevZero(const QString& file);
 // A sparse file of `bytes` bytes: huge on paper, nothing on the disk.
 Breaker huge(const QString& file, qint64 bytes);
+// A sparse WAVE file of `bytes` bytes: 16-bit mono sound at 22,050 Hz whose
+// header declares `declaredBytes` of sound (the rest of the file, at most).
+Breaker longRecording(const QString& file, qint64 bytes, qint64 declaredBytes);
 // Readable by nobody but its owner (the tests run such cases as another user).
 Breaker unreadable(const QString& file);
 // A JPEG picture of a few hundred bytes whose header claims 28160 x 28160.

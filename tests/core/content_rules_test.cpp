@@ -65,7 +65,24 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
     movedWord.replace("s1w12;1;", "s1w12;3;"); // the last word of sound 1 joins sound 3 early
     QByteArray nul = good.words;
     nul[nul.indexOf("s16w12")] = '\0';
+    // Words that would name a file elsewhere, a hidden one or hold a control
+    // character; a blank, an accent and a single dot inside are fine.
+    QByteArray paths = good.words;
+    paths.replace("s1w1;", "../../../../tmp/evil;").replace("s1w2;", "a\\b;").replace("s1w3;", ".hidden;");
+    paths.replace("s1w4;", "bell\x07;").replace("s1w5;", "ice cream;").replace("s1w6;", "\xC9va.x;");
     const Case cases[] = {
+        {"words that are no file names",
+         good.sounds,
+         paths,
+         {"words.csv:2: a(z) '../../../../tmp/evil' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem "
+          "lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:3: a(z) 'a\\b' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:4: a(z) '.hidden' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg",
+          "words.csv:5: a(z) 'bell?' szó nem lehet fájlnév ('/', '\\', '..' és vezérlőkarakter nem lehet benne, "
+          "ponttal nem kezdődhet), ezért a felvétele nem szólal meg"}},
         {"empty sounds.csv", "", good.words, {"sounds.csv: üres fájl"}},
         {"UTF-16 words.csv", good.sounds, utf16, {"words.csv: UTF-16 kódolású, de Windows-1250 kódolású szöveg kell"}},
         {"a NUL byte cuts words.csv at its last line",
@@ -81,7 +98,8 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
         {"confusables out of range or the sound itself",
          selfConfused,
          good.words,
-         {"sounds.csv:10: a(z) tévesztett1 a hang saját maga", "sounds.csv:10: a(z) tévesztett2 (0) nem hang 1 és 16 között"}},
+         {"sounds.csv:10: a(z) tévesztett1 a hang saját maga",
+          "sounds.csv:10: a(z) tévesztett2 (0) nem hang 1 és 16 között"}},
         {"a block broken up and miscounted",
          good.sounds,
          movedWord,
@@ -92,7 +110,8 @@ TEST(ContentRules, TablesThatLoadSilentlyButBreakTheQuestionsAreFound)
          good.sounds + "17;12;1;2\r\n",
          good.words.left(good.words.indexOf("s16w12")) + "s16w12;16\r\n",
          {"sounds.csv:17: a(z) 16. hang szószáma 12, de a words.csv-ben 11 szava van",
-          "sounds.csv:18: fölösleges sor: csak 16 hang lehet", "words.csv:193: 3 mező kell (szó;hang;jelentés), 2 van"}},
+          "sounds.csv:18: fölösleges sor: csak 16 hang lehet",
+          "words.csv:193: 3 mező kell (szó;hang;jelentés), 2 van"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

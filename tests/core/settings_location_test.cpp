@@ -90,7 +90,7 @@ TEST_P(SettingsLocation, KeepsTheLevelWhereItsUserMayWriteIt)
             QString failure;
             const QString to = ejteto::levelFileToWrite(app, config);
             try {
-                ejteto::writeLevel(to, level);
+                ejteto::writeLevel(to, level, ejteto::settingsRecoveryFolder(config));
             } catch (const ejteto::AppError& e) {
                 failure = QLatin1Char(' ') + e.message() + QLatin1Char('.');
             }

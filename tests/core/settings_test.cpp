@@ -22,6 +22,14 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Where an in-place rewrite keeps its copy: apart from the settings folder,
+// whose entries the cases count.
+QString recoveryFolder()
+{
+    static const QTemporaryDir dir;
+    return dir.path();
+}
+
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -98,7 +106,7 @@ TEST_P(WriteLevelTest, ChangesOnlyTheLevel)
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("et.ini"));
     writeAll(ini, c.before);
-    ejteto::writeLevel(ini, c.level);
+    ejteto::writeLevel(ini, c.level, recoveryFolder());
     EXPECT_EQ(readAll(ini), c.after);
     EXPECT_EQ(ejteto::readLevel(ini), c.level);
     // Nothing is left behind beside the settings file.
@@ -129,11 +137,11 @@ TEST(WriteLevel, CreatesTheFileWhenMissing)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("et.ini"));
-    ejteto::writeLevel(ini, 0);
+    ejteto::writeLevel(ini, 0, recoveryFolder());
     EXPECT_TRUE(readAll(ini).split('\n').contains("Level=0"));
     EXPECT_EQ(ejteto::readLevel(ini), 0);
     for (const int32_t level : {2, -1, 1}) {
-        ejteto::writeLevel(ini, level);
+        ejteto::writeLevel(ini, level, recoveryFolder());
         EXPECT_EQ(ejteto::readLevel(ini), level);
     }
     EXPECT_EQ(readAll(ini).count("Level="), 1);
@@ -145,7 +153,7 @@ TEST(WriteLevel, KeepsTheFilePermissions)
     const QString ini = dir.filePath(QStringLiteral("et.ini"));
     writeAll(ini, "[User]\nLevel=0\n");
     ASSERT_EQ(::chmod(QFile::encodeName(ini).constData(), 0640), 0);
-    ejteto::writeLevel(ini, 2);
+    ejteto::writeLevel(ini, 2, recoveryFolder());
     struct stat st{};
     ASSERT_EQ(::stat(QFile::encodeName(ini).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -178,7 +186,7 @@ QString shownForWrite(const QString& ini, int32_t level, Child child)
 {
     const auto attempt = [&] {
         try {
-            ejteto::writeLevel(ini, level);
+            ejteto::writeLevel(ini, level, recoveryFolder());
         } catch (const ejteto::AppError& e) {
             return e.message();
         }

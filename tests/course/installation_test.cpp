@@ -154,7 +154,7 @@ TEST_F(Installation, EveryWordAndVowelIsSpokenInSixMoreVoicesAsLoudAsTheModel)
     for (const QString& v : voices) {
         QStringList files;
         for (const QString& w : words())
-            files << voiceWordRecordingPath(media, v, w);
+            files << *voiceWordRecordingPath(media, v, w);
         for (int n = 1; n <= 16; ++n)
             files << voiceVowelRecordingPath(media, v, n);
         for (const QString& f : files) {
@@ -167,7 +167,7 @@ TEST_F(Installation, EveryWordAndVowelIsSpokenInSixMoreVoicesAsLoudAsTheModel)
     }
     // Another voice, not a copy of the model's recording.
     ASSERT_FALSE(voices.isEmpty());
-    EXPECT_NE(readWav(voiceWordRecordingPath(media, voices[0], "see")).samples,
+    EXPECT_NE(readWav(*voiceWordRecordingPath(media, voices[0], "see")).samples,
               readWav(path("media/words/see.wav")).samples);
 }
 

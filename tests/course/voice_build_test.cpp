@@ -66,9 +66,9 @@ TEST(VoiceBuild, OneChangedWordIsSpokenAgainInEveryVoiceAndATeachersVoiceIsLeftA
     put(words.fileName(), table);
     const QString media = out + QStringLiteral("/media");
     const QByteArray take = "RIFF teacher's own take";
-    put(voiceWordRecordingPath(media, QStringLiteral("anna"), QStringLiteral("extra")), take);
+    put(*voiceWordRecordingPath(media, QStringLiteral("anna"), QStringLiteral("extra")), take);
     const QString ownVoice = courseVoices().front().folder;
-    put(voiceWordRecordingPath(media, ownVoice, QStringLiteral("extra")), take);
+    put(*voiceWordRecordingPath(media, ownVoice, QStringLiteral("extra")), take);
 
     CourseBuildOptions o;
     o.dataDir = data;
@@ -79,14 +79,14 @@ TEST(VoiceBuild, OneChangedWordIsSpokenAgainInEveryVoiceAndATeachersVoiceIsLeftA
     EXPECT_EQ(r.written, 1 + int(courseVoices().size())) << "only the changed word, in each voice";
     EXPECT_GE(courseVoices().size(), 6u);
     for (const CourseVoice& v : courseVoices()) {
-        EXPECT_TRUE(QFileInfo(voiceWordRecordingPath(media, v.folder, QStringLiteral("meek"))).size() > 1000);
-        EXPECT_FALSE(QFileInfo::exists(voiceWordRecordingPath(media, v.folder, QStringLiteral("meet"))));
+        EXPECT_TRUE(QFileInfo(*voiceWordRecordingPath(media, v.folder, QStringLiteral("meek"))).size() > 1000);
+        EXPECT_FALSE(QFileInfo::exists(*voiceWordRecordingPath(media, v.folder, QStringLiteral("meet"))));
     }
-    EXPECT_FALSE(QFileInfo::exists(voiceWordRecordingPath(media, ownVoice, QStringLiteral("extra"))));
-    QFile teachers(voiceWordRecordingPath(media, QStringLiteral("anna"), QStringLiteral("extra")));
+    EXPECT_FALSE(QFileInfo::exists(*voiceWordRecordingPath(media, ownVoice, QStringLiteral("extra"))));
+    QFile teachers(*voiceWordRecordingPath(media, QStringLiteral("anna"), QStringLiteral("extra")));
     ASSERT_TRUE(teachers.open(QIODevice::ReadOnly));
     EXPECT_EQ(teachers.readAll(), take);
     // The built course itself is untouched.
     EXPECT_TRUE(
-        QFileInfo::exists(voiceWordRecordingPath(built + QStringLiteral("/media"), ownVoice, QStringLiteral("meet"))));
+        QFileInfo::exists(*voiceWordRecordingPath(built + QStringLiteral("/media"), ownVoice, QStringLiteral("meet"))));
 }

@@ -67,8 +67,20 @@ protected:
 
 } // namespace
 
+namespace {
+
+struct FinishedGames : RunObserver {
+    void runEnded(const RunReport&) override {}
+    void pairsGameFinished(const PairsGameReport& game) override { games.push_back(game); }
+    std::vector<PairsGameReport> games;
+};
+
+} // namespace
+
 TEST_F(PairsControllerTest, WholeGamesAtEveryLevelEndWithTheTruncatedTimeAndTheSteps)
 {
+    FinishedGames finished;
+    game.setObserver(&finished);
     for (int level : {0, 1, 2}) {
         SCOPED_TRACE(level);
         game.Ujjatek(level);
@@ -102,6 +114,10 @@ TEST_F(PairsControllerTest, WholeGamesAtEveryLevelEndWithTheTruncatedTimeAndTheS
         // 22 recordings of 2.9 s: 63.8 s, reported as 63.
         EXPECT_EQ(time.elapsedMs - dealtAt, 22 * 2900);
         EXPECT_EQ(board.instruction, QStringLiteral("Elelt idő: 63 másodperc. Lépések száma: 11 darab."));
+        ASSERT_EQ(finished.games.size(), static_cast<size_t>(level + 1)) << "one report per finished game";
+        EXPECT_EQ(finished.games.back().level, level);
+        EXPECT_EQ(finished.games.back().steps, 11);
+        EXPECT_NEAR(finished.games.back().seconds, 63.8, 0.01);
         // A found button plays nothing, even when asked.
         const qsizetype heard = player.words.size();
         game.Jatekgombmegnyomas(a, level);

@@ -304,3 +304,58 @@ TEST_F(PracticeControllerTest, AResultWordShowsItsSymbolBeforeItPlaysAndEmptyPla
     EXPECT_EQ(log.entries, (QStringList{QStringLiteral("symbol %1").arg(SoundOfWord(tables, word)),
                                         QStringLiteral("play ") + word}));
 }
+
+namespace {
+
+struct ReportList : RunObserver {
+    void runEnded(const RunReport& run) override { runs.push_back(run); }
+    void pairsGameFinished(const PairsGameReport&) override {}
+    std::vector<RunReport> runs;
+};
+
+} // namespace
+
+TEST_F(PracticeControllerTest, RunsAreReportedOnceFinishedWithEveryAnswerOrAbandoned)
+{
+    ReportList reports;
+    run.setObserver(&reports);
+    start(RunKind::Practice, 4, 1);
+    std::array<QString, 10> correct{}, firstChoice{};
+    for (int q = 1; q <= 10; ++q) {
+        correct[static_cast<size_t>(q - 1)] = run.state().CorrectWord;
+        if (q == 3) {
+            firstChoice[2] = screen.answers[static_cast<size_t>(wrongPlace())];
+            answer(wrongPlace());
+        } else {
+            firstChoice[static_cast<size_t>(q - 1)] = run.state().CorrectWord;
+        }
+        answer(rightPlace());
+    }
+    ASSERT_EQ(reports.runs.size(), 1u);
+    const RunReport& done = reports.runs[0];
+    EXPECT_EQ(done.end, RunEnd::Finished);
+    EXPECT_EQ(done.kind, RunKind::Practice);
+    EXPECT_EQ(done.lesson, 4);
+    EXPECT_EQ(done.level, 1);
+    EXPECT_EQ(done.wrongCount, 1);
+    ASSERT_EQ(done.questions.size(), 10u);
+    for (size_t q = 0; q < 10; ++q) {
+        const AskedQuestion& a = done.questions[q];
+        EXPECT_EQ(a.offered[static_cast<size_t>(a.correctPlace)], correct[q]) << q;
+        EXPECT_EQ(a.offered[static_cast<size_t>(a.chosenPlace)], firstChoice[q]) << q;
+        EXPECT_EQ(a.sounds[static_cast<size_t>(a.correctPlace)], 4) << q;
+        EXPECT_EQ(a.wrongTries, q == 2 ? 1 : 0) << q;
+    }
+    run.abandon(); // closing the finished run's panel adds nothing
+    EXPECT_EQ(reports.runs.size(), 1u);
+
+    start(RunKind::Test, 6, 0);
+    answer(rightPlace());
+    run.abandon();
+    run.abandon();
+    ASSERT_EQ(reports.runs.size(), 2u);
+    EXPECT_EQ(reports.runs[1].end, RunEnd::Abandoned);
+    EXPECT_EQ(reports.runs[1].rightCount, 1);
+    ASSERT_EQ(reports.runs[1].questions.size(), 2u) << "the question on screen is kept, unanswered";
+    EXPECT_EQ(reports.runs[1].questions[1].chosenPlace, -1);
+}

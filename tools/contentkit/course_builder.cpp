@@ -1,6 +1,7 @@
 #include "contentkit/course_builder.h"
 
 #include "app/app_error.h"
+#include "app/paths.h"
 #include "app/random_source.h"
 #include "app/voice_paths.h"
 #include "content/line_reader.h"
@@ -176,6 +177,9 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
     QSet<QString> wordFiles;
     for (int i = 1; i <= c.tables.WordCount; ++i) {
         const QString word = c.tables.WordTable[size_t(i)].Word;
+        // The checks above refuse such a word; it never becomes a path here.
+        if (!isPlainFileName(word))
+            continue;
         const SpeechRequest r = wordRequest(word);
         const QString rel = QStringLiteral("media/words/%1.wav").arg(word);
         wordFiles.insert(word + QStringLiteral(".wav"));
@@ -192,8 +196,10 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
     for (const CourseVoice& v : courseVoices()) {
         for (int i = 1; i <= c.tables.WordCount; ++i) {
             const SpeechRequest r = voiceWordRequest(v, c.tables.WordTable[size_t(i)].Word);
-            want(voiceWordRecordingPath(kMedia, v.folder, r.text),
-                 BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
+            const std::optional<QString> rel = voiceWordRecordingPath(kMedia, v.folder, r.text);
+            if (!rel)
+                continue; // refused by the checks above, as for the model voice
+            want(*rel, BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
                  [&speech, r] { return wavBytes(speech.get(r)); }, {r});
         }
         for (int n = 1; n <= kVowelCount; ++n) {

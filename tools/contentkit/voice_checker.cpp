@@ -35,7 +35,10 @@ std::vector<TableProblem> checkVoiceFolders(const QString& installation, const Q
             if (w.isEmpty() || seen.contains(w))
                 continue;
             seen.insert(w);
-            const QString rel = voiceWordRecordingPath(media, voice, w);
+            const std::optional<QString> path = voiceWordRecordingPath(media, voice, w);
+            if (!path)
+                continue; // the table check names such a word
+            const QString rel = *path;
             const WavCheck c = checkWavFile(dir.filePath(rel));
             if (c.fault == WavFault::Missing)
                 lackingWords << w;

@@ -4,6 +4,7 @@
 #include "app/wav_check.h"
 #include "content/noise_mix.h"
 #include "content/voice_library.h"
+#include "media/media_errors.h"
 #include "media/media_player.h"
 
 #include <QFile>
@@ -20,8 +21,10 @@ DrillSounds::~DrillSounds() = default;
 
 void DrillSounds::play(const ListeningSound& sound)
 {
-    const QString path = library_.pathOf(sound.recording, sound.voice);
-    playRecording(*player_, sound.noisy ? noisyCopyOf(path, sound.snrDb) : path);
+    const std::optional<QString> path = library_.pathOf(sound.recording, sound.voice);
+    if (!path)
+        throw fileNotFoundError(); // the drill never offers such a word
+    playRecording(*player_, sound.noisy ? noisyCopyOf(*path, sound.snrDb) : *path);
 }
 
 QString DrillSounds::noisyCopyOf(const QString& path, int snrDb)

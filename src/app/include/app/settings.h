@@ -24,11 +24,11 @@ QByteArray iniWithValue(const QByteArray& content, const QString& section, const
 // decides what a value outside 0..2 means).
 int32_t readLevel(const QString& iniPath);
 
-// Stores the level. The new content is written beside the file and renamed
-// over it, so a crash or a full disk never leaves a truncated settings file.
-// Only a writable file in a folder that is not writable is rewritten in place.
+// Stores the level, never leaving the file cut short or half written (see
+// saveSettingsFile; `recoveryDir` keeps the copy an in-place rewrite needs).
 // Raises "Unable to write to %s" when that is not possible, and when the
-// existing file cannot be read whole (so its other lines would be lost).
-void writeLevel(const QString& iniPath, int32_t level);
+// existing file cannot be read whole (so its other lines would be lost) or
+// is a link that may not be followed.
+void writeLevel(const QString& iniPath, int32_t level, const QString& recoveryDir);
 
 } // namespace ejteto

@@ -23,4 +23,12 @@ QString levelFileToRead(const QString& appDir, const QString& configHome = userC
 // file, whose folder is made if missing.
 QString levelFileToWrite(const QString& appDir, const QString& configHome = userConfigHome());
 
+// The per-user folder where an in-place rewrite of a settings file keeps the
+// copy that the next start writes back if the rewrite was cut short.
+QString settingsRecoveryFolder(const QString& configHome = userConfigHome());
+
+// Repairs, at start and before the level is read, what a save of either
+// settings file cut short left behind (see recoverSettingsFile).
+void recoverInterruptedSaves(const QString& appDir, const QString& configHome = userConfigHome());
+
 } // namespace ejteto

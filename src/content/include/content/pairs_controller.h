@@ -8,6 +8,7 @@
 #include "content/pairs_view.h"
 #include "content/recording_player.h"
 #include "content/run_clock.h"
+#include "content/run_report.h"
 #include "content/tables.h"
 
 #include <array>
@@ -41,6 +42,9 @@ public:
     // face-down or found button, whose word the learner must not hear.
     QString turnedWord(int i) const;
 
+    // Told of every finished game; null: nobody.
+    void setObserver(RunObserver* observer) { observer_ = observer; }
+
     const PairsGameState& state() const { return state_; }
 
 private:
@@ -50,6 +54,9 @@ private:
     Clock& clock_;
     PairsView& view_;
     PairsGameState state_;
+    RunObserver* observer_ = nullptr;
+    QDateTime dealtAt_;
+    int dealtLevel_ = 0;
 };
 
 } // namespace ejteto

@@ -10,6 +10,7 @@
 #include "content/question_set.h"
 #include "content/recording_player.h"
 #include "content/run_clock.h"
+#include "content/run_report.h"
 #include "content/tables.h"
 
 #include <QString>
@@ -70,6 +71,12 @@ public:
     // word of the table); empty otherwise.
     QString resultWord(int question, int place) const;
 
+    // Told of every run that ends, finished or abandoned; null: nobody.
+    void setObserver(RunObserver* observer) { observer_ = observer; }
+    // The panel closed ("Bezár", or the program ending): a run still asking
+    // its questions is reported as abandoned.
+    void abandon();
+
     const PracticeRunState& state() const { return state_; }
     bool evaluationRunning() const { return state_.Phase == RunPhase::Judging; }
     // Runs `work` now, or, while an answer is being judged (the slide lets a
@@ -96,7 +103,14 @@ private:
     Clock& clock_;
     PracticeView& view_;
 
+    void report(RunEnd end);
+
     PracticeRunState state_;
+    RunObserver* observer_ = nullptr;
+    // The run on the panel as it will be reported: open from its start until
+    // it is finished or abandoned.
+    RunReport current_;
+    bool reportPending_ = false;
     RunKind kind_ = RunKind::Practice;
     int lesson_ = 0;
     int level_ = 0;

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <optional>
 
 namespace ejteto {
 
@@ -29,8 +30,9 @@ public:
     QStringList voices() const override { return voices_; }
     bool playable(const CourseRecording& recording, const QString& voice) override;
     void markBroken(const CourseRecording& recording, const QString& voice) override;
-    // The file of `recording` in `voice`.
-    QString pathOf(const CourseRecording& recording, const QString& voice) const;
+    // The file of `recording` in `voice`; nothing for a word that cannot
+    // stand as a file name.
+    std::optional<QString> pathOf(const CourseRecording& recording, const QString& voice) const;
 
 private:
     QString mediaDir_;

@@ -40,6 +40,7 @@ class MosaicKeys;
 class PairsModule;
 class PracticeModule;
 class QtRunClock;
+class RunObserver;
 class RecordingSounds;
 class TForm_About;
 class VoiceCompare;
@@ -59,6 +60,9 @@ struct WindowServices {
     Clock* clock = nullptr;    // not owned; must outlive the window
     MediaEngineFactory engines;
     VoiceRecorderFactory recorders;
+    // Told of every practice, test and pairs run that ends (the history);
+    // not owned, must outlive the window. None: runs are not kept.
+    RunObserver* runs = nullptr;
     // The program shows its window at once: the module panels, which start
     // hidden, are then made once the window is on screen, so its first paint waits only for what it shows.
     // Every file of the start is still read, and every error raised, while
@@ -200,6 +204,7 @@ private:
     std::unique_ptr<QtRunClock> realTime_; // when no pump or clock was given
     EventPump* pump_ = nullptr;
     Clock* clock_ = nullptr;
+    RunObserver* runs_ = nullptr;
 
     std::unique_ptr<WindowControls> controls_;  // the window's own controls
     std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1

@@ -1,0 +1,115 @@
+#include "history_schema.h"
+
+#include "history/history_store.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+#include <array>
+
+namespace ejteto {
+
+namespace {
+
+// Step n brings a file of version n - 1 to version n. Steps are only ever
+// added: a file a learner already has must keep its rows.
+const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
+    // 1: practice, test and pairs runs with the answers of every question.
+    {
+        QStringLiteral("CREATE TABLE runs ("
+                       " id INTEGER PRIMARY KEY,"
+                       " kind TEXT NOT NULL CHECK (kind IN ('practice', 'test', 'pairs')),"
+                       " lesson INTEGER," // none for a pairs game
+                       " level INTEGER NOT NULL,"
+                       " started_at TEXT NOT NULL," // UTC, ISO 8601
+                       " ended_at TEXT NOT NULL,"
+                       " outcome TEXT NOT NULL CHECK (outcome IN ('finished', 'abandoned')),"
+                       " right_count INTEGER NOT NULL DEFAULT 0,"
+                       " wrong_count INTEGER NOT NULL DEFAULT 0,"
+                       " seconds REAL," // pairs games
+                       " steps INTEGER)"),
+        QStringLiteral("CREATE INDEX runs_by_lesson ON runs (lesson, kind, ended_at)"),
+        QStringLiteral("CREATE TABLE answers ("
+                       " run_id INTEGER NOT NULL REFERENCES runs (id) ON DELETE CASCADE,"
+                       " question INTEGER NOT NULL," // 1..10
+                       " word1 TEXT NOT NULL, word2 TEXT NOT NULL, word3 TEXT NOT NULL, word4 TEXT NOT NULL,"
+                       " sound1 INTEGER NOT NULL, sound2 INTEGER NOT NULL,"
+                       " sound3 INTEGER NOT NULL, sound4 INTEGER NOT NULL,"
+                       " correct_place INTEGER NOT NULL," // 0..3, the place of word1..word4
+                       " chosen_place INTEGER NOT NULL,"  // the first answer given; -1 none
+                       " wrong_tries INTEGER NOT NULL,"
+                       // The sounds of the right word and of the first one
+                       // chosen (0: none), worked out by SQLite itself.
+                       " expected_sound INTEGER GENERATED ALWAYS AS (CASE correct_place WHEN 0 THEN sound1"
+                       "  WHEN 1 THEN sound2 WHEN 2 THEN sound3 WHEN 3 THEN sound4 ELSE 0 END) VIRTUAL,"
+                       " chosen_sound INTEGER GENERATED ALWAYS AS (CASE chosen_place WHEN 0 THEN sound1"
+                       "  WHEN 1 THEN sound2 WHEN 2 THEN sound3 WHEN 3 THEN sound4 ELSE 0 END) VIRTUAL,"
+                       " PRIMARY KEY (run_id, question)) WITHOUT ROWID"),
+        // The confusions the progress window shows, counted as the answers
+        // come in, so showing them never reads every answer.
+        QStringLiteral("CREATE TABLE confusion_counts ("
+                       " expected_sound INTEGER NOT NULL,"
+                       " chosen_sound INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " PRIMARY KEY (expected_sound, chosen_sound)) WITHOUT ROWID"),
+        QStringLiteral("CREATE TRIGGER answers_confusion_added AFTER INSERT ON answers"
+                       " WHEN NEW.chosen_sound <> NEW.expected_sound AND NEW.chosen_sound > 0 BEGIN"
+                       " INSERT INTO confusion_counts VALUES (NEW.expected_sound, NEW.chosen_sound, 1)"
+                       "  ON CONFLICT (expected_sound, chosen_sound) DO UPDATE SET count = count + 1;"
+                       " END"),
+        QStringLiteral("CREATE TRIGGER answers_confusion_removed AFTER DELETE ON answers"
+                       " WHEN OLD.chosen_sound <> OLD.expected_sound AND OLD.chosen_sound > 0 BEGIN"
+                       " UPDATE confusion_counts SET count = count - 1"
+                       "  WHERE expected_sound = OLD.expected_sound AND chosen_sound = OLD.chosen_sound;"
+                       " DELETE FROM confusion_counts WHERE count <= 0;"
+                       " END"),
+    },
+    // 2: the vowel feedback's takes and the listening drill's answers.
+    {
+        QStringLiteral("CREATE TABLE takes ("
+                       " id INTEGER PRIMARY KEY,"
+                       " taken_at TEXT NOT NULL,"
+                       " target_sound INTEGER NOT NULL,"
+                       " verdict TEXT NOT NULL,"
+                       " f1 REAL, f2 REAL, f3 REAL)"),
+        QStringLiteral("CREATE TABLE listening_answers ("
+                       " id INTEGER PRIMARY KEY,"
+                       " answered_at TEXT NOT NULL,"
+                       " played_sound INTEGER NOT NULL,"
+                       " chosen_sound INTEGER NOT NULL,"
+                       " word TEXT NOT NULL)"),
+    },
+}};
+
+} // namespace
+
+QSqlError migrateHistory(QSqlDatabase& db, int fromVersion)
+{
+    if (fromVersion >= kHistorySchemaVersion)
+        return {};
+    QSqlQuery q(db);
+    // Taken for writing at once, so two copies starting together migrate
+    // one after the other; the second then finds nothing left to do.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return q.lastError();
+    int version = fromVersion;
+    if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+        version = q.value(0).toInt();
+    for (int step = version + 1; step <= kHistorySchemaVersion; ++step) {
+        for (const QString& statement : kSteps[static_cast<size_t>(step - 1)]) {
+            if (!q.exec(statement)) {
+                const QSqlError error = q.lastError();
+                q.exec(QStringLiteral("ROLLBACK"));
+                return error;
+            }
+        }
+    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kHistorySchemaVersion)) ||
+        !q.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = q.lastError();
+        q.exec(QStringLiteral("ROLLBACK"));
+        return error;
+    }
+    return {};
+}
+
+} // namespace ejteto

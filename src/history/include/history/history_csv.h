@@ -1,0 +1,18 @@
+#pragma once
+// The history as a teacher's spreadsheet reads it: UTF-8 CSV with a header
+// row and one row per run (practice, test or pairs game), oldest first.
+#include "history/history_reader.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace ejteto {
+
+QByteArray historyCsv(const std::vector<StoredRun>& runs);
+
+// Writes the CSV of the history at `historyPath` to `file`, whole or not at
+// all. Returns the Hungarian message of a failure, empty on success.
+QString exportHistory(const QString& historyPath, const QString& file);
+
+} // namespace ejteto

@@ -1,0 +1,107 @@
+#pragma once
+// The learner's history: one SQLite file (through Qt SQL) that keeps every
+// practice and test run with its answers, every finished pairs game, and the
+// analysed vowel takes and listening-drill answers. One store is one
+// connection, used on the thread that made it.
+//
+// Opening never throws. A file that cannot be read as a history (not a
+// database, damaged) is put aside under a new name beside it and a fresh one
+// is begun; a file written by a newer program, locked by another running
+// copy, or in a folder that cannot be written leaves the store unavailable.
+// Either way `opening().message` says so once, in Hungarian.
+#include "content/run_report.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <cstdint>
+
+namespace ejteto {
+
+enum class HistoryFault;
+
+// The schema this program writes; files with a higher `user_version` come
+// from a newer program and are left alone.
+constexpr int kHistorySchemaVersion = 2;
+
+// $XDG_DATA_HOME/ejteto/history.sqlite, ~/.local/share when that is unset
+// or not an absolute folder.
+QString defaultHistoryPath();
+
+struct HistoryStoreOptions {
+    // How long a write waits for another running copy's transaction.
+    int busyTimeoutMs = 5000;
+};
+
+enum class HistoryState {
+    Ready,         // the file as it was, or a new one where there was none
+    StartedAfresh, // the old file was unreadable and now lies beside the new one
+    Unavailable,   // no history this time; `message` says why
+};
+
+struct HistoryOpening {
+    HistoryState state = HistoryState::Unavailable;
+    QString message;   // empty when there is nothing to tell the learner
+    QString keptAside; // StartedAfresh: where the old file is now
+};
+
+// An analysed take of the vowel feedback.
+struct TakeReport {
+    QDateTime takenAt;
+    int targetSound = 0;           // sound id 1..16
+    QString verdict;               // as the feedback names it
+    double f1 = 0, f2 = 0, f3 = 0; // formants in Hz; 0 when not measured
+};
+
+// One answer of the listening drill.
+struct ListeningAnswerReport {
+    QDateTime answeredAt;
+    int playedSound = 0;
+    int chosenSound = 0;
+    QString word; // the word played, empty for a bare vowel
+};
+
+// The outcome of one write: the new row's id, or why nothing was written
+// (the transaction was rolled back).
+struct HistoryWrite {
+    int64_t id = 0;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+class HistoryStore {
+public:
+    explicit HistoryStore(const QString& path = defaultHistoryPath(), const HistoryStoreOptions& options = {});
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    const HistoryOpening& opening() const { return opening_; }
+    bool available() const { return opening_.state != HistoryState::Unavailable; }
+    const QString& path() const { return path_; }
+
+    // Each in one transaction of its own.
+    HistoryWrite recordRun(const RunReport& run);
+    HistoryWrite recordPairsGame(const PairsGameReport& game);
+    HistoryWrite recordTake(const TakeReport& take);
+    HistoryWrite recordListeningAnswer(const ListeningAnswerReport& answer);
+    // Empties every table in one transaction; the file stays.
+    HistoryWrite clear();
+
+    // For the queries of the progress window and the export.
+    QSqlDatabase database() const;
+
+private:
+    HistoryOpening open();
+    // Opens the connection and brings the file to the current schema.
+    HistoryFault connect(QString& detail);
+    void disconnect();
+    HistoryWrite failed(const QSqlError& error) const;
+
+    QString path_;
+    HistoryStoreOptions options_;
+    QString connection_;
+    HistoryOpening opening_;
+};
+
+} // namespace ejteto
