@@ -38,7 +38,7 @@ std::vector<TableProblem> checkVoiceFolders(const QString& installation, const Q
             const std::optional<QString> path = voiceWordRecordingPath(media, voice, w);
             if (!path)
                 continue; // the table check names such a word
-            const QString rel = *path;
+            const QString& rel = *path;
             const WavCheck c = checkWavFile(dir.filePath(rel));
             if (c.fault == WavFault::Missing)
                 lackingWords << w;

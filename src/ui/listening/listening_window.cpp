@@ -310,7 +310,7 @@ void ListeningWindow::showNotice(const QString& text)
 void ListeningWindow::addKeys()
 {
     // Shortcuts of the window, so a focused list or button never takes them.
-    const auto bind = [this](QList<QKeySequence> keys, std::function<void()> action) {
+    const auto bind = [this](const QList<QKeySequence>& keys, const std::function<void()>& action) {
         for (const QKeySequence& k : keys) {
             auto* shortcut = new QShortcut(k, this);
             shortcut->setAutoRepeat(false); // a held key plays once
