@@ -58,6 +58,8 @@ void ListeningController::startRound(int lesson)
     right_ = 0;
     confusions_.clear();
     trialNo_ = 1;
+    // A first trial that cannot be heard leaves no round behind it.
+    phase_ = Phase::Idle;
     playTrial();
 }
 
@@ -125,8 +127,14 @@ void ListeningController::next()
     if (phase_ != Phase::Judged)
         return;
     if (trialNo_ < kListeningTrials) {
+        // A trial that cannot be heard is not counted: "Tovább" tries it again.
         ++trialNo_;
-        playTrial();
+        try {
+            playTrial();
+        } catch (...) {
+            --trialNo_;
+            throw;
+        }
         return;
     }
     phase_ = Phase::Finished;

@@ -66,7 +66,7 @@ class NotedSounds : public ListeningPlayer {
 public:
     void play(const ListeningSound& s) override
     {
-        if (failing.contains(s.voice + QLatin1Char('/') + nameOf(s.recording)))
+        if (failAll || failing.contains(s.voice + QLatin1Char('/') + nameOf(s.recording)))
             throw AppError(QStringLiteral("EMedia"), QStringLiteral("cannot play"));
         const int sound = s.recording.kind == CourseRecording::Kind::Vowel
                               ? s.recording.soundId
@@ -77,6 +77,7 @@ public:
     }
     std::vector<Heard> heard;
     QSet<QString> failing;
+    bool failAll = false; // the sound output is gone
     std::function<void()> onPlay;
 };
 
@@ -241,6 +242,19 @@ TEST_F(ListeningDrill, BrokenRecordingsAreNeverHeardAndWithoutVoicesTheModelIsUs
         EXPECT_FALSE(h.voice == "bob" && h.item == "s1w1");
     }
     EXPECT_TRUE(screen.notices.isEmpty());
+
+    // Nothing plays at all: the error is shown, the round waits on the same
+    // trial, and goes on once sound is back.
+    drill.startRound(1);
+    drill.choose(0);
+    sounds.failAll = true;
+    EXPECT_THROW(drill.next(), AppError);
+    EXPECT_EQ(drill.trialNo(), 1);
+    EXPECT_EQ(drill.phase(), ListeningController::Phase::Judged);
+    sounds.failAll = false;
+    drill.next();
+    EXPECT_EQ(drill.trialNo(), 2);
+    EXPECT_EQ(drill.phase(), ListeningController::Phase::Listening);
 
     voices.names.clear();
     sounds.heard.clear();
