@@ -3,6 +3,7 @@
 #include "app/random_source.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
+#include "contentkit/course_voices.h"
 #include "contentkit/lecture_script.h"
 #include "contentkit/lecture_video.h"
 #include "support/figures.h"
@@ -33,6 +34,12 @@ std::vector<SpeechRequest> courseSpeech(const QString& dataDir)
         add(wordRequest(tables.WordTable[size_t(i)].Word));
     for (int n = 1; n <= 16; ++n)
         add(vowelRequest(n));
+    for (const CourseVoice& v : courseVoices()) {
+        for (int i = 1; i <= tables.WordCount; ++i)
+            add(voiceWordRequest(v, tables.WordTable[size_t(i)].Word));
+        for (int n = 1; n <= 16; ++n)
+            add(voiceVowelRequest(v, n));
+    }
 
     std::array<LectureScript, 17> scripts;
     std::vector<TableProblem> problems;

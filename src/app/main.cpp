@@ -4,11 +4,13 @@
 // opened) is fatal: it is reported in the "Application Error" box and the
 // program ends with exit code 1.
 #include "app/app_error.h"
+#include "content/listening_answer_sink.h"
 #include "history/history_csv.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
+#include "ui/listening_tool.h"
 #include "ui/nevjegy.h"
 #include "ui/progress_window.h"
 #include "ui/start_ahead.h"
@@ -54,6 +56,19 @@ int exportHistoryTo(int argc, char** argv)
     return 0;
 }
 
+// Every answer of the listening drill goes to the kept history.
+class ListeningHistory : public ejteto::ListeningAnswerSink {
+public:
+    explicit ListeningHistory(ejteto::HistoryRecorder& history) : history_(history) {}
+    void recordAnswer(const ejteto::ListeningAnswer& a) override
+    {
+        history_.recordListeningAnswer({a.at, a.soundId, a.chosen, a.word});
+    }
+
+private:
+    ejteto::HistoryRecorder& history_;
+};
+
 bool asksForExport(int argc, char** argv) { return argc >= 2 && std::strcmp(argv[1], "--export-history") == 0; }
 
 } // namespace
@@ -92,11 +107,16 @@ int main(int argc, char** argv)
     // they are made once the main window is on screen.
     std::unique_ptr<ejteto::TForm_About> about;
     std::unique_ptr<ejteto::ProgressWindow> progress;
-    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about, &progress, &history] {
-        about = std::make_unique<ejteto::TForm_About>();
-        form->setAboutWindow(about.get());
-        progress = ejteto::installProgressWindow(*form, history);
-    });
+    ListeningHistory listeningHistory(history);
+    std::unique_ptr<ejteto::ListeningTool> listening;
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
+                     [&form, &about, &progress, &history, &listening, &listeningHistory] {
+                         about = std::make_unique<ejteto::TForm_About>();
+                         form->setAboutWindow(about.get());
+                         progress = ejteto::installProgressWindow(*form, history);
+                         listening = ejteto::installListeningDrill(*form);
+                         listening->setAnswerSink(&listeningHistory);
+                     });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))

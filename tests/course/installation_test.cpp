@@ -5,6 +5,7 @@
 #include "gst_playback.h"
 
 #include "app/random_source.h"
+#include "app/voice_paths.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
 #include "contentkit/audio_ops.h"
@@ -143,6 +144,31 @@ TEST_F(Installation, RecordingsAreTrimmedShortAndEvenlyLoud)
         EXPECT_GT(tailPeak, 160) << rel.toStdString();
     }
     EXPECT_LT(readWav(path("media/null.wav")).seconds(), 0.5);
+}
+
+TEST_F(Installation, EveryWordAndVowelIsSpokenInSixMoreVoicesAsLoudAsTheModel)
+{
+    const QString media = path("media");
+    const QStringList voices = voiceFolders(media);
+    EXPECT_GE(voices.size(), 6);
+    for (const QString& v : voices) {
+        QStringList files;
+        for (const QString& w : words())
+            files << *voiceWordRecordingPath(media, v, w);
+        for (int n = 1; n <= 16; ++n)
+            files << voiceVowelRecordingPath(media, v, n);
+        for (const QString& f : files) {
+            const PcmAudio a = readWav(f);
+            EXPECT_GT(a.seconds(), 0.15) << f.toStdString();
+            EXPECT_LT(a.seconds(), 2.5) << f.toStdString();
+            // The model voice is held to the same window, so the spread stays within 3 dB.
+            EXPECT_NEAR(voicedLevelDbfs(a), -18.0, 1.5) << f.toStdString();
+        }
+    }
+    // Another voice, not a copy of the model's recording.
+    ASSERT_FALSE(voices.isEmpty());
+    EXPECT_NE(readWav(*voiceWordRecordingPath(media, voices[0], "see")).samples,
+              readWav(path("media/words/see.wav")).samples);
 }
 
 TEST_F(Installation, LecturesLastHalfAMinuteToAMinuteAndAHalfAndPlay)

@@ -3,11 +3,13 @@
 #include "app/app_error.h"
 #include "app/paths.h"
 #include "app/random_source.h"
+#include "app/voice_paths.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
 #include "contentkit/audio_ops.h"
 #include "contentkit/avi_writer.h"
 #include "contentkit/build_manifest.h"
+#include "contentkit/course_voices.h"
 #include "contentkit/file_output.h"
 #include "contentkit/jpeg_encoder.h"
 #include "contentkit/lecture_video.h"
@@ -33,6 +35,8 @@ const QString kRecordingRevision = QStringLiteral("recording-2");
 const QString kPictureRevision = QStringLiteral("picture-2");
 const QString kLectureRevision = QStringLiteral("lecture-3");
 const QString kPlaceholderRevision = QStringLiteral("placeholder-1");
+const QString kVoiceRevision = QStringLiteral("voice-1");
+const QString kMedia = QStringLiteral("media");
 
 QByteArray readFile(const QString& path)
 {
@@ -187,6 +191,23 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         want(QStringLiteral("media/phones/%1.wav").arg(n), BuildManifest::keyOf({kRecordingRevision, synth, r.key()}),
              [&speech, r] { return wavBytes(speech.get(r)); }, {r});
     }
+    // The drill's other voices: every word and every vowel again in each,
+    // shaped and levelled exactly like the model recordings.
+    for (const CourseVoice& v : courseVoices()) {
+        for (int i = 1; i <= c.tables.WordCount; ++i) {
+            const SpeechRequest r = voiceWordRequest(v, c.tables.WordTable[size_t(i)].Word);
+            const std::optional<QString> rel = voiceWordRecordingPath(kMedia, v.folder, r.text);
+            if (!rel)
+                continue; // refused by the checks above, as for the model voice
+            want(*rel, BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
+                 [&speech, r] { return wavBytes(speech.get(r)); }, {r});
+        }
+        for (int n = 1; n <= kVowelCount; ++n) {
+            const SpeechRequest r = voiceVowelRequest(v, n);
+            want(voiceVowelRecordingPath(kMedia, v.folder, n), BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
+                 [&speech, r] { return wavBytes(speech.get(r)); }, {r});
+        }
+    }
     want(QStringLiteral("media/null.wav"), BuildManifest::keyOf({kPlaceholderRevision}),
          [] { return wavBytes(silence(100)); }, {});
     want(QStringLiteral("media/null.avi"), BuildManifest::keyOf({kPlaceholderRevision}),
@@ -272,11 +293,18 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
             writeFileAtomically(out.filePath(name), bytes);
     }
 
-    // Recordings of words no longer in the table would only mislead.
-    const QDir words(out.filePath(QStringLiteral("media/words")));
-    for (const QString& f : words.entryList({QStringLiteral("*.wav")}, QDir::Files))
-        if (!wordFiles.contains(f))
-            QFile::remove(words.filePath(f));
+    // Recordings of words no longer in the table would only mislead: in the
+    // model voice and in the builder's own voices. A teacher's voice folder
+    // is the teacher's, and never touched.
+    QStringList ownWordFolders = {QStringLiteral("media/words")};
+    for (const CourseVoice& v : courseVoices())
+        ownWordFolders << QStringLiteral("media/voices/%1/words").arg(v.folder);
+    for (const QString& folder : ownWordFolders) {
+        const QDir words(out.filePath(folder));
+        for (const QString& f : words.entryList({QStringLiteral("*.wav")}, QDir::Files))
+            if (!wordFiles.contains(f))
+                QFile::remove(words.filePath(f));
+    }
 
     manifest.save(manifestPath);
     return result;

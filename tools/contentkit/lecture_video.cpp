@@ -168,14 +168,15 @@ QString withArticle(const QString& phrase)
         + phrase;
 }
 
-SpeechRequest wordRequest(const QString& word) { return {Voice::BritishEnglish, word, false, kEnglishWpm}; }
+SpeechRequest wordRequest(const QString& word) { return {Voice::BritishEnglish, word, false, kEnglishWpm, {}}; }
 
-SpeechRequest vowelRequest(int n) { return {Voice::BritishEnglish, vowelPhoneme(n), true, kEnglishWpm}; }
+SpeechRequest vowelRequest(int n) { return {Voice::BritishEnglish, vowelPhoneme(n), true, kEnglishWpm, {}}; }
 
 SpeechRequest narrationRequest(const NarrationPart& part, int lesson)
 {
     switch (part.kind) {
-    case NarrationPart::Hungarian: return {Voice::Hungarian, part.text, false, kHungarianWpm};
+    case NarrationPart::Hungarian:
+        return {Voice::Hungarian, part.text, false, kHungarianWpm, {}};
     case NarrationPart::English: return wordRequest(part.text);
     case NarrationPart::Vowel: return vowelRequest(lesson);
     case NarrationPart::Pause: break;

@@ -29,17 +29,20 @@ QByteArray runEspeak(const QStringList& args, const QString& what)
                               .arg(what, QString::fromLocal8Bit(p.readAllStandardError())));
     return p.readAllStandardOutput();
 }
+
+QString espeakVoiceOf(const SpeechRequest& r) { return r.variant.isEmpty() ? voiceName(r.voice) : r.variant; }
 } // namespace
 
+// The model voice's keys stay as they were, so adding voices renews nothing.
 QString SpeechRequest::key() const
 {
-    return QStringLiteral("%1|%2|%3|%4").arg(voiceName(voice)).arg(phonemes ? 1 : 0).arg(wordsPerMinute).arg(text);
+    return QStringLiteral("%1|%2|%3|%4").arg(espeakVoiceOf(*this)).arg(phonemes ? 1 : 0).arg(wordsPerMinute).arg(text);
 }
 
 PcmAudio synthesize(const SpeechRequest& r)
 {
     const QString text = r.phonemes ? QStringLiteral("[[%1]]").arg(r.text) : r.text;
-    const QByteArray wav = runEspeak({QStringLiteral("-v"), voiceName(r.voice), QStringLiteral("-s"),
+    const QByteArray wav = runEspeak({QStringLiteral("-v"), espeakVoiceOf(r), QStringLiteral("-s"),
                                       QString::number(r.wordsPerMinute), QStringLiteral("--stdout"), text},
                                      QStringLiteral("\"%1\"").arg(r.text));
     PcmAudio audio = parseWav(wav, QStringLiteral("espeak-ng \"%1\"").arg(r.text));

@@ -16,6 +16,9 @@ struct SpeechRequest {
     QString text;     // plain text, or espeak-ng phoneme mnemonics when `phonemes`
     bool phonemes = false;
     int wordsPerMinute = 150;
+    // An espeak-ng voice with its variant ("en-gb-x-rp+f2") in place of
+    // `voice`; empty for the voice itself.
+    QString variant;
 
     // A text that names the request exactly, for caching and build keys.
     QString key() const;

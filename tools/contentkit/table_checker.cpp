@@ -5,6 +5,7 @@
 #include "content/content_rules.h"
 #include "content/line_reader.h"
 #include "contentkit/result_word_width.h"
+#include "contentkit/voice_checker.h"
 
 #include <QDir>
 #include <QFile>
@@ -196,6 +197,8 @@ std::vector<TableProblem> checkContentFolder(const QString& folder)
     for (const QString& rel : requiredInstallationFiles(wordList))
         if (!QFileInfo(dir.filePath(rel)).isFile())
             out.add(rel, 0, QStringLiteral("hiányzik"));
+    for (TableProblem& p : checkVoiceFolders(folder, wordList))
+        out.problems.push_back(std::move(p));
     return out.problems;
 }
 
