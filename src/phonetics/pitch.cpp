@@ -1,5 +1,6 @@
 #include "pitch.h"
 
+#include "burg.h"
 #include "resampler.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ constexpr double kLowestF0 = 60;
 constexpr double kHighestF0 = 500;
 // Three periods of the lowest voice.
 constexpr double kWindowSec = 0.045;
+// Predictor order that flattens the low band's resonances.
+constexpr int kWhitening = 4;
 // Above this a frame's self-similarity at its period is a voice's.
 constexpr double kVoicedPeak = 0.4;
 // A frame this far below the loudest frame is background, whatever its shape.
@@ -30,13 +33,26 @@ std::vector<PitchFrame> trackPitch(const std::vector<float>& samples, double rat
     const int longest = static_cast<int>(std::ceil(kPitchRate / kLowestF0));
     const auto n = static_cast<int>(x.size());
     std::vector<PitchFrame> frames;
-    if (n < window + longest)
+    if (n < window + longest + kWhitening)
         return frames;
 
     std::vector<double> energies;
     const int hop = std::max(1, static_cast<int>(hopSec * kPitchRate));
-    for (int start = 0; start + window + longest <= n; start += hop) {
-        const float* a = x.data() + start;
+    const int segment = window + longest + kWhitening;
+    std::vector<float> residual(static_cast<size_t>(segment));
+    for (int start = 0; start + segment <= n; start += hop) {
+        // The vowel's own resonances ring at periods of their own, and a
+        // strong F1 can outdo the voice's period; the prediction residual
+        // keeps the pulses and drops the ringing.
+        const float* seg = x.data() + start;
+        const std::vector<double> p = burgPredictor(std::vector<double>(seg, seg + segment), kWhitening);
+        for (int i = kWhitening; i < segment; ++i) {
+            double e = seg[i];
+            for (int k = 1; !p.empty() && k <= kWhitening; ++k)
+                e -= p[static_cast<size_t>(k)] * seg[i - k];
+            residual[static_cast<size_t>(i - kWhitening)] = static_cast<float>(e);
+        }
+        const float* a = residual.data();
         double e0 = 0;
         for (int i = 0; i < window; ++i)
             e0 += double(a[i]) * a[i];
@@ -61,14 +77,20 @@ std::vector<PitchFrame> trackPitch(const std::vector<float>& samples, double rat
             }
         }
         PitchFrame frame;
-        frame.timeSec = (start + window / 2.0) / kPitchRate;
+        frame.timeSec = (start + kWhitening + window / 2.0) / kPitchRate;
         if (bestLag > 0 && best > kVoicedPeak) {
-            // The first peak nearly as high as the best is the period; the
-            // best may be a multiple of it.
-            for (int lag = shortest; lag < bestLag; ++lag) {
-                const double v = r[static_cast<size_t>(lag)];
-                if (v > r[static_cast<size_t>(lag - 1)] && v >= r[static_cast<size_t>(lag + 1)] && v > 0.9 * best) {
-                    bestLag = lag;
+            // A peak nearly as high at a half, third or quarter of the best
+            // lag is the period; the best is then a multiple of it.
+            for (int m = 4; m >= 2; --m) {
+                const int lag = static_cast<int>(std::lround(double(bestLag) / m));
+                if (lag < shortest)
+                    continue;
+                int peak = lag;
+                for (int l = std::max(shortest, lag - 1); l <= std::min(longest, lag + 1); ++l)
+                    if (r[static_cast<size_t>(l)] > r[static_cast<size_t>(peak)])
+                        peak = l;
+                if (r[static_cast<size_t>(peak)] > 0.9 * best) {
+                    bestLag = peak;
                     break;
                 }
             }

@@ -12,10 +12,12 @@ namespace {
 constexpr double kNoticeableBark = 0.5;
 
 // How far the take lies from vowel `v` (already carried to the learner's
-// voice): a monophthong at its midpoint, a diphthong along its glide.
-double distance(const VowelMeasurement& take, const VowelMeasurement& v, bool diphthong)
+// voice): two monophthongs at their midpoints; where a diphthong is at
+// stake, at both ends of the glide, so a glide's middle passing through a
+// monophthong does not make it one.
+double distance(const VowelMeasurement& take, const VowelMeasurement& v, bool glide)
 {
-    if (!diphthong)
+    if (!glide)
         return barkDistance(take.mid, v.mid);
     return (barkDistance(take.onset, v.onset) + barkDistance(take.offset, v.offset)) / 2;
 }
@@ -74,7 +76,7 @@ VowelVerdict judgeVowel(const VowelMeasurement& take, int target, std::array<int
             v.distanceBark[i] = -1;
             continue;
         }
-        v.distanceBark[i] = distance(take, scaled(course.of(c), scale), isDiphthong(c));
+        v.distanceBark[i] = distance(take, scaled(course.of(c), scale), isDiphthong(c) || isDiphthong(target));
         if (best < 0 || v.distanceBark[i] < best) {
             best = v.distanceBark[i];
             v.nearest = c;

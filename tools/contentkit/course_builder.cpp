@@ -12,6 +12,7 @@
 #include "contentkit/lecture_video.h"
 #include "contentkit/pictures.h"
 #include "contentkit/speech.h"
+#include "contentkit/vowel_check.h"
 #include "contentkit/vowels.h"
 
 #include <QDir>
@@ -225,21 +226,22 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         }
         plans.push_back(std::make_unique<LecturePlan>(planLecture(s, c.scripts)));
         LecturePlan* plan = plans.back().get();
-        want(rel, key,
-             [&speech, &result, plan] {
-                 double seconds = 0;
-                 const AviMovie m = assembleLecture(
-                     *plan, [&speech](const SpeechRequest& r) { return speech.get(r); }, &seconds);
-                 if (seconds > kMaxLectureSeconds)
-                     throw AppError(QStringLiteral("ELecture"),
-                                    QStringLiteral("lectures/%1.txt: az előadás %2 mp hosszú, legfeljebb %3 lehet")
-                                        .arg(plan->lesson)
-                                        .arg(seconds, 0, 'f', 1)
-                                        .arg(kMaxLectureSeconds));
-                 result.lectureSeconds.emplace_back(plan->lesson, seconds);
-                 return aviBytes(m);
-             },
-             speechOf(*plan));
+        want(
+            rel, key,
+            [&speech, &result, plan] {
+                double seconds = 0;
+                const AviMovie m = assembleLecture(
+                    *plan, [&speech](const SpeechRequest& r) { return speech.get(r); }, &seconds);
+                if (seconds > kMaxLectureSeconds)
+                    throw AppError(QStringLiteral("ELecture"),
+                                   QStringLiteral("lectures/%1.txt: az előadás %2 mp hosszú, legfeljebb %3 lehet")
+                                       .arg(plan->lesson)
+                                       .arg(seconds, 0, 'f', 1)
+                                       .arg(kMaxLectureSeconds));
+                result.lectureSeconds.emplace_back(plan->lesson, seconds);
+                return aviBytes(m);
+            },
+            speechOf(*plan));
     }
 
     report(o, QStringLiteral("%1 fájl naprakész, %2 készül, %3 beszédrészlet")
@@ -266,6 +268,22 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         if (!existing.open(QIODevice::ReadOnly) || existing.readAll() != bytes)
             writeFileAtomically(out.filePath(name), bytes);
     }
+
+    // The course's own vowels, measured for the program's vowel chart and
+    // held to their RP places: a recording that says another vowel fails
+    // the build, as a broken table does.
+    report(o, QStringLiteral("magánhangzók mérése"));
+    const VowelCheck vowels = checkCourseVowels(o.outDir);
+    if (vowels.vowels) {
+        const QString rel = courseVowelsFile();
+        const QByteArray bytes = phonetics::formatCourseVowels(*vowels.vowels);
+        QFile existing(out.filePath(rel));
+        if (!existing.open(QIODevice::ReadOnly) || existing.readAll() != bytes) {
+            writeFileAtomically(out.filePath(rel), bytes);
+            ++result.written;
+        }
+    }
+    result.problems.insert(result.problems.end(), vowels.problems.begin(), vowels.problems.end());
 
     // Recordings of words no longer in the table would only mislead.
     const QDir words(out.filePath(QStringLiteral("media/words")));
