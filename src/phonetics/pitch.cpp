@@ -16,6 +16,9 @@ constexpr double kLowestF0 = 60;
 constexpr double kHighestF0 = 500;
 // Three periods of the lowest voice.
 constexpr double kWindowSec = 0.045;
+// A peak at a half or third of the best lag this high against the best is
+// the voice's period, the best one its multiple.
+constexpr double kSubmultiplePeak = 0.8;
 // Predictor order that flattens the low band's resonances.
 constexpr int kWhitening = 4;
 // Above this a frame's self-similarity at its period is a voice's.
@@ -51,6 +54,15 @@ std::vector<PitchFrame> trackPitch(const std::vector<float>& samples, double rat
             for (int k = 1; !p.empty() && k <= kWhitening; ++k)
                 e -= p[static_cast<size_t>(k)] * seg[i - k];
             residual[static_cast<size_t>(i - kWhitening)] = static_cast<float>(e);
+        }
+        // Sharp pulses decorrelate at a lag a fraction of a sample off the
+        // period; a gentle smoothing keeps a period that falls between two
+        // samples from losing to its double.
+        float before = residual[0];
+        for (size_t i = 1; i + 1 < residual.size(); ++i) {
+            const float here = residual[i];
+            residual[i] = 0.25f * before + 0.5f * here + 0.25f * residual[i + 1];
+            before = here;
         }
         const float* a = residual.data();
         double e0 = 0;
@@ -89,7 +101,7 @@ std::vector<PitchFrame> trackPitch(const std::vector<float>& samples, double rat
                 for (int l = std::max(shortest, lag - 1); l <= std::min(longest, lag + 1); ++l)
                     if (r[static_cast<size_t>(l)] > r[static_cast<size_t>(peak)])
                         peak = l;
-                if (r[static_cast<size_t>(peak)] > 0.9 * best) {
+                if (r[static_cast<size_t>(peak)] > kSubmultiplePeak * best) {
                     bestLag = peak;
                     break;
                 }
