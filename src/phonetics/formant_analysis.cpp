@@ -38,7 +38,7 @@ constexpr double kWidestFormantHz = 1000;
 // Above any vowel's F1, a child's /a/ included.
 constexpr double kHighestF1Hz = 1300;
 // The vowel is followed at most this many frames; enough for its glide.
-constexpr int kMostFrames = 40;
+constexpr int kMostFrames = 24;
 // Where along the vowel its frames lie: its edges belong to the consonants.
 constexpr double kFirstAt = 0.1;
 constexpr double kLastAt = 0.9;
