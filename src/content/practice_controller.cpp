@@ -7,22 +7,8 @@ namespace ejteto {
 
 namespace {
 
-constexpr int kStatusLineStep = 24; // the strip between the cloaks holds one line
 constexpr int kSlideStepMs = 15;
 constexpr int kVerdictPauseMs = 500;
-
-// Marks an evaluation as running for exactly as long as it runs, however it
-// ends.
-class EvaluationScope {
-public:
-    explicit EvaluationScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~EvaluationScope() { flag_ = false; }
-    EvaluationScope(const EvaluationScope&) = delete;
-    EvaluationScope& operator=(const EvaluationScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 bool validPlace(int place) { return place >= 0 && place < kOptionCount; }
 
@@ -40,7 +26,7 @@ void PracticeRunController::start(RunKind kind, int lesson, int level, const QSt
     lesson_ = lesson;
     level_ = level;
     view_.prepareRunPanel(kind);
-    view_.drawSymbol(runColors(kind).module, lesson);
+    view_.drawSymbol(lesson);
     view_.setTitle(title);
     view_.setInstruction(QStringLiteral("Jelölj meg egy választ, majd Tovább!"));
     state_.QuestionNo = 1;
@@ -51,6 +37,23 @@ void PracticeRunController::start(RunKind kind, int lesson, int level, const QSt
     Valaszlehetosegmegnyomas(-1);
     view_.clearMeanings();
     view_.showPanel();
+    enter(RunPhase::Answering);
+}
+
+void PracticeRunController::whenIdle(std::function<void()> work)
+{
+    if (state_.Phase == RunPhase::Judging)
+        afterJudging_ = std::move(work);
+    else
+        work();
+}
+
+void PracticeRunController::enter(RunPhase phase)
+{
+    const bool judgingEnds = state_.Phase == RunPhase::Judging && phase != RunPhase::Judging;
+    state_.Phase = phase;
+    if (judgingEnds && afterJudging_)
+        std::exchange(afterJudging_, {})();
 }
 
 void PracticeRunController::BuildQuestionSet(int lesson)
@@ -83,9 +86,9 @@ void PracticeRunController::Valaszlehetosegmegnyomas(int index)
 {
     // While an evaluation slides its status line, a new highlight would
     // enable "Tovább" and let a second evaluation start inside the first.
-    if (index < -1 || index >= kOptionCount || (index >= 0 && state_.EvaluationRunning))
+    if (index < -1 || index >= kOptionCount || (index >= 0 && state_.Phase == RunPhase::Judging))
         return;
-    view_.paintAnswers(kind_, index);
+    view_.paintAnswers(index);
     if (index == -1) {
         view_.setNextEnabled(false);
         return;
@@ -114,10 +117,22 @@ void PracticeRunController::showMeaning(int place)
 
 void PracticeRunController::Button_GyakTeszt_TovabbClick()
 {
-    if (state_.EvaluationRunning || state_.QuestionNo < 1 || state_.QuestionNo > kLastQuestion ||
-        !validPlace(state_.SelectedAnswer))
+    if (state_.Phase != RunPhase::Answering || !validPlace(state_.SelectedAnswer))
         return;
-    EvaluationScope running(state_.EvaluationRunning);
+    enter(RunPhase::Judging);
+    try {
+        judge();
+    } catch (...) {
+        // The error ends the evaluation: the question waits again, and a
+        // start that waited for it is dropped with it.
+        afterJudging_ = {};
+        enter(RunPhase::Answering);
+        throw;
+    }
+}
+
+void PracticeRunController::judge()
+{
     view_.setNextEnabled(false);
 
     const int q = state_.QuestionNo;
@@ -126,9 +141,10 @@ void PracticeRunController::Button_GyakTeszt_TovabbClick()
     const AnswerOutcome outcome = EvaluateAnswer(kind_, counters, answers_[static_cast<size_t>(s)], state_.CorrectWord);
     state_.RightCount = counters.RightCount;
     state_.WrongCount = counters.WrongCount;
-    view_.colorResult(q, s, outcome.resultColor);
+    const ResultMark mark = outcome.right ? ResultMark::Right : ResultMark::Wrong;
+    view_.markResult(q, s, mark);
     if (outcome.verdictBackground)
-        view_.showVerdict(s, outcome.resultColor);
+        view_.showVerdict(s, mark);
     if (!outcome.statusLine.isEmpty())
         PushStatusLine(outcome.statusLine);
     state_.QuestionNo = counters.QuestionNo;
@@ -141,6 +157,7 @@ void PracticeRunController::Button_GyakTeszt_TovabbClick()
     // shown on the closed panel, and the next run starts from scratch.
     if (!view_.panelShown()) {
         Valaszlehetosegmegnyomas(-1);
+        enter(RunPhase::Idle);
         return;
     }
 
@@ -153,21 +170,22 @@ void PracticeRunController::Button_GyakTeszt_TovabbClick()
         PushStatusLine(summaryLine(kind_, counters));
     }
     Valaszlehetosegmegnyomas(-1);
+    enter(outcome.finished ? RunPhase::ShowingResults : RunPhase::Answering);
 }
 
 void PracticeRunController::PushStatusLine(const QString& text)
 {
     view_.setWaitingStatusLine(text);
-    SlideLabels(-kStatusLineStep);
+    SlideLabels(-kStatusSlideSteps);
     // The old line goes to wait under the lower cloak.
-    view_.parkLeavingStatusLine(2 * kStatusLineStep);
+    view_.parkLeavingStatusLine();
 }
 
 void PracticeRunController::SlideLabels(int distance)
 {
     const int step = distance < 0 ? -1 : 1;
     for (int i = 0; i < std::abs(distance); ++i) {
-        view_.moveStatusLines(step);
+        view_.stepStatusLines(step);
         pump_.processPendingEvents();
         clock_.sleep(kSlideStepMs);
     }
@@ -178,7 +196,7 @@ void PracticeRunController::ErtekeloSzoLejatszas(int question, int place, Speed 
     const QString word = resultWord(question, place);
     if (word.isEmpty())
         return;
-    view_.drawSymbol(runColors(kind_).module, SoundOfWord(tables_, word));
+    view_.drawSymbol(SoundOfWord(tables_, word));
     // Show the tile before the recording holds the window.
     pump_.processPendingEvents();
     player_.playWord(word, speed);

@@ -23,7 +23,6 @@ AnswerOutcome EvaluateAnswer(RunKind kind, RunCounters& c, const QString& chosen
     AnswerOutcome out;
     const int q = c.QuestionNo;
     out.right = chosen == correct;
-    out.resultColor = out.right ? colors::Right : colors::Wrong;
     if (kind == RunKind::Practice) {
         if (!out.right) {
             // The learner tries again on the same question.

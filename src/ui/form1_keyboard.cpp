@@ -40,11 +40,15 @@ void TForm1::createKeyboardPaths()
     const QList<QWidget*> panels(r.ModulePanels.begin(), r.ModulePanels.end());
     auto playListWord = [this] { runGuarded([this] { wordIndex_->playFocusedRow(); }); };
 
-    auto window =
-        std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, [this] { runGuarded([this] { openHelp(); }); });
+    auto window = std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, tools_,
+                                               [this] { runGuarded([this] { openHelp(); }); });
     windowKeys_ = window.get();
-    windowKeys_->setAboutWindow(aboutWindow_);
     keys_->add(std::move(window));
+    if (aboutWindow_)
+        watchToolWindow(aboutWindow_);
+    for (const ToolEntry& tool : tools_)
+        if (tool.window)
+            watchToolWindow(tool.window);
 
     keys_->add(std::make_unique<PanelKeys>(
         QList<ModulePanelKeys>{{practice.Panel_Modul_GyakTeszt, practice.Button_Modul_GyakTeszt_Bezar},
@@ -94,13 +98,28 @@ bool TForm1::lessonVowelOnOffer() const
 void TForm1::setAboutWindow(TForm_About* about)
 {
     aboutWindow_ = about;
-    if (about)
-        about->setAppDir(installDir_); // its address is this installation's help page
-    if (!keys_)
-        return; // the keys are made with the modules, and take it then
-    if (about)
-        keys_->watch(about);
-    windowKeys_->setAboutWindow(about);
+    if (!about)
+        return;
+    about->setAppDir(installDir_); // its address is this installation's help page
+    if (keys_) // else the keys, made with the modules, take it then
+        watchToolWindow(about);
+}
+
+void TForm1::addTool(ToolEntry entry)
+{
+    tools_.push_back(std::move(entry));
+    ToolWindow* window = tools_.back().window;
+    if (!window)
+        return;
+    window->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
+    if (keys_)
+        watchToolWindow(window);
+}
+
+void TForm1::watchToolWindow(ToolWindow* window)
+{
+    keys_->watch(window);
+    windowKeys_->addToolWindow(window);
 }
 
 void TForm1::describeTiles()

@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTimer>
 
 namespace ejteto {
 
@@ -52,9 +51,10 @@ void TForm1::startRun(RunKind kind)
         kind == RunKind::Practice ? controls_->Button_Inditas_Gyakorlat : controls_->Button_Inditas_Teszt;
     // A launcher click can arrive during a status slide, once "Bezár" has
     // given the control panel back. Starting a run there would pull the
-    // panel from under the evaluation, so the start waits until it has ended.
+    // panel from under the evaluation, so the start waits until it has
+    // ended, if the launcher still offers it then.
     if (practice_->run().evaluationRunning()) {
-        QTimer::singleShot(20, this, [this, launcher, kind] {
+        practice_->run().whenIdle([this, launcher, kind] {
             if (launcher->isEnabled())
                 runGuarded([&] { startRun(kind); });
         });

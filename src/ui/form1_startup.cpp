@@ -8,6 +8,7 @@
 #include "app/settings_location.h"
 #include "content/content_rules.h"
 #include "content/line_reader.h"
+#include "controls/focus_visibility.h"
 #include "controls/image_control.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
@@ -20,6 +21,7 @@
 #include "practice_module.h"
 #include "qt_run_clock.h"
 #include "recording_sounds.h"
+#include "tool_windows/control_menu.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
@@ -41,6 +43,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     // Before any control exists: an interface Qt makes for a control is
     // kept for the control's life.
     installAccessibleControls();
+    watchFocusVisibility();
     if (!installDir_.endsWith(QLatin1Char('/')))
         installDir_ += QLatin1Char('/');
     if (!services.pump || !services.clock)
@@ -90,8 +93,6 @@ void TForm1::buildModules()
     setTabOrders();
     bindEvents();
     createKeyboardPaths();
-    if (aboutWindow_)
-        keys_->watch(aboutWindow_);
     // The words the start listed, shown with the list's handlers bound.
     if (startWords_) {
         wordIndex_->showWords(*startWords_);

@@ -11,6 +11,7 @@
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "recording_sounds.h"
+#include "tool_windows/control_menu.h"
 #include "ui/form1.h"
 #include "voice_compare.h"
 #include "window_controls.h"
@@ -107,6 +108,12 @@ void TForm1::bindListening()
                        {[this, i] { pairs_->game().Jatekgombmegnyomas(i, state_.CurrentLevel, Speed::Slow); },
                         [this, i] { return wordModel(pairs_->game().turnedWord(i)); }},
                        listenWaysDescription(ListenTarget::Card));
+
+    menu_ = std::make_unique<ControlMenu>(l, tools_);
+    for (int n = 1; n <= 16; ++n)
+        menu_->attach(controls_->Image_Mosaic[n]);
+    for (QPushButton* card : game.Button_Jatek_)
+        menu_->attach(card);
 }
 
 } // namespace ejteto

@@ -4,7 +4,6 @@
 #include "app/color_value.h"
 #include "ui/error_box.h"
 #include "app/paths.h"
-#include "controls/fixed_palette.h"
 #include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
@@ -13,9 +12,7 @@
 #include "ui/pictures.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 namespace ejteto {
 
@@ -43,20 +40,15 @@ Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const 
 } // namespace
 
 TForm_About::TForm_About(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : ToolWindow(QStringLiteral("Form_About"), QStringLiteral("Névjegy"), parent,
+                 Qt::CustomizeWindowHint | Qt::WindowTitleHint), // no title-bar buttons
       appDir_(currentAppDir())
 {
     installAccessibleControls(); // before any control exists
-    setObjectName(QStringLiteral("Form_About"));
-    setWindowTitle(QStringLiteral("Névjegy"));
-    setWindowIcon(applicationIcon());
     setFixedSize(kClientWidth, kClientHeight);
-    // The whole palette is the window's own: the desktop's dark themes must
-    // not turn the texts light on the cream background.
-    QPalette p = fixedLightPalette();
+    QPalette p = palette();
     p.setColor(QPalette::Window, colorFromValue(colors::Cream));
     setPalette(p);
-    setAutoFillBackground(true);
     setFont(windowFont());
     buildLayout();
 }
@@ -119,57 +111,24 @@ void TForm_About::Label_URLClick()
 
 void TForm_About::Button_BezarClick() { hide(); }
 
-void TForm_About::showOver(QWidget* mainWindow)
-{
-    if (isVisible())
-        return;
-    if (!placed_)
-        centreOver(mainWindow);
-    else
-        move(lastPosition_); // the window manager may forget a hidden window's place
-    show();
-    raise();
-    activateWindow();
-}
+void TForm_About::closeByKey() { Button_Bezar->click(); }
 
-void TForm_About::centreOver(QWidget* mainWindow)
-{
-    QRect over;
-    if (mainWindow)
-        over = mainWindow->frameGeometry();
-    else if (const QScreen* s = QGuiApplication::primaryScreen())
-        over = s->availableGeometry();
-    else
-        return;
-    QSize own = frameGeometry().size();
-    // Before its first showing the window's frame is not known yet; take it
-    // to be as wide as the main window's.
-    if (mainWindow && own == size())
-        own += mainWindow->frameGeometry().size() - mainWindow->size();
-    move(over.x() + (over.width() - own.width()) / 2, over.y() + (over.height() - own.height()) / 2);
-}
+void TForm_About::helpByKey() { runGuarded([this] { Label_URLClick(); }); }
 
 bool TForm_About::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         runGuarded([this] { FormActivate(); });
-    return QWidget::event(e);
+    return ToolWindow::event(e);
 }
 
 void TForm_About::showEvent(QShowEvent* e)
 {
-    QWidget::showEvent(e);
+    ToolWindow::showEvent(e);
     // Activation events may not arrive on every platform, so showing counts
     // as an activation too.
-    placed_ = true;
     runGuarded([this] { FormActivate(); });
     Button_Bezar->setFocus(Qt::OtherFocusReason);
-}
-
-void TForm_About::hideEvent(QHideEvent* e)
-{
-    lastPosition_ = pos();
-    QWidget::hideEvent(e);
 }
 
 } // namespace ejteto

@@ -28,10 +28,15 @@ void setBold(Label* l, bool bold)
 // it where the hidden sound image would be.
 QPoint symbolPlace(RunKind kind) { return kind == RunKind::Practice ? QPoint(392, 115) : QPoint(338, 115); }
 
-// What a results-table word's colour tells the learner.
-ResultOutcome outcomeOf(uint32_t resultColor)
+// A status line moves one pixel a step; the line that left the strip waits
+// two lines' height below it.
+constexpr int kParkedBelow = 2 * kStatusSlideSteps;
+
+uint32_t markColor(ResultMark mark) { return mark == ResultMark::Right ? colors::Right : colors::Wrong; }
+
+ResultOutcome outcomeOf(ResultMark mark)
 {
-    return resultColor == colors::Right ? ResultOutcome::Right : ResultOutcome::Wrong;
+    return mark == ResultMark::Right ? ResultOutcome::Right : ResultOutcome::Wrong;
 }
 
 } // namespace
@@ -46,7 +51,8 @@ void PracticeModule::hideResults() { panel_.Panel_Ertekelo->hide(); }
 
 void PracticeModule::prepareRunPanel(RunKind kind)
 {
-    const RunColors c = runColors(kind);
+    colors_ = runColors(kind);
+    const RunColors& c = colors_;
     const bool practice = kind == RunKind::Practice;
     panel_.Image_Sound->setVisible(practice);
     panel_.Image_IPA->move(symbolPlace(kind));
@@ -81,9 +87,9 @@ void PracticeModule::prepareRunPanel(RunKind kind)
     }
 }
 
-void PracticeModule::drawSymbol(uint32_t background, int soundId)
+void PracticeModule::drawSymbol(int soundId)
 {
-    DrawSymbolTile(panel_.Image_IPA, background, colors::Cream, soundId);
+    DrawSymbolTile(panel_.Image_IPA, colors_.module, colors::Cream, soundId);
 }
 
 void PracticeModule::setTitle(const QString& text) { panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text); }
@@ -109,9 +115,9 @@ void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, 
     correct->setAccessibleName(resultName(correct->text(), ResultOutcome::MissedRight));
 }
 
-void PracticeModule::paintAnswers(RunKind kind, int selected)
+void PracticeModule::paintAnswers(int selected)
 {
-    const RunColors c = runColors(kind);
+    const RunColors& c = colors_;
     for (Label* a : registries_.AnswerLabels) {
         a->setBackgroundColor(colorFromValue(c.module));
         a->setTextColor(colorFromValue(colors::Amber));
@@ -134,18 +140,19 @@ void PracticeModule::setNextEnabled(bool enabled)
         focusFirstReachable({registries_.AnswerLabels.begin(), registries_.AnswerLabels.end()});
 }
 
-void PracticeModule::showVerdict(int place, uint32_t color)
+void PracticeModule::showVerdict(int place, ResultMark mark)
 {
+    // The verdict colour behind cream text.
     Label* chosen = registries_.AnswerLabels[static_cast<size_t>(place)];
-    chosen->setBackgroundColor(colorFromValue(color));
+    chosen->setBackgroundColor(colorFromValue(markColor(mark)));
     chosen->setTextColor(colorFromValue(colors::Cream));
 }
 
-void PracticeModule::colorResult(int question, int place, uint32_t color)
+void PracticeModule::markResult(int question, int place, ResultMark mark)
 {
     Label* word = registries_.ResultLabels[static_cast<size_t>(question)][static_cast<size_t>(place)];
-    word->setTextColor(colorFromValue(color));
-    word->setAccessibleName(resultName(word->text(), outcomeOf(color)));
+    word->setTextColor(colorFromValue(markColor(mark)));
+    word->setAccessibleName(resultName(word->text(), outcomeOf(mark)));
 }
 
 void PracticeModule::setMeaning(int place, const QString& text)
@@ -163,16 +170,16 @@ void PracticeModule::setStatusLineInView(const QString& text) { registries_.Stat
 
 void PracticeModule::setWaitingStatusLine(const QString& text) { registries_.StatusLabels[1]->setLabelText(text); }
 
-void PracticeModule::moveStatusLines(int dy)
+void PracticeModule::stepStatusLines(int direction)
 {
     for (Label* line : registries_.StatusLabels)
-        line->move(line->x(), line->y() + dy);
+        line->move(line->x(), line->y() + direction);
 }
 
-void PracticeModule::parkLeavingStatusLine(int dy)
+void PracticeModule::parkLeavingStatusLine()
 {
     Label* leaving = registries_.StatusLabels[0];
-    leaving->move(leaving->x(), leaving->y() + dy);
+    leaving->move(leaving->x(), leaving->y() + kParkedBelow);
     std::swap(registries_.StatusLabels[0], registries_.StatusLabels[1]);
 }
 

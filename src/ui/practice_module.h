@@ -21,26 +21,27 @@ public:
 
 private:
     void prepareRunPanel(RunKind kind) override;
-    void drawSymbol(uint32_t background, int soundId) override;
+    void drawSymbol(int soundId) override;
     void setTitle(const QString& text) override;
     void setInstruction(const QString& text) override;
     void showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace) override;
-    void paintAnswers(RunKind kind, int selected) override;
+    void paintAnswers(int selected) override;
     void setNextEnabled(bool enabled) override;
-    void showVerdict(int place, uint32_t color) override;
-    void colorResult(int question, int place, uint32_t color) override;
+    void showVerdict(int place, ResultMark mark) override;
+    void markResult(int question, int place, ResultMark mark) override;
     void setMeaning(int place, const QString& text) override;
     void clearMeanings() override;
     void setStatusLineInView(const QString& text) override;
     void setWaitingStatusLine(const QString& text) override;
-    void moveStatusLines(int dy) override;
-    void parkLeavingStatusLine(int dy) override;
+    void stepStatusLines(int direction) override;
+    void parkLeavingStatusLine() override;
     void showPanel() override;
     bool panelShown() const override;
     void showResults() override;
 
     Registries& registries_;
     PracticePanel panel_;
+    RunColors colors_ = runColors(RunKind::Practice); // the running kind's
     PracticeRunController run_;
 };
 

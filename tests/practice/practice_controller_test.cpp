@@ -1,7 +1,6 @@
 // Whole practice and test runs driven through the run controller, without a
 // window and without waiting: what each step shows, in which order, and how
 // long the window would be held.
-#include "app/colors.h"
 #include "content/practice_controller.h"
 #include "support/fake_run_world.h"
 
@@ -32,46 +31,43 @@ class ScreenOfRun : public PracticeView {
 public:
     explicit ScreenOfRun(RunLog& log) : log_(log) {}
 
-    void prepareRunPanel(RunKind kind) override { log_.add(kind == RunKind::Practice ? QStringLiteral("panel practice") : QStringLiteral("panel test")); }
-    void drawSymbol(uint32_t background, int soundId) override
-    {
-        symbolBackground = background;
-        log_.add(QStringLiteral("symbol %1").arg(soundId));
-    }
+    void prepareRunPanel(RunKind kind) override { panelKind = kind; log_.add(kind == RunKind::Practice ? QStringLiteral("panel practice") : QStringLiteral("panel test")); }
+    void drawSymbol(int soundId) override { log_.add(QStringLiteral("symbol %1").arg(soundId)); }
     void setTitle(const QString& text) override { title = text; }
     void setInstruction(const QString& text) override { instruction = text; }
     void showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace) override
     {
         answers = byPlace;
         results[static_cast<size_t>(n)] = byPlace;
-        for (uint32_t& c : resultColors[static_cast<size_t>(n)])
-            c = colors::Grey;
-        resultColors[static_cast<size_t>(n)][static_cast<size_t>(correctPlace)] = colors::Orange;
+        for (Mark& m : resultMarks[static_cast<size_t>(n)])
+            m = Mark::Plain;
+        resultMarks[static_cast<size_t>(n)][static_cast<size_t>(correctPlace)] = Mark::MissedRight;
         log_.add(QStringLiteral("question %1").arg(n));
     }
-    void paintAnswers(RunKind, int selected) override
+    void paintAnswers(int selected) override
     {
         highlighted = selected;
         verdictPlace = -1;
     }
     void setNextEnabled(bool enabled) override { nextEnabled = enabled; }
-    void showVerdict(int place, uint32_t color) override
+    void showVerdict(int place, ResultMark mark) override
     {
         verdictPlace = place;
-        verdictColor = color;
+        verdict = mark;
     }
-    void colorResult(int question, int place, uint32_t color) override
+    void markResult(int question, int place, ResultMark mark) override
     {
-        resultColors[static_cast<size_t>(question)][static_cast<size_t>(place)] = color;
+        resultMarks[static_cast<size_t>(question)][static_cast<size_t>(place)] =
+            mark == ResultMark::Right ? Mark::Right : Mark::Wrong;
     }
     void setMeaning(int place, const QString& text) override { meanings[static_cast<size_t>(place)] = text; }
     void clearMeanings() override { meanings.fill(QString()); }
     void setStatusLineInView(const QString& text) override { lines[inView] = text; }
     void setWaitingStatusLine(const QString& text) override { lines[1 - inView] = text; }
-    void moveStatusLines(int dy) override { moved += dy; }
-    void parkLeavingStatusLine(int dy) override
+    void stepStatusLines(int direction) override { steps += direction; }
+    void parkLeavingStatusLine() override
     {
-        moved += dy;
+        ++parked;
         inView = 1 - inView;
         log_.add(QStringLiteral("line ") + lines[inView]);
         // The verdict must still be on screen while the line slides in.
@@ -96,10 +92,12 @@ public:
     QString title, instruction;
     std::array<QString, 4> answers{}, meanings{};
     std::array<std::array<QString, 4>, 11> results{};
-    std::array<std::array<uint32_t, 4>, 11> resultColors{};
+    enum class Mark { Plain, MissedRight, Right, Wrong };
+    std::array<std::array<Mark, 4>, 11> resultMarks{};
     std::array<QString, 2> lines{};
-    int inView = 0, moved = 0, highlighted = -1, verdictPlace = -1, verdictDuringSlide = -1;
-    uint32_t verdictColor = 0, symbolBackground = 0;
+    int inView = 0, steps = 0, parked = 0, highlighted = -1, verdictPlace = -1, verdictDuringSlide = -1;
+    ResultMark verdict = ResultMark::Wrong;
+    RunKind panelKind = RunKind::Practice;
     bool nextEnabled = true, shown = false, resultsShown = false;
 
 private:
@@ -138,11 +136,12 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
 {
     start(RunKind::Practice, 5, 1);
     EXPECT_EQ(log.entries.mid(0, 3), (QStringList{"panel practice", "symbol 5", "question 1"}));
-    EXPECT_EQ(screen.symbolBackground, colors::PracticeBlue);
+    EXPECT_EQ(screen.panelKind, RunKind::Practice);
     EXPECT_EQ(screen.title, QStringLiteral("Gyakorlat: 5. lecke"));
     EXPECT_EQ(screen.instruction, QStringLiteral("Jelölj meg egy választ, majd Tovább!"));
     EXPECT_EQ(lineInView(), QStringLiteral("Hátralévő kérdések száma: 9"));
-    EXPECT_EQ(screen.moved, 0) << "the first line is set in place, not slid in";
+    EXPECT_EQ(screen.steps, 0) << "the first line is set in place, not slid in";
+    EXPECT_EQ(run.state().Phase, RunPhase::Answering);
     EXPECT_TRUE(screen.shown);
     EXPECT_FALSE(screen.nextEnabled);
     EXPECT_EQ(screen.highlighted, -1);
@@ -162,8 +161,8 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
     const QString wrongWord = arrangement[static_cast<size_t>(wrong)];
     run.Button_GyakTeszt_TovabbClick();
     EXPECT_EQ(screen.verdictDuringSlide, wrong);
-    EXPECT_EQ(screen.verdictColor, colors::Wrong);
-    EXPECT_EQ(screen.resultColors[1][static_cast<size_t>(wrong)], colors::Wrong);
+    EXPECT_EQ(screen.verdict, ResultMark::Wrong);
+    EXPECT_EQ(screen.resultMarks[1][static_cast<size_t>(wrong)], ScreenOfRun::Mark::Wrong);
     EXPECT_EQ(lineInView(), QStringLiteral("Nem. Ez egy helytelen válasz: ") + wrongWord +
                                 QStringLiteral(". Jelölj meg másik válaszlehetőséget!"));
     EXPECT_EQ(run.state().QuestionNo, 1);
@@ -184,7 +183,7 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
             EXPECT_EQ(lineInView(), QStringLiteral("Igen. A helyes válasz ez volt: ") + word +
                                         QStringLiteral(". Hátralévő kérdések száma: %1").arg(9 - q));
             EXPECT_EQ(screen.verdictDuringSlide, right[static_cast<size_t>(q)]);
-            EXPECT_EQ(screen.verdictColor, colors::Right);
+            EXPECT_EQ(screen.verdict, ResultMark::Right);
             EXPECT_TRUE(screen.meanings[static_cast<size_t>(wrong)].isEmpty()) << "a new question";
         }
     }
@@ -197,13 +196,13 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
                   QStringLiteral(". Hátralévő kérdések száma: 0"))
         << "question 10 brought no count line";
     for (int q = 1; q <= 10; ++q)
-        EXPECT_EQ(screen.resultColors[static_cast<size_t>(q)][static_cast<size_t>(right[static_cast<size_t>(q)])],
-                  colors::Right);
+        EXPECT_EQ(screen.resultMarks[static_cast<size_t>(q)][static_cast<size_t>(right[static_cast<size_t>(q)])],
+                  ScreenOfRun::Mark::Right);
     // The summary slides in after the pause; the run ends waiting for nothing.
     EXPECT_EQ(log.entries.mid(log.entries.size() - 3),
               (QStringList{"sleep 500", "results", QStringLiteral("line ") + lineInView()}));
     EXPECT_EQ(screen.highlighted, -1);
-    EXPECT_FALSE(run.state().EvaluationRunning);
+    EXPECT_EQ(run.state().Phase, RunPhase::ShowingResults);
     // Eleven evaluations, each held 500 ms, and eleven slides of 24 steps of
     // 15 ms: the wrong attempt, nine count lines and the summary.
     EXPECT_EQ(time.elapsedMs, 11 * 500 + 11 * 24 * 15);
@@ -213,7 +212,7 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
 TEST_F(PracticeControllerTest, AWholeTestRunShowsNoVerdictAndCountsToTen)
 {
     start(RunKind::Test, 3, 2);
-    EXPECT_EQ(screen.symbolBackground, colors::TestRed);
+    EXPECT_EQ(screen.panelKind, RunKind::Test);
     std::array<int, 11> right{}, chosen{};
     for (int q = 1; q <= 10; ++q) {
         right[static_cast<size_t>(q)] = rightPlace();
@@ -228,10 +227,10 @@ TEST_F(PracticeControllerTest, AWholeTestRunShowsNoVerdictAndCountsToTen)
     for (int q = 1; q <= 10; ++q) {
         const auto r = static_cast<size_t>(right[static_cast<size_t>(q)]);
         const auto s = static_cast<size_t>(chosen[static_cast<size_t>(q)]);
-        const auto& row = screen.resultColors[static_cast<size_t>(q)];
-        EXPECT_EQ(row[r], r == s ? colors::Right : colors::Orange) << q;
+        const auto& row = screen.resultMarks[static_cast<size_t>(q)];
+        EXPECT_EQ(row[r], r == s ? ScreenOfRun::Mark::Right : ScreenOfRun::Mark::MissedRight) << q;
         if (s != r) {
-            EXPECT_EQ(row[s], colors::Wrong) << q;
+            EXPECT_EQ(row[s], ScreenOfRun::Mark::Wrong) << q;
         }
     }
     // A new run starts from scratch, only the word cursors carry on.
@@ -258,7 +257,8 @@ TEST_F(PracticeControllerTest, ClicksDuringTheSlideStartNoSecondEvaluation)
     EXPECT_EQ(run.state().QuestionNo, 2) << "one question answered, none skipped";
     EXPECT_EQ(run.state().SelectedAnswer, right);
     EXPECT_EQ(run.state().WrongCount, 0);
-    EXPECT_EQ(screen.moved, 24) << "one slide: up 24, the old line parked 48 below";
+    EXPECT_EQ(screen.steps, -kStatusSlideSteps) << "one slide, one step at a time";
+    EXPECT_EQ(screen.parked, 1);
     // Once it has ended, answers are taken again.
     run.Valaszlehetosegmegnyomas(other);
     EXPECT_EQ(run.state().SelectedAnswer, other);
@@ -277,8 +277,9 @@ TEST_F(PracticeControllerTest, ClosingDuringTheSlideEndsTheEvaluationWithoutItsP
     EXPECT_FALSE(screen.resultsShown);
     EXPECT_EQ(screen.highlighted, -1);
     EXPECT_FALSE(screen.nextEnabled);
-    EXPECT_FALSE(run.evaluationRunning());
-    EXPECT_EQ(screen.moved, 24) << "the slide still ends where it belongs";
+    EXPECT_EQ(run.state().Phase, RunPhase::Idle) << "the closed panel ended the run";
+    EXPECT_EQ(screen.steps, -kStatusSlideSteps) << "the slide still ends where it belongs";
+    EXPECT_EQ(screen.parked, 1);
 }
 
 TEST_F(PracticeControllerTest, AResultWordShowsItsSymbolBeforeItPlaysAndEmptyPlacesDoNothing)
@@ -302,5 +303,4 @@ TEST_F(PracticeControllerTest, AResultWordShowsItsSymbolBeforeItPlaysAndEmptyPla
     const QString word = run.state().QuestionGrid[2][9];
     EXPECT_EQ(log.entries, (QStringList{QStringLiteral("symbol %1").arg(SoundOfWord(tables, word)),
                                         QStringLiteral("play ") + word}));
-    EXPECT_EQ(screen.symbolBackground, colors::PracticeBlue);
 }

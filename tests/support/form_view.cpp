@@ -23,7 +23,7 @@ FormView::FormView(TForm1& window)
       QuestionNo(window.practiceRun().QuestionNo), SelectedAnswer(window.practiceRun().SelectedAnswer),
       RightCount(window.practiceRun().RightCount), WrongCount(window.practiceRun().WrongCount),
       CorrectWord(window.practiceRun().CorrectWord), QuestionGrid(window.practiceRun().QuestionGrid),
-      EvaluationRunning(window.practiceRun().EvaluationRunning), PairWords(window.pairsGame().PairWords),
+      Phase(window.practiceRun().Phase), PairWords(window.pairsGame().PairWords),
       GameWords(window.pairsGame().GameWords), CurrentPress(window.pairsGame().press.CurrentPress),
       PreviousPress(window.pairsGame().press.PreviousPress), PressCount(window.pairsGame().press.PressCount),
       PairCount(window.pairsGame().press.PairCount), StepCount(window.pairsGame().press.StepCount),

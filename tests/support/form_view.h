@@ -36,7 +36,7 @@ struct FormView {
     const int32_t& WrongCount;
     const QString& CorrectWord;
     const QuestionGridRows& QuestionGrid;
-    const bool& EvaluationRunning;
+    const RunPhase& Phase;
     // ---- the pairs game -------------------------------------------------------
     const GameWordArray& PairWords;
     const GameWordArray& GameWords;

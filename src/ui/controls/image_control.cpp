@@ -1,5 +1,7 @@
 #include "controls/image_control.h"
 
+#include "controls/focus_visibility.h"
+
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,7 +53,7 @@ void ImageControl::paintEvent(QPaintEvent*)
         QPainter p(this);
         p.drawImage(QPoint(0, 0), picture_);
     }
-    if (hasFocus())
+    if (focusVisible(this))
         paintFocusFrame(this);
 }
 

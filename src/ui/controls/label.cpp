@@ -1,5 +1,6 @@
 #include "controls/label.h"
 
+#include "controls/focus_visibility.h"
 #include "fonts/layout_fonts.h"
 
 #include <QFontMetrics>
@@ -112,7 +113,7 @@ void Label::fitToText()
 void Label::paintEvent(QPaintEvent* e)
 {
     QLabel::paintEvent(e);
-    if (hasFocus())
+    if (focusVisible(this))
         paintFocusFrame(this);
 }
 

@@ -1,7 +1,6 @@
 #include "keyboard/window_keys.h"
 
 #include "ui/error_box.h"
-#include "ui/nevjegy.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,19 +9,32 @@
 namespace ejteto {
 
 WindowKeys::WindowKeys(QWidget* mainWindow, QPushButton* aboutButton, QList<QWidget*> modulePanels,
-                       std::function<void()> openHelp)
+                       const std::vector<ToolEntry>& tools, std::function<void()> openHelp)
     : mainWindow_(mainWindow), aboutButton_(aboutButton), modulePanels_(std::move(modulePanels)),
-      openHelp_(std::move(openHelp))
+      tools_(tools), openHelp_(std::move(openHelp))
 {
 }
 
-void WindowKeys::setAboutWindow(TForm_About* about) { about_ = about; }
+void WindowKeys::addToolWindow(ToolWindow* window)
+{
+    if (!isToolWindow(window))
+        toolWindows_.emplace_back(window);
+}
 
 bool WindowKeys::keyPressed(QWidget* focus, const QKeyEvent& key)
 {
     if (isRepeat(key))
         return false;
     QWidget* window = focus->window();
+    if (window != mainWindow_ && !isToolWindow(window))
+        return false;
+    const QKeySequence pressed(key.keyCombination());
+    for (const ToolEntry& tool : tools_) {
+        if (!tool.key.isEmpty() && tool.key == pressed) {
+            runGuarded(tool.open);
+            return true;
+        }
+    }
     const bool plain = key.modifiers() == Qt::NoModifier;
     if (window == mainWindow_) {
         if (key.key() == Qt::Key_F1 && plain) {
@@ -36,16 +48,14 @@ bool WindowKeys::keyPressed(QWidget* focus, const QKeyEvent& key)
         }
         return false;
     }
-    if (about_ && window == about_ && plain) {
-        if (key.key() == Qt::Key_F1) {
-            // The About window's address is the help page.
-            runGuarded([this] { about_->Label_URLClick(); });
-            return true;
-        }
-        if (key.key() == Qt::Key_Escape) {
-            about_->Button_Bezar->click();
-            return true;
-        }
+    auto* tool = static_cast<ToolWindow*>(window);
+    if (plain && key.key() == Qt::Key_F1) {
+        tool->helpByKey();
+        return true;
+    }
+    if (plain && key.key() == Qt::Key_Escape) {
+        tool->closeByKey();
+        return true;
     }
     return false;
 }
@@ -53,6 +63,12 @@ bool WindowKeys::keyPressed(QWidget* focus, const QKeyEvent& key)
 bool WindowKeys::aboutButtonCovered() const
 {
     return std::any_of(modulePanels_.begin(), modulePanels_.end(), [](QWidget* p) { return p->isVisible(); });
+}
+
+bool WindowKeys::isToolWindow(const QWidget* window) const
+{
+    return window && std::any_of(toolWindows_.begin(), toolWindows_.end(),
+                                 [window](const QPointer<ToolWindow>& w) { return w == window; });
 }
 
 } // namespace ejteto

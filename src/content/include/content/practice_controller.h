@@ -14,12 +14,22 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace ejteto {
 
 // Rows 0..4 by columns 0..9: row 0 is scratch (it keeps the last pick),
 // rows 1..4 hold the four options of the ten questions, row 1 the right ones.
 using QuestionGridRows = std::array<QuestionRow, 5>;
+
+// Where a run is. Every change of phase goes through the controller's one
+// transition, which also runs what waited for the judging to end.
+enum class RunPhase {
+    Idle,           // no run on the panel (none yet, or closed)
+    Answering,      // a question waits for an answer and "Tovább"
+    Judging,        // "Tovább" is being evaluated; the slide lets events run
+    ShowingResults, // the results table is up
+};
 
 struct PracticeRunState {
     int32_t QuestionNo = 0;
@@ -28,9 +38,7 @@ struct PracticeRunState {
     int32_t WrongCount = 0;
     QString CorrectWord;
     QuestionGridRows QuestionGrid{};
-    // True while "Tovább" is being evaluated: the status slide lets events
-    // run, and answer or "Tovább" clicks meanwhile must not start another.
-    bool EvaluationRunning = false;
+    RunPhase Phase = RunPhase::Idle;
 };
 
 class PracticeRunController {
@@ -63,7 +71,11 @@ public:
     QString resultWord(int question, int place) const;
 
     const PracticeRunState& state() const { return state_; }
-    bool evaluationRunning() const { return state_.EvaluationRunning; }
+    bool evaluationRunning() const { return state_.Phase == RunPhase::Judging; }
+    // Runs `work` now, or, while an answer is being judged (the slide lets a
+    // launcher click through), as soon as the judging is over. A later call
+    // replaces work still waiting.
+    void whenIdle(std::function<void()> work);
 
     // The steps of a run, as the program names them.
     void BuildQuestionSet(int lesson);
@@ -72,6 +84,11 @@ public:
     void SlideLabels(int distance);
 
 private:
+    // The one place the phase changes; leaving the judging runs the work
+    // that waited for it.
+    void enter(RunPhase phase);
+    void judge();
+
     ContentTables& tables_;
     RandomSource& random_;
     RecordingPlayer& player_;
@@ -87,6 +104,7 @@ private:
     // texts, kept here so the run never reads them back from widgets.
     std::array<QString, kOptionCount> answers_{};
     std::array<std::array<QString, kOptionCount>, kQuestionCount + 1> results_{};
+    std::function<void()> afterJudging_;
 };
 
 } // namespace ejteto

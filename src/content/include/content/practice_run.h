@@ -34,7 +34,6 @@ struct RunCounters {
 
 struct AnswerOutcome {
     bool right = false;
-    uint32_t resultColor = 0;       // text colour of the chosen word in the results table
     bool verdictBackground = false; // the chosen answer shows the verdict colour (practice)
     QString statusLine;             // slides into view; empty: none
     bool showNextQuestion = false;  // the run moved on to a question still to ask

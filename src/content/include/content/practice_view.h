@@ -9,16 +9,24 @@
 
 namespace ejteto {
 
+// A new status line rises into view in this many steps, each a moment of
+// its own.
+constexpr int kStatusSlideSteps = 24;
+
+// How a judged answer is marked on the screen.
+enum class ResultMark { Right, Wrong };
+
 class PracticeView {
 public:
     virtual ~PracticeView() = default;
 
-    // The panel dressed for a run of `kind`: its colours, the controls that
-    // only the practice shows, the symbol tile at its start place, every
-    // word of the results table grey and plain again.
+    // The panel dressed for a run of `kind`: its colours (the view keeps
+    // them for the whole run), the controls that only the practice shows,
+    // the symbol tile at its start place, every word of the results table
+    // grey and plain again.
     virtual void prepareRunPanel(RunKind kind) = 0;
-    // The symbol tile of sound `soundId` on `background`.
-    virtual void drawSymbol(uint32_t background, int soundId) = 0;
+    // The symbol tile of sound `soundId` in the run's colours.
+    virtual void drawSymbol(int soundId) = 0;
     virtual void setTitle(const QString& text) = 0;
     virtual void setInstruction(const QString& text) = 0;
 
@@ -28,12 +36,12 @@ public:
     virtual void showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace) = 0;
     // Every answer in the run's normal colours, `selected` (0..3)
     // highlighted; -1 highlights none.
-    virtual void paintAnswers(RunKind kind, int selected) = 0;
+    virtual void paintAnswers(int selected) = 0;
     virtual void setNextEnabled(bool enabled) = 0;
-    // The chosen answer shows the verdict colour behind cream text.
-    virtual void showVerdict(int place, uint32_t color) = 0;
-    // Text colour of place `place` in row `question` of the results table.
-    virtual void colorResult(int question, int place, uint32_t color) = 0;
+    // The chosen answer shows its verdict (practice only).
+    virtual void showVerdict(int place, ResultMark mark) = 0;
+    // Place `place` in row `question` of the results table was judged.
+    virtual void markResult(int question, int place, ResultMark mark) = 0;
     virtual void setMeaning(int place, const QString& text) = 0;
     virtual void clearMeanings() = 0;
 
@@ -41,11 +49,12 @@ public:
     // strip between the cloaks.
     virtual void setStatusLineInView(const QString& text) = 0;
     virtual void setWaitingStatusLine(const QString& text) = 0;
-    // Moves both lines `dy` pixels together.
-    virtual void moveStatusLines(int dy) = 0;
-    // The line that has just left the strip moves `dy` pixels to wait out
-    // of sight, and the two lines swap roles.
-    virtual void parkLeavingStatusLine(int dy) = 0;
+    // Both lines move one step of the slide together: `direction` -1 up,
+    // +1 down. The strip between the cloaks is `kStatusSlideSteps` steps.
+    virtual void stepStatusLines(int direction) = 0;
+    // The line that has just left the strip goes to wait out of sight below
+    // it, and the two lines swap roles.
+    virtual void parkLeavingStatusLine() = 0;
 
     virtual void showPanel() = 0;
     virtual bool panelShown() const = 0;

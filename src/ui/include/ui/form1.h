@@ -14,6 +14,7 @@
 #include "media/media_engine.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
+#include "ui/tool_window.h"
 
 #include <QImage>
 #include <QMetaObject>
@@ -29,6 +30,7 @@
 namespace ejteto {
 
 class Clock;
+class ControlMenu;
 class EventPump;
 class KeyDispatcher;
 class LectureModule;
@@ -79,6 +81,10 @@ public:
     // The About window the About button shows; its keys (F1, Esc) are the
     // window's keys too.
     void setAboutWindow(TForm_About* about);
+
+    // Offers a learning tool: its key and its line in the right-click menu
+    // of the tiles and cards open it, and its window gets Esc and F1.
+    void addTool(ToolEntry entry);
 
     // Tests replace the desktop's "open" for the help page with a recorder;
     // false means the desktop could not open it. An empty function restores
@@ -168,6 +174,8 @@ private:
     // ---- keys and screen readers (form1_keyboard.cpp) ----------------------
     void createKeyboardPaths();
     void describeTiles();
+    // A tool window gets the window's Esc and F1.
+    void watchToolWindow(ToolWindow* window);
     // A lesson is chosen and no test withholds its vowel.
     bool lessonVowelOnOffer() const;
 
@@ -197,6 +205,8 @@ private:
     std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1
     std::unique_ptr<VoiceCompare> voice_;       // records through the microphone
     std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
+    std::vector<ToolEntry> tools_;              // the learning tools offered
+    std::unique_ptr<ControlMenu> menu_;         // the tiles' and cards' right-click menu
     MediaPlayer* lecturePlayer_ = nullptr; // MediaPlayer2, a child of the window
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;

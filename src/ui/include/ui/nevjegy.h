@@ -3,9 +3,9 @@
 // of the help page. A stay-on-top tool window with no title-bar buttons,
 // created hidden at start, shown by the main window's About button and
 // hidden again by its own "Bezár" button; it never blocks the main window.
-#include <QPoint>
+#include "ui/tool_window.h"
+
 #include <QUrl>
-#include <QWidget>
 #include <functional>
 
 class QPushButton;
@@ -15,15 +15,10 @@ namespace ejteto {
 class Label;
 class ImageControl;
 
-class TForm_About : public QWidget {
+class TForm_About : public ToolWindow {
     Q_OBJECT
 public:
     explicit TForm_About(QWidget* parent = nullptr);
-
-    // Shows the window without blocking. The first time it is centred over
-    // `mainWindow`; afterwards it comes back where the learner left it.
-    // Does nothing while it is already visible.
-    void showOver(QWidget* mainWindow);
 
     // Tests replace the desktop's "open" with a recorder; an empty function
     // restores QDesktopServices::openUrl. False: the desktop could not open it.
@@ -39,6 +34,10 @@ public:
     void Label_URLClick();
     void Button_BezarClick();
 
+    // Esc presses "Bezár"; F1 opens the window's own address, the help page.
+    void closeByKey() override;
+    void helpByKey() override;
+
     Label* Label_Cim;
     Label* Label_Developer;
     Label* Label_CC;
@@ -53,16 +52,12 @@ public:
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
 
 private:
     void buildLayout();
-    void centreOver(QWidget* mainWindow);
 
     UrlOpener urlOpener_;
     QString appDir_;
-    bool placed_ = false; // shown at least once
-    QPoint lastPosition_; // where it was when last hidden
 };
 
 } // namespace ejteto
