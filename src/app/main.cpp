@@ -8,6 +8,7 @@
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
 #include "ui/form1.h"
+#include "ui/kiejtes.h"
 #include "ui/nevjegy.h"
 
 #include <QApplication>
@@ -59,9 +60,11 @@ int main(int argc, char** argv)
     // The About window is hidden until asked for: it is made once the main
     // window is on screen.
     std::unique_ptr<ejteto::TForm_About> about;
-    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about] {
+    std::unique_ptr<ejteto::ToolWindow> kiejtes;
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(), [&form, &about, &kiejtes] {
         about = std::make_unique<ejteto::TForm_About>();
         form->setAboutWindow(about.get());
+        kiejtes = ejteto::installKiejtes(*form);
     });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();

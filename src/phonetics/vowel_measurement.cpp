@@ -10,9 +10,9 @@ QString analysisFaultText(AnalysisFault fault)
     case AnalysisFault::NoVoice:
         return QStringLiteral("Nem hallottam magánhangzót.");
     case AnalysisFault::TooShort:
-        return QStringLiteral("Nem hallottam magánhangzót: a felvétel túl rövid. Mondja hosszabban!");
+        return QStringLiteral("Nem hallottam magánhangzót: a felvétel túl rövid. Mondd hosszabban!");
     case AnalysisFault::Clipped:
-        return QStringLiteral("A felvétel túl hangos, torzít. Beszéljen halkabban vagy távolabb a mikrofontól!");
+        return QStringLiteral("A felvétel túl hangos, torzít. Beszélj halkabban, vagy távolabb a mikrofontól!");
     case AnalysisFault::RateTooLow:
         return QStringLiteral("A felvétel mintavételi frekvenciája túl alacsony a magánhangzó méréséhez.");
     case AnalysisFault::NoFormants:

@@ -97,7 +97,7 @@ QString verdictText(const VowelVerdict& v, const std::function<QString(int)>& sy
     QString text = v.right()
                        ? QStringLiteral("Ezt hallottam: %1. Ez a lecke hangja!").arg(symbolOf(v.target))
                        : QStringLiteral("Ezt hallottam: %1, nem %2.").arg(symbolOf(v.nearest), symbolOf(v.target));
-    const QString lead = v.right() ? QStringLiteral(" Még pontosabban") : QStringLiteral(" Ejtse");
+    const QString lead = v.right() ? QStringLiteral(" Még pontosabban") : QStringLiteral(" Ejtsd");
     if (!v.mid.empty())
         text += lead + QStringLiteral(": ") + joined(v.mid) + QLatin1Char('.');
     if (!v.onset.empty())

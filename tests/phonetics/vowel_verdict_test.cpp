@@ -80,7 +80,7 @@ TEST(VowelVerdict, TheConfusableSaidInsteadIsNamedWithTheWayToMove)
     const VowelVerdict back = judgeVowel(take(10, 1.15, 210), 4, {10, 3}, c, 1.15);
     EXPECT_EQ(back.nearest, 10);
     EXPECT_EQ(back.mid, (std::vector<Move>{Move::Open, Move::Front}));
-    EXPECT_EQ(verdictText(back, symbol), "Ezt hallottam: /10/, nem /4/. Ejtse: nyíltabban, előrébb.");
+    EXPECT_EQ(verdictText(back, symbol), "Ezt hallottam: /10/, nem /4/. Ejtsd: nyíltabban, előrébb.");
 
     const VowelVerdict close = judgeVowel(take(3, 1.15, 210), 4, {10, 3}, c, 1.15);
     EXPECT_EQ(close.nearest, 3);
