@@ -271,12 +271,18 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     const int frameCount =
         std::clamp(static_cast<int>((endSec - startSec) * (kLastAt - kFirstAt) / kHopSec) + 1, 3, kMostFrames);
     std::vector<Track> tracks;
+    tracks.reserve(ceilings.size());
     for (double ceiling : ceilings)
         tracks.push_back(trackAtCeiling(x, rate, startSec, endSec, ceiling, frameCount));
-    const Track* best = &tracks.front();
-    for (const Track& t : tracks)
-        if (t.cost + disagreement(t, tracks) < best->cost + disagreement(*best, tracks))
+    const Track* best = nullptr;
+    double lowest = 0;
+    for (const Track& t : tracks) {
+        const double cost = t.cost + disagreement(t, tracks);
+        if (!best || cost < lowest) {
             best = &t;
+            lowest = cost;
+        }
+    }
     VowelMeasurement& v = result.vowel;
     v.onset = pointAt(*best, 0.25);
     v.mid = pointAt(*best, 0.5);

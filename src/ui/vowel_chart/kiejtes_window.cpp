@@ -47,8 +47,8 @@ QString KiejtesWindow::missingCourseText()
                           "kiejtésed nem értékelhető.");
 }
 
-KiejtesWindow::KiejtesWindow(std::optional<phonetics::CourseVowels> course, QWidget* parent)
-    : ToolWindow(QStringLiteral("Form_Kiejtes"), QStringLiteral("Kiejtés"), parent), coach_(std::move(course))
+KiejtesWindow::KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent)
+    : ToolWindow(QStringLiteral("Form_Kiejtes"), QStringLiteral("Kiejtés"), parent), coach_(course)
 {
     setFixedSize(kWidth, kHeight);
     verdict_ = new QLabel(this);

@@ -19,7 +19,7 @@ class KiejtesWindow : public ToolWindow {
 public:
     // `course`: the course's measured vowels, or nothing when the
     // installation lacks them (the window says so).
-    explicit KiejtesWindow(std::optional<phonetics::CourseVowels> course, QWidget* parent = nullptr);
+    explicit KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent = nullptr);
 
     // A take of the learner repeating vowel `target` (0 when the word's
     // vowel is not known), with the two vowels confused with it.

@@ -23,7 +23,7 @@ class VowelCoach {
 public:
     // `course`: the course's measured vowels; nothing when the installation
     // lacks them (takes are then measured but not judged).
-    explicit VowelCoach(std::optional<CourseVowels> course) : course_(std::move(course)) {}
+    explicit VowelCoach(const std::optional<CourseVowels>& course) : course_(course) {}
 
     // A take of mono 16-bit samples, the learner repeating `target` (1..16),
     // whose confusable vowels are `confusables`.
