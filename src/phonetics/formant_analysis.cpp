@@ -207,6 +207,16 @@ FormantPoint pointAt(const Track& t, double at)
     return {values[0], values[1], values[2]};
 }
 
+// Whether a point can be a vowel's at all. A hum or a whistle is voiced and
+// periodic too, but its one tone gives an "F1" below any vowel's or two
+// "formants" split around it, closer than any vowel's F1 and F2 lie.
+bool vowelLike(const FormantPoint& p)
+{
+    constexpr double kLowestF1 = 180;
+    constexpr double kClosestF1F2 = 150;
+    return p.f1 >= kLowestF1 && p.f2 - p.f1 >= kClosestF1F2;
+}
+
 } // namespace
 
 VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRate, const AnalysisOptions& options)
@@ -260,7 +270,11 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     const double startSec = spanSec + pitch[run->first].timeSec;
     const double endSec = spanSec + pitch[run->second - 1].timeSec;
     if (endSec - startSec < kShortestVowelSec) {
-        result.fault = AnalysisFault::TooShort;
+        // A short voice is too short; a long sound with hardly a voiced
+        // moment (a whistle, a hiss with a click) held no vowel.
+        result.fault = double(voiceLast - voiceFirst) / rate < kShortestTakeSec + kShortestVowelSec
+                           ? AnalysisFault::TooShort
+                           : AnalysisFault::NoVoice;
         return result;
     }
     std::vector<double> f0s;
@@ -292,7 +306,7 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     v.startSec = startSec;
     v.endSec = endSec;
     for (const FormantPoint* p : {&v.onset, &v.mid, &v.offset})
-        if (p->f1 <= 0 || p->f2 <= 0) {
+        if (!vowelLike(*p)) {
             result.fault = AnalysisFault::NoFormants;
             return result;
         }

@@ -16,7 +16,7 @@ QString analysisFaultText(AnalysisFault fault)
     case AnalysisFault::RateTooLow:
         return QStringLiteral("A felvétel mintavételi frekvenciája túl alacsony a magánhangzó méréséhez.");
     case AnalysisFault::NoFormants:
-        return QStringLiteral("Nem hallottam magánhangzót: a hang képletei nem követhetők.");
+        return QStringLiteral("Nem hallottam magánhangzót: a hangban nincsenek egy magánhangzó formánsai.");
     }
     return {};
 }

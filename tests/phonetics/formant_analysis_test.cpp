@@ -7,6 +7,7 @@
 #include "phonetics/formant_analysis.h"
 
 #include <gtest/gtest.h>
+#include <numbers>
 #include <random>
 
 using namespace ejteto::phonetics;
@@ -99,6 +100,11 @@ TEST(FormantAnalysis, ATakeWithoutAVowelIsAFaultNeverFormants)
     std::vector<qint16> loud = vowel;
     for (qint16& s : loud)
         s = static_cast<qint16>(std::clamp(4 * int(s), -32768, 32767));
+    std::vector<qint16> hum(22050), whistle(22050);
+    for (size_t i = 0; i < hum.size(); ++i) {
+        hum[i] = static_cast<qint16>(12000 * std::sin(2 * std::numbers::pi * 100 * double(i) / 22050));
+        whistle[i] = static_cast<qint16>(12000 * std::sin(2 * std::numbers::pi * 2000 * double(i) / 22050));
+    }
     SyntheticVowel telephone = synth::monophthong(700, 1600, 2450, 1.0, 120);
     telephone.sampleRate = 8000;
 
@@ -111,6 +117,8 @@ TEST(FormantAnalysis, ATakeWithoutAVowelIsAFaultNeverFormants)
         {"silence", std::vector<qint16>(22050, 0), 22050, AnalysisFault::NoVoice},
         {"noise", noise, 22050, AnalysisFault::NoVoice},
         {"a consonant alone", hiss, 22050, AnalysisFault::NoVoice},
+        {"a hum", hum, 22050, AnalysisFault::NoFormants},
+        {"a whistle", whistle, 22050, AnalysisFault::NoVoice},
         {"clipped", loud, 22050, AnalysisFault::Clipped},
         {"20 ms", std::vector<qint16>(vowel.begin() + 4000, vowel.begin() + 4441), 22050, AnalysisFault::TooShort},
         {"nothing", {}, 22050, AnalysisFault::TooShort},
