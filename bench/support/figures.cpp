@@ -43,9 +43,14 @@ QString amount(double value, Unit unit)
     switch (unit) {
     case Unit::Microseconds:
         return QStringLiteral("%1 µs").arg(value, 0, 'f', 1);
-    case Unit::Milliseconds: return QStringLiteral("%1 ms").arg(value, 0, 'f', 1);
-    case Unit::Seconds: return QStringLiteral("%1 s").arg(value, 0, 'f', 2);
-    case Unit::MiB: return QStringLiteral("%1 MiB").arg(value, 0, 'f', 1);
+    case Unit::Milliseconds:
+        return QStringLiteral("%1 ms").arg(value, 0, 'f', 1);
+    case Unit::Seconds:
+        return QStringLiteral("%1 s").arg(value, 0, 'f', 2);
+    case Unit::MiB:
+        return QStringLiteral("%1 MiB").arg(value, 0, 'f', 1);
+    case Unit::Percent:
+        return QStringLiteral("%1 %").arg(value, 0, 'f', 1);
     }
     return {};
 }
@@ -74,7 +79,7 @@ void printRow(const QString& figure, const Samples& program, const Samples& floo
     const double p = program.median();
     const double f = floor.median();
     // A floor close to nothing makes any ratio huge; past 100 its digits mean nothing.
-    const QString ratio = f <= 0         ? QStringLiteral("-")
+    const QString ratio = f <= 0        ? QStringLiteral("-")
                           : p / f > 100 ? QStringLiteral(">100x")
                                         : QStringLiteral("%1x").arg(p / f, 0, 'f', 2);
     const QString rounds = program.count() == floor.count()

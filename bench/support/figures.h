@@ -20,7 +20,7 @@ private:
     std::vector<double> values_;
 };
 
-enum class Unit { Microseconds, Milliseconds, Seconds, MiB };
+enum class Unit { Microseconds, Milliseconds, Seconds, MiB, Percent };
 
 struct BenchOptions {
     int rounds = 0;

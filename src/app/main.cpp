@@ -15,6 +15,7 @@
 #include "ui/progress_window.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
+#include "ui/kiejtes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -109,10 +110,12 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::ProgressWindow> progress;
     ListeningHistory listeningHistory(history);
     std::unique_ptr<ejteto::ListeningTool> listening;
+    std::unique_ptr<ejteto::ToolWindow> kiejtes;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory] {
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
+                         kiejtes = ejteto::installKiejtes(*form);
                          progress = ejteto::installProgressWindow(*form, history);
                          listening = ejteto::installListeningDrill(*form);
                          listening->setAnswerSink(&listeningHistory);

@@ -30,6 +30,9 @@ void CompareController::press(const CourseRecording& model)
         return;
     }
     const VoiceTake take = recordTake();
+    if (!take.isEmpty())
+        for (const TakeObserver& observer : observers_)
+            observer(model, take);
     player_.play(model, Speed::Normal);
     recorder_.playTake(take);
 }

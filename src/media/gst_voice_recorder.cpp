@@ -5,7 +5,6 @@
 #include "gst_runtime.h"
 #include "media/media_errors.h"
 #include "recording_source.h"
-#include "speech_watch.h"
 #include "take_playback.h"
 
 #include <QElapsedTimer>
@@ -26,7 +25,6 @@ constexpr qint64 kFirstSoundMs = 2000;
 // A source that stalls cannot hold the window longer than the longest take
 // and this.
 constexpr qint64 kStallGraceMs = 2000;
-
 
 class GstVoiceRecorder final : public VoiceRecorder {
 public:

@@ -41,6 +41,8 @@ void TForm1::chooseLessonSlowly(int n)
     playSlowly(CourseRecording::ofVowel(state_.CurrentLesson));
 }
 
+void TForm1::addTakeObserver(TakeObserver observer) { voice_->controller().addTakeObserver(std::move(observer)); }
+
 void TForm1::recordAndCompare(const std::optional<CourseRecording>& model)
 {
     CompareController& compare = voice_->controller();

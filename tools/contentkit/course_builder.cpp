@@ -15,6 +15,7 @@
 #include "contentkit/lecture_video.h"
 #include "contentkit/pictures.h"
 #include "contentkit/speech.h"
+#include "contentkit/vowel_check.h"
 #include "contentkit/vowels.h"
 
 #include <QDir>
@@ -292,6 +293,22 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         if (!existing.open(QIODevice::ReadOnly) || existing.readAll() != bytes)
             writeFileAtomically(out.filePath(name), bytes);
     }
+
+    // The course's own vowels, measured for the program's vowel chart and
+    // held to their RP places: a recording that says another vowel fails
+    // the build, as a broken table does.
+    report(o, QStringLiteral("magánhangzók mérése"));
+    const VowelCheck vowels = checkCourseVowels(o.outDir);
+    if (vowels.vowels) {
+        const QString rel = courseVowelsFile();
+        const QByteArray bytes = phonetics::formatCourseVowels(*vowels.vowels);
+        QFile existing(out.filePath(rel));
+        if (!existing.open(QIODevice::ReadOnly) || existing.readAll() != bytes) {
+            writeFileAtomically(out.filePath(rel), bytes);
+            ++result.written;
+        }
+    }
+    result.problems.insert(result.problems.end(), vowels.problems.begin(), vowels.problems.end());
 
     // Recordings of words no longer in the table would only mislead: in the
     // model voice and in the builder's own voices. A teacher's voice folder

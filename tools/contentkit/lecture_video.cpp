@@ -170,7 +170,7 @@ QString withArticle(const QString& phrase)
 
 SpeechRequest wordRequest(const QString& word) { return {Voice::BritishEnglish, word, false, kEnglishWpm, {}}; }
 
-SpeechRequest vowelRequest(int n) { return {Voice::BritishEnglish, vowelPhoneme(n), true, kEnglishWpm, {}}; }
+SpeechRequest vowelRequest(int n) { return {vowelVoice(n), vowelPhoneme(n), true, kEnglishWpm, {}}; }
 
 SpeechRequest narrationRequest(const NarrationPart& part, int lesson)
 {

@@ -12,7 +12,18 @@ AppError speechError(const QString& text) { return AppError(QStringLiteral("ESpe
 
 constexpr int kTimeoutMs = 60000;
 
-QString voiceName(Voice v) { return v == Voice::Hungarian ? QStringLiteral("hu") : QStringLiteral("en-gb"); }
+QString voiceName(Voice v)
+{
+    switch (v) {
+    case Voice::Hungarian:
+        return QStringLiteral("hu");
+    case Voice::BritishRp:
+        return QStringLiteral("en-gb-x-rp+m4");
+    case Voice::BritishEnglish:
+        break;
+    }
+    return QStringLiteral("en-gb");
+}
 
 QByteArray runEspeak(const QStringList& args, const QString& what)
 {
@@ -21,12 +32,12 @@ QByteArray runEspeak(const QStringList& args, const QString& what)
     p.setArguments(args);
     p.start();
     if (!p.waitForStarted(kTimeoutMs))
-        throw speechError(QStringLiteral("espeak-ng cannot be started (%1); install the espeak-ng package")
-                              .arg(p.errorString()));
+        throw speechError(
+            QStringLiteral("espeak-ng cannot be started (%1); install the espeak-ng package").arg(p.errorString()));
     p.closeWriteChannel();
     if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        throw speechError(QStringLiteral("espeak-ng failed on %1: %2")
-                              .arg(what, QString::fromLocal8Bit(p.readAllStandardError())));
+        throw speechError(
+            QStringLiteral("espeak-ng failed on %1: %2").arg(what, QString::fromLocal8Bit(p.readAllStandardError())));
     return p.readAllStandardOutput();
 }
 

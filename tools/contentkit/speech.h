@@ -8,12 +8,13 @@ namespace ejteto::contentkit {
 
 enum class Voice {
     BritishEnglish, // en-gb: the words and the English examples of the lectures
+    BritishRp,      // en-gb-x-rp+m4: a vowel whose en-gb rendering lies off its RP place
     Hungarian,      // hu: the lectures' narration
 };
 
 struct SpeechRequest {
     Voice voice = Voice::BritishEnglish;
-    QString text;     // plain text, or espeak-ng phoneme mnemonics when `phonemes`
+    QString text; // plain text, or espeak-ng phoneme mnemonics when `phonemes`
     bool phonemes = false;
     int wordsPerMinute = 150;
     // An espeak-ng voice with its variant ("en-gb-x-rp+f2") in place of

@@ -2,6 +2,8 @@
 // The sixteen vowels as the course builder needs them: the symbol the program
 // shows (the same units as its own symbol table) and how espeak-ng says the
 // vowel alone.
+#include "contentkit/speech.h"
+
 #include <QString>
 
 namespace ejteto::contentkit {
@@ -12,5 +14,8 @@ constexpr int kVowelCount = 16;
 QString vowelSymbol(int n);
 // espeak-ng's British English phoneme mnemonic of sound n, stressed ("'i:").
 QString vowelPhoneme(int n);
+// The espeak-ng voice that says sound n alone: the British voice, except
+// where its vowel measures off the RP vowel's place (/æ/ comes out as /ʌ/).
+Voice vowelVoice(int n);
 
 } // namespace ejteto::contentkit

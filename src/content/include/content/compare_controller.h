@@ -9,7 +9,14 @@
 #include "content/run_clock.h"
 #include "content/voice_recorder.h"
 
+#include <functional>
+#include <vector>
+
 namespace ejteto {
+
+// Told of every take as soon as it is recorded, before the model plays:
+// what the learner was repeating and what they said.
+using TakeObserver = std::function<void(const CourseRecording& model, const VoiceTake& take)>;
 
 class CompareController {
 public:
@@ -26,6 +33,10 @@ public:
 
     bool recording() const { return recording_; }
 
+    // Someone else who wants each take (the vowel chart); the take stays in
+    // memory and is played back as before.
+    void addTakeObserver(TakeObserver observer) { observers_.push_back(std::move(observer)); }
+
     // The message of the missing microphone.
     static QString noMicrophoneText();
 
@@ -37,6 +48,7 @@ private:
     EventPump& pump_;
     CompareView& view_;
 
+    std::vector<TakeObserver> observers_;
     bool recording_ = false;
     bool stopAsked_ = false;
     bool toldNoMicrophone_ = false;

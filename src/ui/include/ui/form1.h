@@ -9,6 +9,7 @@
 // choice and the control panel. Each learning module is a unit of its own
 // that owns its panel and its state; the window's handlers for a module do
 // the window's part (the control panel, the module id) and hand the rest on.
+#include "content/compare_controller.h"
 #include "content/tables.h"
 #include "content/voice_recorder.h"
 #include "media/media_engine.h"
@@ -89,6 +90,8 @@ public:
     // Offers a learning tool: its key and its line in the right-click menu
     // of the tiles and cards open it, and its window gets Esc and F1.
     void addTool(ToolEntry entry);
+    // Every take of record-and-compare, as soon as it is recorded.
+    void addTakeObserver(TakeObserver observer);
 
     // Tests replace the desktop's "open" for the help page with a recorder;
     // false means the desktop could not open it. An empty function restores

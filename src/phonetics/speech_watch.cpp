@@ -1,4 +1,4 @@
-#include "speech_watch.h"
+#include "phonetics/speech_watch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +67,17 @@ std::pair<qsizetype, qsizetype> SpeechWatch::voicedSpan() const
     if (voiceStart_ < 0)
         return {0, total_};
     return {std::max<qsizetype>(0, voiceStart_ - margin_), std::min(total_, voiceEnd_ + margin_)};
+}
+
+} // namespace ejteto
+
+namespace ejteto {
+
+std::pair<qsizetype, qsizetype> SpeechWatch::voiceOnly() const
+{
+    if (voiceStart_ < 0)
+        return {0, 0};
+    return {voiceStart_, voiceEnd_};
 }
 
 } // namespace ejteto

@@ -1,0 +1,63 @@
+#include "phonetics/course_vowels.h"
+
+#include <QList>
+#include <cmath>
+
+namespace ejteto::phonetics {
+
+bool isDiphthong(int soundId)
+{
+    return soundId == 7 || soundId == 8 || soundId == 12 || soundId == 15 || soundId == 16;
+}
+
+QByteArray formatCourseVowels(const CourseVowels& vowels)
+{
+    QByteArray out = "sound;F1_25;F2_25;F3_25;F1_50;F2_50;F3_50;F1_75;F2_75;F3_75\n";
+    for (int n = 1; n <= kCourseVowelCount; ++n) {
+        const VowelMeasurement& v = vowels.of(n);
+        out += QByteArray::number(n);
+        for (const FormantPoint* p : {&v.onset, &v.mid, &v.offset})
+            for (double hz : {p->f1, p->f2, p->f3})
+                out += ';' + QByteArray::number(std::lround(hz));
+        out += '\n';
+    }
+    return out;
+}
+
+std::optional<CourseVowels> parseCourseVowels(const QByteArray& text)
+{
+    CourseVowels vowels;
+    std::array<bool, kCourseVowelCount + 1> seen{};
+    const QList<QByteArray> lines = text.split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) { // the first line names the columns
+        const QByteArray line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        const QList<QByteArray> fields = line.split(';');
+        if (fields.size() != 10)
+            return std::nullopt;
+        bool ok = false;
+        const int n = fields[0].toInt(&ok);
+        if (!ok || n < 1 || n > kCourseVowelCount || seen[static_cast<size_t>(n)])
+            return std::nullopt;
+        seen[static_cast<size_t>(n)] = true;
+        std::array<double, 9> hz{};
+        for (size_t k = 0; k < hz.size(); ++k) {
+            hz[k] = fields[static_cast<qsizetype>(k + 1)].toInt(&ok);
+            if (!ok || hz[k] <= 0 || hz[k] > 20000)
+                return std::nullopt;
+        }
+        VowelMeasurement& v = vowels.sound[static_cast<size_t>(n)];
+        v.onset = {hz[0], hz[1], hz[2]};
+        v.mid = {hz[3], hz[4], hz[5]};
+        v.offset = {hz[6], hz[7], hz[8]};
+    }
+    for (int n = 1; n <= kCourseVowelCount; ++n)
+        if (!seen[static_cast<size_t>(n)])
+            return std::nullopt;
+    return vowels;
+}
+
+QString courseVowelsPath(const QString& mediaDir) { return mediaDir + QStringLiteral("/phones/formants.csv"); }
+
+} // namespace ejteto::phonetics

@@ -1,0 +1,185 @@
+// The "Kiejtés" window as a learner meets it: opened by Ctrl+K, shown after
+// each take with the verdict that screen readers read, a take without a
+// vowel said so without a point on the chart, Esc closing it, and the main
+// window's pixels and the installation's files untouched. Takes are vowels
+// synthesised in the test, never a microphone.
+#include "access/keyboard_fixture.h"
+#include "support/synthetic_vowel.h"
+
+#include "phonetics/course_vowels.h"
+#include "ui/kiejtes.h"
+#include "vowel_chart/kiejtes_window.h"
+#include "vowel_chart/vowel_chart.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
+
+using namespace ejteto;
+using namespace ejteto::testing;
+
+namespace {
+
+// Gives every take the samples the test put in `next`, or none at all when
+// there is no microphone.
+class SyntheticRecorder : public VoiceRecorder {
+public:
+    SyntheticRecorder(std::shared_ptr<std::vector<qint16>> next, std::shared_ptr<MediaLog> log, bool microphone)
+        : next_(std::move(next)), log_(std::move(log)), microphone_(microphone)
+    {
+    }
+    bool start() override { return microphone_; }
+    VoiceTake finish(EventPump&, const std::function<bool()>&) override
+    {
+        return {QByteArray(reinterpret_cast<const char*>(next_->data()), qsizetype(next_->size() * 2)), 22050, 1};
+    }
+    void playTake(const VoiceTake&) override
+    {
+        log_->played << QStringLiteral("take");
+        log_->rates << 1.0;
+    }
+
+private:
+    std::shared_ptr<std::vector<qint16>> next_;
+    std::shared_ptr<MediaLog> log_;
+    bool microphone_;
+};
+
+// Men's vowels of the course, as the builder would have measured them;
+// the ones the tests do not use lie out of the way.
+QByteArray courseVowels()
+{
+    phonetics::CourseVowels c;
+    for (int n = 1; n <= phonetics::kCourseVowelCount; ++n) {
+        const double f1 = n == 4 ? 780 : n == 5 ? 640 : n == 6 ? 300 : 250 + 10 * n;
+        const double f2 = n == 4 ? 1650 : n == 5 ? 1250 : n == 6 ? 2250 : 3000;
+        c.sound[size_t(n)].onset = c.sound[size_t(n)].mid = c.sound[size_t(n)].offset = {f1, f2, 2450};
+    }
+    return phonetics::formatCourseVowels(c);
+}
+
+QStringList files(const QString& folder)
+{
+    QStringList out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        out << f.filePath() + QStringLiteral(" %1 %2").arg(f.size()).arg(f.lastModified().toMSecsSinceEpoch());
+    }
+    out.sort();
+    return out;
+}
+
+QString accessibleName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
+
+class KiejtesTest : public KeyboardTest {
+protected:
+    FormView& startWithChart(bool microphone = true, bool measuredCourse = true)
+    {
+        services.recorders = [next = next, log = media, microphone] {
+            return std::make_unique<SyntheticRecorder>(next, log, microphone);
+        };
+        auto tiny = std::make_unique<TinyInstall>(shortRecordings());
+        if (measuredCourse) {
+            QFile f(tiny->file(QStringLiteral("media/phones/formants.csv")));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(courseVowels());
+        }
+        FormView& f = startOn(std::move(tiny));
+        tool = installKiejtes(f.form);
+        window = static_cast<KiejtesWindow*>(tool.get());
+        f.form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
+        return f;
+    }
+
+    std::shared_ptr<std::vector<qint16>> next = std::make_shared<std::vector<qint16>>();
+    std::unique_ptr<ToolWindow> tool;
+    KiejtesWindow* window = nullptr;
+};
+
+} // namespace
+
+TEST_F(KiejtesTest, EachTakeShowsTheVerdictAboveTheChartAndLeavesTheMainWindowAsItWas)
+{
+    FormView& f = startWithChart();
+    const QImage before = grab();
+    const QStringList filesBefore = files(install->dir());
+
+    // A child says the /æ/ of tile 4: the window opens itself with the verdict.
+    *next = synthesize(monophthong(780, 1650, 2450, 1.3, 260));
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Kiejtés");
+    EXPECT_TRUE(window->verdictLabel()->text().startsWith(u"Ezt hallottam: /æ/. Ez a lecke hangja!"))
+        << window->verdictLabel()->text().toStdString();
+    EXPECT_EQ(accessibleName(window->verdictLabel()), window->verdictLabel()->text());
+    EXPECT_TRUE(window->verdictLabel()->accessibleDescription().startsWith(u"A kiejtésed: F1 "));
+    ASSERT_EQ(window->coach().measuredTakes().size(), 1u);
+    EXPECT_NEAR(window->coach().scale(), 1.3, 0.07) << "the course is carried to the child's voice";
+    EXPECT_EQ(media->played.size(), 2) << "the model and the take play as before";
+    EXPECT_EQ(media->played.last(), "take");
+    EXPECT_EQ(QApplication::activeWindow(), &f.form) << "the learner's keys stay in the main window";
+
+    // The same child says a confusable of it (the tiny course's sound 5 lies
+    // where /ʌ/ does): named, with the way to move.
+    *next = synthesize(monophthong(640, 1250, 2450, 1.3, 260));
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_TRUE(window->verdictLabel()->text().startsWith(u"Ezt hallottam: /uː/, nem /æ/. Ejtsd: nyíltabban"))
+        << window->verdictLabel()->text().toStdString();
+
+    // Silence holds no vowel: said so, and the chart shows no point for it.
+    const auto measured = window->coach().measuredTakes().size();
+    *next = std::vector<qint16>(22050, 0);
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(window->verdictLabel()->text(), "Nem hallottam magánhangzót.");
+    EXPECT_EQ(accessibleName(window->verdictLabel()), "Nem hallottam magánhangzót.");
+    EXPECT_EQ(window->coach().measuredTakes().size(), measured);
+
+    EXPECT_EQ(grab(), before) << "no pixel of the main window moves";
+    EXPECT_EQ(files(install->dir()), filesBefore) << "nothing is written";
+}
+
+TEST_F(KiejtesTest, CtrlKOpensTheWindowAndEscClosesItOnTheBarkOrHzScale)
+{
+    FormView& f = startWithChart();
+    key(Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->verdictLabel()->text(), KiejtesWindow::firstText());
+    EXPECT_EQ(window->coach().measuredTakes().size(), 0u);
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(focus(), window->verdictLabel()) << "a screen reader starts at the verdict";
+    // Bark or Hz by the keyboard: the same vowel lies elsewhere on the chart.
+    const QPointF onBark = window->chart()->place(780, 1650);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focus(), window->barkBox());
+    key(Qt::Key_Space);
+    EXPECT_FALSE(window->chart()->bark());
+    EXPECT_NE(window->chart()->place(780, 1650), onBark);
+    const QImage chart = window->chart()->grab().toImage();
+    EXPECT_FALSE(chart.isNull());
+
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(f.form.isVisible());
+}
+
+TEST_F(KiejtesTest, WithoutAMicrophoneOrTheCoursesMeasurementsNothingIsJudged)
+{
+    FormView& f = startWithChart(false);
+    *next = synthesize(monophthong(780, 1650, 2450, 1.0, 120));
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible()) << "without a microphone nothing changes";
+    EXPECT_FALSE(window->coach().lastTake());
+    tool.reset();
+    form.reset();
+
+    FormView& g = startWithChart(true, false);
+    QTest::mouseClick(g.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->verdictLabel()->text(), KiejtesWindow::missingCourseText());
+    EXPECT_FALSE(window->coach().lastTake()->verdict);
+}
