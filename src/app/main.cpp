@@ -18,6 +18,7 @@
 #include "ui/kiejtes.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
@@ -115,7 +116,10 @@ int main(int argc, char** argv)
                      [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
-                         kiejtes = ejteto::installKiejtes(*form);
+                         kiejtes = ejteto::installKiejtes(*form, [&history](const ejteto::JudgedTake& t) {
+                             history.recordTake(
+                                 {QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
+                         });
                          progress = ejteto::installProgressWindow(*form, history);
                          listening = ejteto::installListeningDrill(*form);
                          listening->setAnswerSink(&listeningHistory);

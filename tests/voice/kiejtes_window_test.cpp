@@ -87,7 +87,7 @@ protected:
             f.write(courseVowels());
         }
         FormView& f = startOn(std::move(tiny));
-        tool = installKiejtes(f.form);
+        tool = installKiejtes(f.form, [this](const JudgedTake& t) { judged.push_back(t); });
         window = static_cast<KiejtesWindow*>(tool.get());
         f.form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
@@ -97,6 +97,7 @@ protected:
     std::shared_ptr<std::vector<qint16>> next = std::make_shared<std::vector<qint16>>();
     std::unique_ptr<ToolWindow> tool;
     KiejtesWindow* window = nullptr;
+    std::vector<JudgedTake> judged; // what the learner's history would keep
 };
 
 } // namespace
@@ -136,6 +137,14 @@ TEST_F(KiejtesTest, EachTakeShowsTheVerdictAboveTheChartAndLeavesTheMainWindowAs
     EXPECT_EQ(window->verdictLabel()->text(), "Nem hallottam magánhangzót.");
     EXPECT_EQ(accessibleName(window->verdictLabel()), "Nem hallottam magánhangzót.");
     EXPECT_EQ(window->coach().measuredTakes().size(), measured);
+
+    // Each judged take goes to the history with its verdict and formants;
+    // the take without a vowel with none.
+    ASSERT_EQ(judged.size(), 3u);
+    EXPECT_EQ(judged[0].target, 4);
+    EXPECT_TRUE(judged[1].verdict.startsWith(u"Ezt hallottam: /uː/"));
+    EXPECT_NEAR(judged[1].f1, 640 * 1.3, 83) << "the child's F1, within 10 %";
+    EXPECT_EQ(judged[2].f1, 0);
 
     EXPECT_EQ(grab(), before) << "no pixel of the main window moves";
     EXPECT_EQ(files(install->dir()), filesBefore) << "nothing is written";

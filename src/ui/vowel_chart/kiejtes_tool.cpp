@@ -6,6 +6,7 @@
 #include "phonetics/course_vowels.h"
 
 #include <QFile>
+#include <QLabel>
 
 namespace ejteto {
 
@@ -22,13 +23,13 @@ std::optional<phonetics::CourseVowels> readCourseVowels(const QString& mediaDir)
 
 } // namespace
 
-std::unique_ptr<ToolWindow> installKiejtes(TForm1& form)
+std::unique_ptr<ToolWindow> installKiejtes(TForm1& form, JudgedTakeSink judged)
 {
     auto window = std::make_unique<KiejtesWindow>(readCourseVowels(form.state().MediaDir));
     KiejtesWindow* w = window.get();
     form.addTool(
         {QStringLiteral("Kiejtés"), QKeySequence(Qt::CTRL | Qt::Key_K), [w, &form] { w->showOver(&form); }, w});
-    form.addTakeObserver([w, &form](const CourseRecording& model, const VoiceTake& take) {
+    form.addTakeObserver([w, &form, judged = std::move(judged)](const CourseRecording& model, const VoiceTake& take) {
         // A fault of the chart is shown and the comparison goes on.
         runGuarded([&] {
             const ContentTables& tables = form.content();
@@ -40,6 +41,11 @@ std::unique_ptr<ToolWindow> installKiejtes(TForm1& form)
                 confusables = {s.Confusable1, s.Confusable2};
             }
             w->hearTake(take, target, confusables);
+            if (const auto& heard = w->coach().lastTake(); judged && heard && target >= 1 && target <= 16) {
+                const phonetics::FormantPoint mid =
+                    heard->analysis.ok() ? heard->analysis.vowel.mid : phonetics::FormantPoint{};
+                judged({target, w->verdictLabel()->text(), mid.f1, mid.f2, mid.f3});
+            }
             const bool wasVisible = w->isVisible();
             w->showOver(&form);
             if (!wasVisible) // the learner's keys stay where they were
