@@ -22,8 +22,8 @@ namespace {
 bool writePng(const QString& root, const QString& name, int size)
 {
     const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(root).arg(size);
-    const QImage image = size == 16 || size == 32 ? ejteto::applicationIconImage(size)
-                                                  : ejteto::applicationIconArtwork(size);
+    const QImage image =
+        size == 16 || size == 32 ? ejteto::applicationIconImage(size) : ejteto::applicationIconArtwork(size);
     return QDir().mkpath(folder) && image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
 }
 

@@ -2,9 +2,9 @@
 // table, with the content builder into a temporary folder. The floor is the
 // speech those builds need (see speech_floor.h): all of it from clean, the
 // changed word's recordings (in every voice) after the change.
-#include "course_build/speech_floor.h"
 #include "contentkit/course_voices.h"
 #include "contentkit/lecture_video.h"
+#include "course_build/speech_floor.h"
 #include "support/clock.h"
 #include "support/figures.h"
 #include "support/unattended.h"
@@ -59,9 +59,9 @@ double buildMs(const QString& data, const QString& out, const QString& manifest)
     builder.setStandardOutputFile(QProcess::nullDevice());
     builder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const int64_t start = nowNs();
-    builder.start(QStringLiteral(EJTETO_BENCH_COURSE_BUILDER),
-                  {data, out, QStringLiteral("--manifest"), manifest, QStringLiteral("--threads"),
-                   QString::number(kThreads)});
+    builder.start(
+        QStringLiteral(EJTETO_BENCH_COURSE_BUILDER),
+        {data, out, QStringLiteral("--manifest"), manifest, QStringLiteral("--threads"), QString::number(kThreads)});
     if (!builder.waitForFinished(-1) || builder.exitStatus() != QProcess::NormalExit || builder.exitCode() != 0)
         fail(QStringLiteral("the course builder failed (exit code %1)").arg(builder.exitCode()));
     return msBetween(start, nowNs());

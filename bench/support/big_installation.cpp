@@ -42,9 +42,9 @@ void writeFile(const QString& path, const QByteArray& bytes)
 // Hungarian meanings with every accented letter the code page holds for them.
 QByteArray meaningBytes(Draw& d)
 {
-    static const std::array<const char*, 12> meanings = {
-        "szó", "kérdés", "hűség", "ötlet", "könyv", "gyümölcs",
-        "erdő", "úszik", "íróasztal", "tündér", "őszi eső", "bátor"};
+    static const std::array<const char*, 12> meanings = {"szó",       "kérdés",   "hűség",    "ötlet",
+                                                         "könyv",     "gyümölcs", "erdő",     "úszik",
+                                                         "íróasztal", "tündér",   "őszi eső", "bátor"};
     return *encodeCp1250(QString::fromUtf8(meanings[d.below(meanings.size())]));
 }
 
@@ -52,10 +52,10 @@ QByteArray meaningBytes(Draw& d)
 
 QStringList generatedWords(int count)
 {
-    static const std::array<const char*, 31> onsets = {
-        "", "", "b", "c", "d", "f", "g", "h", "j", "k", "l", "m", "n", "p", "r", "s",
-        "t", "v", "w", "br", "cr", "dr", "fr", "gr", "pr", "tr", "st", "sp", "sh", "ch", "th"};
-    static const std::array<const char*, 13> vowels = {"a", "e", "i", "o", "u", "ee", "ea",
+    static const std::array<const char*, 31> onsets = {"",   "",   "b",  "c",  "d",  "f",  "g",  "h",  "j",  "k",  "l",
+                                                       "m",  "n",  "p",  "r",  "s",  "t",  "v",  "w",  "br", "cr", "dr",
+                                                       "fr", "gr", "pr", "tr", "st", "sp", "sh", "ch", "th"};
+    static const std::array<const char*, 13> vowels = {"a",  "e",  "i",  "o",  "u",  "ee", "ea",
                                                        "oo", "ou", "ai", "ow", "oa", "ie"};
     static const std::array<const char*, 12> codas = {"", "", "n", "t", "r", "s", "d", "ck", "ng", "ll", "rt", "nd"};
     Draw d;

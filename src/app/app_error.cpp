@@ -19,14 +19,10 @@ AppError::AppError(QString className, QString message)
 
 AppError fileOpenError(const QString& path, const QString& reason)
 {
-    return AppError(QStringLiteral("EFOpenError"),
-                    QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+    return AppError(QStringLiteral("EFOpenError"), QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
 }
 
-AppError outOfMemoryError()
-{
-    return AppError(QStringLiteral("EOutOfMemory"), QStringLiteral("Out of memory"));
-}
+AppError outOfMemoryError() { return AppError(QStringLiteral("EOutOfMemory"), QStringLiteral("Out of memory")); }
 
 AppError convertError(const QString& text)
 {

@@ -8,9 +8,12 @@ namespace {
 int hexDigit(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
     return -1;
 }
 } // namespace
@@ -42,7 +45,8 @@ std::optional<int32_t> parseStrictInt(const QString& text)
     uint64_t value = 0;
     const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
     for (; i < n; ++i) {
-        const int d = hex ? hexDigit(text[i]) : (text[i].isDigit() && text[i].unicode() < 128 ? text[i].unicode() - '0' : -1);
+        const int d =
+            hex ? hexDigit(text[i]) : (text[i].isDigit() && text[i].unicode() < 128 ? text[i].unicode() - '0' : -1);
         if (d < 0)
             return std::nullopt;
         value = value * (hex ? 16 : 10) + static_cast<uint64_t>(d);

@@ -16,10 +16,7 @@ namespace ejteto {
 
 namespace {
 
-FileRead failure(int error)
-{
-    return FileRead{std::nullopt, error, QString::fromLocal8Bit(std::strerror(error))};
-}
+FileRead failure(int error) { return FileRead{std::nullopt, error, QString::fromLocal8Bit(std::strerror(error))}; }
 
 FileRead notRegular() { return FileRead{std::nullopt, 0, QStringLiteral("Not a regular file")}; }
 

@@ -36,9 +36,6 @@ QByteArray readTableBytes(const QString& path)
 
 QStringList readTableLines(const QString& path) { return splitTableLines(readTableBytes(path)); }
 
-QStringList LoadLines(const QString& appDir, const QString& name)
-{
-    return readTableLines(appDir + name);
-}
+QStringList LoadLines(const QString& appDir, const QString& name) { return readTableLines(appDir + name); }
 
 } // namespace ejteto

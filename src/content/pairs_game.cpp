@@ -185,7 +185,10 @@ double dayCountOf(const QDateTime& localTime)
            static_cast<double>(localTime.time().msecsSinceStartOfDay()) / 86400000.0;
 }
 
-float gameSecondsBetween(double startDays, double endDays) { return static_cast<float>((endDays - startDays) * 86400.0); }
+float gameSecondsBetween(double startDays, double endDays)
+{
+    return static_cast<float>((endDays - startDays) * 86400.0);
+}
 
 QString pairsResultText(float gameSeconds, int32_t stepCount)
 {

@@ -17,13 +17,19 @@ void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& 
     for (qsizetype k = 0; k < fields.size() && k < 4; ++k) {
         const int32_t v = StrToInt(fields[k]);
         switch (k) {
-        case 0: r.Id = v; break;
+        case 0:
+            r.Id = v;
+            break;
         case 1:
             r.WordCount = v;
             r.Cursor = rng.next(v);
             break;
-        case 2: r.Confusable1 = v; break;
-        case 3: r.Confusable2 = v; break;
+        case 2:
+            r.Confusable1 = v;
+            break;
+        case 3:
+            r.Confusable2 = v;
+            break;
         }
     }
 }

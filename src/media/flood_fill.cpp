@@ -12,9 +12,7 @@ void floodFill(QImage& image, QPoint start, QColor target, QColor fill)
         image = image.convertToFormat(QImage::Format_RGB32);
     const QRgb from = target.rgb();
     const QRgb to = fill.rgb();
-    auto pixel = [&image](int x, int y) -> QRgb& {
-        return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
-    };
+    auto pixel = [&image](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(image.scanLine(y))[x]; };
     if (from == to || pixel(start.x(), start.y()) != from)
         return;
 

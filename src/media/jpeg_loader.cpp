@@ -52,8 +52,7 @@ void onProgress(j_common_ptr info)
 // CMYK as Adobe writes it is stored inverted (0 = full ink).
 inline uchar inkToChannel(int ink, int black, bool inverted)
 {
-    return inverted ? static_cast<uchar>(ink * black / 255)
-                    : static_cast<uchar>((255 - ink) * (255 - black) / 255);
+    return inverted ? static_cast<uchar>(ink * black / 255) : static_cast<uchar>((255 - ink) * (255 - black) / 255);
 }
 
 enum class DecodeResult { Ok, JpegError, OutOfMemory, TooLarge };
@@ -96,17 +95,16 @@ DecodeResult decode(QByteArrayView data, QImage& image, char* message, QSize& de
         info.out_color_space = (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&info);
 
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB32);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return DecodeResult::OutOfMemory;
     }
     // The row buffer of CMYK pictures comes from libjpeg's own pool and goes
     // with jpeg_destroy_decompress, whichever way the decoder ends.
-    JSAMPARRAY cmykRow = cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info),
-                                                          JPOOL_IMAGE, info.output_width * 4, 1)
-                              : nullptr;
+    JSAMPARRAY cmykRow =
+        cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 4, 1)
+             : nullptr;
     while (info.output_scanline < info.output_height) {
         const int y = static_cast<int>(info.output_scanline);
         if (!cmyk) {
@@ -118,8 +116,7 @@ DecodeResult decode(QByteArrayView data, QImage& image, char* message, QSize& de
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
         const JSAMPLE* ink = cmykRow[0];
         for (JDIMENSION x = 0; x < info.output_width; ++x, ink += 4) {
-            target[x] = qRgb(inkToChannel(ink[0], ink[3], adobeInverted),
-                             inkToChannel(ink[1], ink[3], adobeInverted),
+            target[x] = qRgb(inkToChannel(ink[0], ink[3], adobeInverted), inkToChannel(ink[1], ink[3], adobeInverted),
                              inkToChannel(ink[2], ink[3], adobeInverted));
         }
     }

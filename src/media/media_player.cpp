@@ -20,10 +20,7 @@ void MediaPlayer::setDisplay(VideoSurface* display)
     engine_->setFrameReceiver(display != nullptr ? display->frameReceiver() : nullptr);
 }
 
-MediaPlayer::~MediaPlayer()
-{
-    engine_->close();
-}
+MediaPlayer::~MediaPlayer() { engine_->close(); }
 
 void MediaPlayer::prepareAhead() noexcept { engine_->prepareAhead(); }
 

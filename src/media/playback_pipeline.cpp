@@ -22,20 +22,11 @@ gst::ObjectPtr<GstElement> makeVideoSink(FrameHandler onFrame)
 
 } // namespace
 
-bool isAudioOnlyFile(const QString& path)
-{
-    return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
-}
+bool isAudioOnlyFile(const QString& path) { return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive); }
 
-QString servicePath(const QString& path)
-{
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
+QString servicePath(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
-QByteArray fileUri(const QString& path)
-{
-    return QUrl::fromLocalFile(servicePath(path)).toEncoded();
-}
+QByteArray fileUri(const QString& path) { return QUrl::fromLocalFile(servicePath(path)).toEncoded(); }
 
 gst::PipelinePtr buildPlaybackPipeline(bool audioOnly, FrameHandler onFrame)
 {

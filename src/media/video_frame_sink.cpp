@@ -1,18 +1,17 @@
 #include "video_frame_sink.h"
 
 #include <QtEndian>
+#include <cstring>
 #include <gst/app/gstappsink.h>
 #include <gst/video/video.h>
-#include <cstring>
 
 namespace ejteto {
 
 namespace {
 
 // QImage::Format_RGB32 is 0xffRRGGBB in native byte order.
-constexpr const char* kFrameCaps = (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-                                       ? "video/x-raw,format=BGRx"
-                                       : "video/x-raw,format=xRGB";
+constexpr const char* kFrameCaps =
+    (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) ? "video/x-raw,format=BGRx" : "video/x-raw,format=xRGB";
 
 // A video frame mapped for reading, unmapped when it goes.
 class MappedFrame {
@@ -79,10 +78,7 @@ GstFlowReturn onSample(GstAppSink* sink, gpointer userData)
     return deliver(gst::SamplePtr(gst_app_sink_pull_sample(sink)), false, userData);
 }
 
-void releaseHandler(gpointer userData)
-{
-    delete static_cast<FrameHandler*>(userData);
-}
+void releaseHandler(gpointer userData) { delete static_cast<FrameHandler*>(userData); }
 
 } // namespace
 

@@ -28,7 +28,8 @@ public:
         // Posted while the lock keeps the surface alive; a surface deleted
         // later takes the queued call with it.
         VideoSurface* surface = surface_;
-        QMetaObject::invokeMethod(surface, [surface] { surface->showPendingFrame(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            surface, [surface] { surface->showPendingFrame(); }, Qt::QueuedConnection);
     }
 
     void clearFrames() noexcept override
@@ -69,10 +70,7 @@ VideoSurface::VideoSurface(QWidget* parent) : QWidget(parent), mailbox_(std::mak
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-VideoSurface::~VideoSurface()
-{
-    mailbox_->detach();
-}
+VideoSurface::~VideoSurface() { mailbox_->detach(); }
 
 std::shared_ptr<FrameReceiver> VideoSurface::frameReceiver() const { return mailbox_; }
 

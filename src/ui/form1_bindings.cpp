@@ -13,10 +13,10 @@
 #include "window_controls.h"
 #include "word_index_module.h"
 
+#include "controls/word_list.h"
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include "controls/word_list.h"
 #include <QPushButton>
 
 namespace ejteto {

@@ -36,10 +36,9 @@ QComboBox* makeComboBox(QWidget* parent, const QString& name, QRect geometry, co
 
 // An unsorted single-selection word list with a fixed item height and a flat frame.
 WordList* makeListBox(QWidget* parent, const QString& name, QRect geometry, const QFont& font, int itemHeight,
-                         const QColor& background);
+                      const QColor& background);
 
-QLineEdit* makeEdit(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
-                    const QColor& background);
+QLineEdit* makeEdit(QWidget* parent, const QString& name, QRect geometry, const QFont& font, const QColor& background);
 
 // Background of an edit box (the filter box changes it on focus).
 void setEditBackground(QLineEdit* edit, const QColor& c);

@@ -4,12 +4,12 @@
 #include "fonts/layout_fonts.h"
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
 #include <QResource>
-#include <QLinearGradient>
 #include <cstring>
 
 namespace ejteto {
@@ -141,8 +141,7 @@ QImage licenceBadge()
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(3, 3, 25, 25));
     p.setPen(Qt::black);
-    drawFittedText(p, QRectF(5, 9, 21, 13), QStringLiteral("GPL"),
-                   layoutFont(QStringLiteral("Arial"), -9, true));
+    drawFittedText(p, QRectF(5, 9, 21, 13), QStringLiteral("GPL"), layoutFont(QStringLiteral("Arial"), -9, true));
 
     // "GPLv3" on the plate, with the version in red.
     const QFont title = layoutFont(QStringLiteral("Arial"), -14, true);

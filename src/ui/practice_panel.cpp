@@ -2,8 +2,8 @@
 
 #include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
-#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
+#include "fonts/layout_fonts.h"
 #include "layout_widgets.h"
 #include "ui/pictures.h"
 

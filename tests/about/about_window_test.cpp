@@ -2,12 +2,12 @@
 // and the address click.
 #include "app/app_error.h"
 #include "app/color_value.h"
-#include "ui/error_box.h"
 #include "app/paths.h"
-#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "fonts/layout_fonts.h"
 #include "nevjegy_texts.h"
+#include "ui/error_box.h"
 #include "ui/nevjegy.h"
 
 #include <QApplication>
@@ -30,15 +30,9 @@ struct ControlRow {
 
 // Where every control of the window stands.
 const ControlRow kLayout[] = {
-    {"Label_Cim", {24, 8, 209, 13}},
-    {"Label_Developer", {72, 32, 113, 25}},
-    {"Label_CC", {24, 72, 209, 13}},
-    {"Image_CC", {85, 87, 89, 31}},
-    {"Label_CC_Licence", {24, 120, 209, 25}},
-    {"Label_Voice", {16, 160, 225, 26}},
-    {"Label_Kudos", {24, 200, 209, 17}},
-    {"Label_Support", {16, 214, 225, 65}},
-    {"Label_URL", {56, 296, 145, 17}},
+    {"Label_Cim", {24, 8, 209, 13}},     {"Label_Developer", {72, 32, 113, 25}},   {"Label_CC", {24, 72, 209, 13}},
+    {"Image_CC", {85, 87, 89, 31}},      {"Label_CC_Licence", {24, 120, 209, 25}}, {"Label_Voice", {16, 160, 225, 26}},
+    {"Label_Kudos", {24, 200, 209, 17}}, {"Label_Support", {16, 214, 225, 65}},    {"Label_URL", {56, 296, 145, 17}},
     {"Button_Bezar", {91, 328, 75, 25}},
 };
 
@@ -189,9 +183,9 @@ TEST_F(AboutWindow, GrabShowsCreamBackgroundBlueAddressBoldTitleAndBadge)
     // Cream around and inside the labels.
     EXPECT_EQ(QColor(shot.pixel(3, 3)), kCream);
     EXPECT_EQ(QColor(shot.pixel(250, 360)), kCream);
-    EXPECT_EQ(QColor(shot.pixel(17, 212)), kCream);  // Label_Support's corner
-    EXPECT_EQ(QColor(shot.pixel(57, 297)), kCream);  // Label_URL's corner
-    EXPECT_EQ(QColor(shot.pixel(25, 121)), kCream);  // Label_CC_Licence's corner
+    EXPECT_EQ(QColor(shot.pixel(17, 212)), kCream); // Label_Support's corner
+    EXPECT_EQ(QColor(shot.pixel(57, 297)), kCream); // Label_URL's corner
+    EXPECT_EQ(QColor(shot.pixel(25, 121)), kCream); // Label_CC_Licence's corner
 
     // The address is written in pure blue and underlined.
     const QRect url = about_.Label_URL->geometry();
@@ -342,9 +336,8 @@ TEST_F(AboutWindow, AFailingOpenIsReportedAndTheWindowStaysAsItWas)
 {
     QStringList shown;
     setErrorSink([&](const QString& text) { shown << text; });
-    about_.setUrlOpener([](const QUrl&) -> bool {
-        throw AppError(QStringLiteral("EOSError"), QStringLiteral("Nincs böngésző"));
-    });
+    about_.setUrlOpener(
+        [](const QUrl&) -> bool { throw AppError(QStringLiteral("EOSError"), QStringLiteral("Nincs böngésző")); });
     about_.showOver(&main_);
     QApplication::processEvents();
     const QPoint where = about_.pos();

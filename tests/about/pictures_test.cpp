@@ -12,7 +12,10 @@ using namespace ejteto;
 namespace {
 
 bool isWhite(QRgb c) { return qAlpha(c) == 255 && qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
-bool isBlue(QRgb c) { return qAlpha(c) == 255 && qBlue(c) > 140 && qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 20; }
+bool isBlue(QRgb c)
+{
+    return qAlpha(c) == 255 && qBlue(c) > 140 && qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 20;
+}
 bool isLight(QRgb c) { return qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; }
 bool isBlack(QRgb c) { return qAlpha(c) == 255 && qRed(c) < 30 && qGreen(c) < 30 && qBlue(c) < 30; }
 
@@ -46,12 +49,12 @@ TEST(Pictures, InformationSignIsAWhiteIOnABlueDisc)
     ASSERT_EQ(sign.size(), QSize(24, 24));
     EXPECT_TRUE(isWhite(at(sign, 12, 12))) << std::hex << at(sign, 12, 12); // the stem
     EXPECT_TRUE(isWhite(at(sign, 12, 16)));
-    EXPECT_TRUE(isWhite(at(sign, 12, 6)));                                  // the dot
-    EXPECT_TRUE(isBlue(at(sign, 12, 9))) << std::hex << at(sign, 12, 9);    // gap between dot and stem
+    EXPECT_TRUE(isWhite(at(sign, 12, 6)));                               // the dot
+    EXPECT_TRUE(isBlue(at(sign, 12, 9))) << std::hex << at(sign, 12, 9); // gap between dot and stem
     EXPECT_TRUE(isBlue(at(sign, 5, 12)));
     EXPECT_TRUE(isBlue(at(sign, 18, 12)));
     EXPECT_TRUE(isBlue(at(sign, 12, 21)));
-    EXPECT_EQ(qAlpha(at(sign, 0, 0)), 0);                                   // round, not square
+    EXPECT_EQ(qAlpha(at(sign, 0, 0)), 0); // round, not square
     EXPECT_EQ(qAlpha(at(sign, 23, 23)), 0);
     // The letter is narrow: beside the stem it is blue again.
     EXPECT_TRUE(isBlue(at(sign, 8, 14)));

@@ -43,7 +43,8 @@ TEST_F(KeyboardTest, AToolOpensByItsKeyAndByTheMenuAndItsWindowClosesOnEsc)
     FormView& f = startForKeys();
     ToolWindow tool(QStringLiteral("Tool"), QStringLiteral("Próba"));
     int opened = 0;
-    f.form.addTool({QStringLiteral("Próba"), QKeySequence(Qt::CTRL | Qt::Key_K), [&] {
+    f.form.addTool({QStringLiteral("Próba"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                    [&] {
                         ++opened;
                         tool.showOver(&f.form);
                     },

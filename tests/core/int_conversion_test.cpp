@@ -23,20 +23,19 @@ TEST_P(StrictIntTest, ConvertsOrRefuses)
     EXPECT_EQ(ejteto::parseStrictInt(QString::fromUtf8(c.text)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Decimal, StrictIntTest,
-    ::testing::Values(IntCase{"7", 7}, IntCase{" 7", 7}, IntCase{"   12", 12}, IntCase{"+7", 7},
-                      IntCase{"-7", -7}, IntCase{" -7", -7}, IntCase{"0", 0}, IntCase{"-0", 0},
-                      IntCase{"007", 7}, IntCase{"2147483647", 2147483647},
-                      IntCase{"-2147483648", INT32_MIN}, IntCase{"00000000000000000016", 16}));
+INSTANTIATE_TEST_SUITE_P(Decimal, StrictIntTest,
+                         ::testing::Values(IntCase{"7", 7}, IntCase{" 7", 7}, IntCase{"   12", 12}, IntCase{"+7", 7},
+                                           IntCase{"-7", -7}, IntCase{" -7", -7}, IntCase{"0", 0}, IntCase{"-0", 0},
+                                           IntCase{"007", 7}, IntCase{"2147483647", 2147483647},
+                                           IntCase{"-2147483648", INT32_MIN}, IntCase{"00000000000000000016", 16}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Hexadecimal, StrictIntTest,
-    ::testing::Values(IntCase{"0x1F", 31}, IntCase{"0X1f", 31}, IntCase{"$1f", 31}, IntCase{"$1F", 31},
-                      IntCase{"x1F", 31}, IntCase{"X10", 16}, IntCase{" $10", 16}, IntCase{"-$10", -16},
-                      IntCase{"-0x10", -16}, IntCase{"0x1", 1}, IntCase{"$7FFFFFFF", 2147483647},
-                      IntCase{"$80000000", INT32_MIN}, IntCase{"$FFFFFFFF", -1},
-                      IntCase{"0x000000000001", 1}));
+INSTANTIATE_TEST_SUITE_P(Hexadecimal, StrictIntTest,
+                         ::testing::Values(IntCase{"0x1F", 31}, IntCase{"0X1f", 31}, IntCase{"$1f", 31},
+                                           IntCase{"$1F", 31}, IntCase{"x1F", 31}, IntCase{"X10", 16},
+                                           IntCase{" $10", 16}, IntCase{"-$10", -16}, IntCase{"-0x10", -16},
+                                           IntCase{"0x1", 1}, IntCase{"$7FFFFFFF", 2147483647},
+                                           IntCase{"$80000000", INT32_MIN}, IntCase{"$FFFFFFFF", -1},
+                                           IntCase{"0x000000000001", 1}));
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, StrictIntTest,

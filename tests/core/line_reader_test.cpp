@@ -31,10 +31,7 @@ void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SplitLinesTest : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitLinesTest, FollowsTheLineRules)
-{
-    EXPECT_EQ(ejteto::splitTableLines(GetParam().bytes), GetParam().lines);
-}
+TEST_P(SplitLinesTest, FollowsTheLineRules) { EXPECT_EQ(ejteto::splitTableLines(GetParam().bytes), GetParam().lines); }
 
 using L = QStringList;
 const QString E; // an empty line
@@ -42,10 +39,8 @@ const QString E; // an empty line
 INSTANTIATE_TEST_SUITE_P(
     LineReader, SplitLinesTest,
     ::testing::Values(
-        SplitCase{"lf", "h\na\nb", L{"h", "a", "b"}},
-        SplitCase{"cr", "h\ra\rb", L{"h", "a", "b"}},
-        SplitCase{"crlf", "h\r\na\r\nb", L{"h", "a", "b"}},
-        SplitCase{"mixed", "h\r\na\rb\nc", L{"h", "a", "b", "c"}},
+        SplitCase{"lf", "h\na\nb", L{"h", "a", "b"}}, SplitCase{"cr", "h\ra\rb", L{"h", "a", "b"}},
+        SplitCase{"crlf", "h\r\na\r\nb", L{"h", "a", "b"}}, SplitCase{"mixed", "h\r\na\rb\nc", L{"h", "a", "b", "c"}},
         SplitCase{"final_lf_starts_no_line", "h\na\n", L{"h", "a"}},
         SplitCase{"final_crlf_starts_no_line", "h\r\na\r\n", L{"h", "a"}},
         SplitCase{"final_cr_starts_no_line", "h\ra\r", L{"h", "a"}},
@@ -54,10 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"two_final_breaks_end_in_an_empty_line", "h\na\n\n", L{"h", "a", E}},
         SplitCase{"crlf_crlf_is_an_empty_line", "h\r\n\r\na", L{"h", E, "a"}},
         SplitCase{"lf_cr_is_two_breaks", "h\n\ra", L{"h", E, "a"}},
-        SplitCase{"cr_cr_is_two_breaks", "h\r\ra", L{"h", E, "a"}},
-        SplitCase{"only_a_break", "\n", L{E}},
-        SplitCase{"empty_file", "", L{}},
-        SplitCase{"blanks_and_semicolons_kept", " a ; b \n;", L{" a ; b ", ";"}},
+        SplitCase{"cr_cr_is_two_breaks", "h\r\ra", L{"h", E, "a"}}, SplitCase{"only_a_break", "\n", L{E}},
+        SplitCase{"empty_file", "", L{}}, SplitCase{"blanks_and_semicolons_kept", " a ; b \n;", L{" a ; b ", ";"}},
         SplitCase{"zero_byte_ends_reading", QByteArray("h\na\0b\nc", 7), L{"h", "a"}},
         SplitCase{"zero_byte_at_line_start", QByteArray("h\n\0a", 4), L{"h"}},
         SplitCase{"zero_byte_first", QByteArray("\0h\na", 4), L{}},
@@ -154,7 +147,8 @@ TEST_F(LoadLinesTest, AFileHeldByAWriterIsRefusedNotWaitedFor)
     ASSERT_EQ(::flock(writer, LOCK_EX), 0);
     const QString message = failureOf([&] { ejteto::LoadLines(appDir(), QStringLiteral("words.csv")); });
     ::flock(writer, LOCK_UN);
-    EXPECT_EQ(message, QStringLiteral("Cannot open file \"%1\". %2").arg(QString::fromUtf8(path), systemReason(EWOULDBLOCK)));
+    EXPECT_EQ(message,
+              QStringLiteral("Cannot open file \"%1\". %2").arg(QString::fromUtf8(path), systemReason(EWOULDBLOCK)));
     // Other readers are welcome.
     ASSERT_EQ(::flock(writer, LOCK_SH), 0);
     EXPECT_EQ(ejteto::LoadLines(appDir(), QStringLiteral("words.csv")), (L{"h", "a"}));

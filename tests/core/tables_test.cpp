@@ -1,10 +1,10 @@
 // The two content tables: splitting and storing of data lines, the loads
 // with their failures, the start cursors, and the look-ups by word.
 #include "app/app_error.h"
-#include "support/failure_of.h"
 #include "app/random_source.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
+#include "support/failure_of.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,8 +37,8 @@ QString notAnInteger(const QString& field) { return QStringLiteral("'%1' is not 
 struct SoundLineCase {
     const char* name;
     QString line;
-    SoundRecord stored;  // Cursor: 0 here, checked separately
-    QString failure;     // empty: the line is accepted
+    SoundRecord stored; // Cursor: 0 here, checked separately
+    QString failure;    // empty: the line is accepted
 };
 
 void PrintTo(const SoundLineCase& c, std::ostream* os) { *os << c.name; }
@@ -65,20 +65,20 @@ TEST_P(SoundLineTest, SplitsAndStoresTheFields)
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, SoundLineTest,
-    ::testing::Values(
-        SoundLineCase{"four_integers", "3;14;4;9", {3, 14, 4, 9, 0}, {}},
-        SoundLineCase{"blanks_before_numbers", " 3; 14; 4; 9", {3, 14, 4, 9, 0}, {}},
-        SoundLineCase{"hex_fields", "$3;0xE;x4;9", {3, 14, 4, 9, 0}, {}},
-        SoundLineCase{"empty_fifth_field_ignored", "3;14;4;9;", {3, 14, 4, 9, 0}, {}},
-        SoundLineCase{"extra_fields_ignored_unparsed", "3;14;4;9;comment;x", {3, 14, 4, 9, 0}, {}},
-        SoundLineCase{"three_fields_then_empty_fourth", "3;14;4;", {3, 14, 4, 0, 0}, notAnInteger({})},
-        SoundLineCase{"blank_after_a_number", "3;14 ;4;9", {3, 0, 0, 0, 0}, notAnInteger("14 ")},
-        SoundLineCase{"fewer_fields_keep_zero", "3;14", {3, 14, 0, 0, 0}, {}},
-        SoundLineCase{"empty_line", "", {}, notAnInteger({})},
-        SoundLineCase{"leading_separator", ";14;4;9", {}, notAnInteger({})},
-        SoundLineCase{"comma_separated", "3,14,4,9", {}, notAnInteger("3,14,4,9")},
-        SoundLineCase{"out_of_range", "3;2147483648;4;9", {3, 0, 0, 0, 0}, notAnInteger("2147483648")},
-        SoundLineCase{"third_field_fails_after_two", "3;14;four;9", {3, 14, 0, 0, 0}, notAnInteger("four")}));
+    ::testing::Values(SoundLineCase{"four_integers", "3;14;4;9", {3, 14, 4, 9, 0}, {}},
+                      SoundLineCase{"blanks_before_numbers", " 3; 14; 4; 9", {3, 14, 4, 9, 0}, {}},
+                      SoundLineCase{"hex_fields", "$3;0xE;x4;9", {3, 14, 4, 9, 0}, {}},
+                      SoundLineCase{"empty_fifth_field_ignored", "3;14;4;9;", {3, 14, 4, 9, 0}, {}},
+                      SoundLineCase{"extra_fields_ignored_unparsed", "3;14;4;9;comment;x", {3, 14, 4, 9, 0}, {}},
+                      SoundLineCase{"three_fields_then_empty_fourth", "3;14;4;", {3, 14, 4, 0, 0}, notAnInteger({})},
+                      SoundLineCase{"blank_after_a_number", "3;14 ;4;9", {3, 0, 0, 0, 0}, notAnInteger("14 ")},
+                      SoundLineCase{"fewer_fields_keep_zero", "3;14", {3, 14, 0, 0, 0}, {}},
+                      SoundLineCase{"empty_line", "", {}, notAnInteger({})},
+                      SoundLineCase{"leading_separator", ";14;4;9", {}, notAnInteger({})},
+                      SoundLineCase{"comma_separated", "3,14,4,9", {}, notAnInteger("3,14,4,9")},
+                      SoundLineCase{"out_of_range", "3;2147483648;4;9", {3, 0, 0, 0, 0}, notAnInteger("2147483648")},
+                      SoundLineCase{
+                          "third_field_fails_after_two", "3;14;four;9", {3, 14, 0, 0, 0}, notAnInteger("four")}));
 
 TEST(ParseSoundLine, DrawsTheCursorWhenTheWordCountIsRead)
 {
@@ -146,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordLineCase{"case_kept", "Bird;1;Madár", {"Bird", 1, QStringLiteral("Madár")}, {}},
         WordLineCase{"empty_sound_id", "bird;", {"bird", 0, {}}, notAnInteger({})},
         WordLineCase{"sound_id_with_trailing_blank", "bird;12 ;madár", {"bird", 0, {}}, notAnInteger("12 ")},
-        WordLineCase{"no_separator", "bird", {"bird", 0, {}}, {}},
-        WordLineCase{"empty_line", "", {}, {}},
+        WordLineCase{"no_separator", "bird", {"bird", 0, {}}, {}}, WordLineCase{"empty_line", "", {}, {}},
         WordLineCase{"empty_word", ";3;semmi", {{}, 3, "semmi"}, {}}));
 
 // ---- Loading the sound table --------------------------------------------------
@@ -311,14 +310,15 @@ TEST(LoadWordTable, AFailureKeepsTheCountAndWhatWasStoredBeforeIt)
 
 TEST(LookUps, AnswerWithTheFirstEntryHoldingExactlyThatWord)
 {
-    const WordLoad w = loadWords("h\nsheep;1;birka\nShip;3;Haj\xf3\nship;2;haj\xf3\nsheep;4;juh\n ship;5;x\nlast;6;utols\xf3");
+    const WordLoad w =
+        loadWords("h\nsheep;1;birka\nShip;3;Haj\xf3\nship;2;haj\xf3\nsheep;4;juh\n ship;5;x\nlast;6;utols\xf3");
     struct Ask {
         const char* word;
         const char* meaning;
         int32_t sound;
     };
-    for (const Ask& a : {Ask{"sheep", "birka", 1}, Ask{"ship", "hajó", 2}, Ask{"Ship", "Hajó", 3},
-                         Ask{" ship", "x", 5}, Ask{"last", "utolsó", 6}}) {
+    for (const Ask& a : {Ask{"sheep", "birka", 1}, Ask{"ship", "hajó", 2}, Ask{"Ship", "Hajó", 3}, Ask{" ship", "x", 5},
+                         Ask{"last", "utolsó", 6}}) {
         EXPECT_EQ(ejteto::MeaningOfWord(w.t, QString::fromUtf8(a.word)), QString::fromUtf8(a.meaning)) << a.word;
         EXPECT_EQ(ejteto::SoundOfWord(w.t, QString::fromUtf8(a.word)), a.sound) << a.word;
     }
@@ -327,8 +327,8 @@ TEST(LookUps, AnswerWithTheFirstEntryHoldingExactlyThatWord)
 TEST(LookUps, AWordInNoEntryGivesNoMeaningAndSoundZero)
 {
     const WordLoad w = loadWords("h\nsheep;1;birka\n;2;ures");
-    for (const QString& word : {QStringLiteral("SHEEP"), QStringLiteral("sheep "), QStringLiteral("h"),
-                               QStringLiteral("cat")}) {
+    for (const QString& word :
+         {QStringLiteral("SHEEP"), QStringLiteral("sheep "), QStringLiteral("h"), QStringLiteral("cat")}) {
         EXPECT_EQ(ejteto::MeaningOfWord(w.t, word), QString()) << word.toStdString();
         EXPECT_EQ(ejteto::SoundOfWord(w.t, word), 0) << word.toStdString();
     }

@@ -37,7 +37,10 @@ struct Tables {
         }
     }
 
-    static QByteArray bytes(const QStringList& lines) { return *encodeCp1250(lines.join(QStringLiteral("\r\n")) + "\r\n"); }
+    static QByteArray bytes(const QStringList& lines)
+    {
+        return *encodeCp1250(lines.join(QStringLiteral("\r\n")) + "\r\n");
+    }
     QByteArray soundBytes() const { return bytes(sounds); }
     QByteArray wordBytes() const { return bytes(words); }
 

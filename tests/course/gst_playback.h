@@ -32,7 +32,8 @@ inline PlaybackCount playAvi(const QString& path, bool withSound)
                        "d.video_0 ! queue ! jpegdec ! fakesink name=v sync=false signal-handoffs=true")
             .arg(path);
     if (withSound)
-        description += QStringLiteral(" d.audio_0 ! queue ! audioconvert ! fakesink name=a sync=false signal-handoffs=true");
+        description +=
+            QStringLiteral(" d.audio_0 ! queue ! audioconvert ! fakesink name=a sync=false signal-handoffs=true");
     GError* err = nullptr;
     GstElement* pipeline = gst_parse_launch(description.toUtf8().constData(), &err);
     if (!pipeline || err) {
@@ -50,8 +51,8 @@ inline PlaybackCount playAvi(const QString& path, bool withSound)
         g_signal_connect(a, "handoff", G_CALLBACK(detail::countBuffer), &result.audioBytes);
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     GstBus* bus = gst_element_get_bus(pipeline);
-    GstMessage* msg = gst_bus_timed_pop_filtered(bus, 60 * GST_SECOND,
-                                                 GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    GstMessage* msg =
+        gst_bus_timed_pop_filtered(bus, 60 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
     if (!msg) {
         result.error = QStringLiteral("timed out");
     } else if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS) {

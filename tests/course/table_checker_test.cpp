@@ -1,7 +1,7 @@
 // The checker on broken tables: each broken rule is reported on the line
 // where it is broken, and nothing is reported for good tables.
-#include "course_fixture.h"
 #include "contentkit/table_checker.h"
+#include "course_fixture.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -29,10 +29,7 @@ bool anyStartsWith(const QStringList& lines, const QString& prefix)
 }
 } // namespace
 
-TEST(TableChecker, ValidTablesHaveNoProblems)
-{
-    EXPECT_EQ(problemsOf(Tables()), QStringList());
-}
+TEST(TableChecker, ValidTablesHaveNoProblems) { EXPECT_EQ(problemsOf(Tables()), QStringList()); }
 
 TEST(TableChecker, WordCountThatDoesNotMatchTheBlock)
 {
@@ -47,9 +44,9 @@ TEST(TableChecker, WordCountThatDoesNotMatchTheBlock)
 TEST(TableChecker, CountsThatShareAFactorWithTwelveOrAreTooSmall)
 {
     Tables t;
-    t.sounds[1] = "1;27;2;3";  // 27 = 3 x 9
-    t.sounds[2] = "2;11;1;3";  // below twelve
-    t.sounds[3] = "3;35;1;2";  // coprime, but not a course count
+    t.sounds[1] = "1;27;2;3"; // 27 = 3 x 9
+    t.sounds[2] = "2;11;1;3"; // below twelve
+    t.sounds[3] = "3;35;1;2"; // coprime, but not a course count
     const QStringList p = problemsOf(t);
     EXPECT_TRUE(anyStartsWith(p, "sounds.csv:2: a szószám (27) közös osztója 12-vel"));
     EXPECT_TRUE(anyStartsWith(p, "sounds.csv:3: 11 szó kevés"));
@@ -101,7 +98,7 @@ TEST(TableChecker, EmptyFieldsAndEmptyLines)
 TEST(TableChecker, WordsWithSemicolonSlashCapitalsOrTwice)
 {
     Tables t;
-    t.words[1] = "a;b;1;valami";      // ';' inside the word
+    t.words[1] = "a;b;1;valami"; // ';' inside the word
     t.words[2] = "and/or;1;valami";
     t.words[3] = "Ab;1;valami";
     t.words[4] = "ae;1;kettő; három"; // ';' in the meaning, and the word of line 6 early

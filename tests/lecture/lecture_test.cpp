@@ -82,7 +82,10 @@ std::vector<Frame> framesUntilTheEnd(const FormView& f)
     return seen;
 }
 
-bool contains(const std::vector<Frame>& frames, Frame f) { return std::find(frames.begin(), frames.end(), f) != frames.end(); }
+bool contains(const std::vector<Frame>& frames, Frame f)
+{
+    return std::find(frames.begin(), frames.end(), f) != frames.end();
+}
 
 class LectureTest : public MainWindowTest {
 protected:
@@ -111,9 +114,9 @@ protected:
     {
         for (QPushButton* b : f.LauncherButtons)
             EXPECT_EQ(b->isEnabled(), enabled) << b->objectName().toStdString();
-        for (QWidget* w : {static_cast<QWidget*>(f.Label_Cimke_Szint), static_cast<QWidget*>(f.ComboBox_Nehezseg),
-                           static_cast<QWidget*>(f.Label_Cimke_Modulvalasztas),
-                           static_cast<QWidget*>(f.Label_Cimke_Extra)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(f.Label_Cimke_Szint), static_cast<QWidget*>(f.ComboBox_Nehezseg),
+              static_cast<QWidget*>(f.Label_Cimke_Modulvalasztas), static_cast<QWidget*>(f.Label_Cimke_Extra)})
             EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
     }
 };

@@ -18,7 +18,10 @@ namespace {
 // Records what the box would show, for the lifetime of the object.
 class ShownErrors {
 public:
-    ShownErrors() { ejteto::setErrorSink([this](const QString& t) { texts.append(t); }); }
+    ShownErrors()
+    {
+        ejteto::setErrorSink([this](const QString& t) { texts.append(t); });
+    }
     ~ShownErrors() { ejteto::setErrorSink({}); }
     QStringList texts;
 };
@@ -40,18 +43,14 @@ TEST_P(FullStopTest, AppendsAStopAfterACharacterAboveTheFullStop)
 INSTANTIATE_TEST_SUITE_P(
     ErrorBox, FullStopTest,
     ::testing::Values(StopCase{"Resource not found", "Resource not found."},
-                      StopCase{"Ends in a stop.", "Ends in a stop."},
-                      StopCase{"Bang!", "Bang!"},
-                      StopCase{"(in brackets)", "(in brackets)"},
-                      StopCase{"dash -", "dash -"},                // '-' is just below '.'
-                      StopCase{"slash /", "slash /."},            // '/' is just above '.'
+                      StopCase{"Ends in a stop.", "Ends in a stop."}, StopCase{"Bang!", "Bang!"},
+                      StopCase{"(in brackets)", "(in brackets)"}, StopCase{"dash -", "dash -"}, // '-' is just below '.'
+                      StopCase{"slash /", "slash /."},                                          // '/' is just above '.'
                       StopCase{"Unable to write to /x/et.ini", "Unable to write to /x/et.ini."},
                       StopCase{"'7 ' is not a valid integer value", "'7 ' is not a valid integer value."},
-                      StopCase{"quoted \"x\"", "quoted \"x\""},
-                      StopCase{"digit 7", "digit 7."},
+                      StopCase{"quoted \"x\"", "quoted \"x\""}, StopCase{"digit 7", "digit 7."},
                       StopCase{"Hiba: nem található", "Hiba: nem található."},
-                      StopCase{"trailing blank ", "trailing blank "},
-                      StopCase{"", ""}));
+                      StopCase{"trailing blank ", "trailing blank "}, StopCase{"", ""}));
 
 TEST(ErrorBox, IsAModalBoxCaptionedWithTheProgramTitle)
 {
@@ -90,8 +89,11 @@ TEST(ErrorBox, IsAModalBoxCaptionedWithTheProgramTitle)
 TEST(RunGuarded, ShowsWhateverTheBodyThrowsAndReportsFailure)
 {
     ShownErrors shown;
-    EXPECT_FALSE(ejteto::runGuarded([] { throw ejteto::AppError(QStringLiteral("EConvertError"), QStringLiteral("'x' is not a valid integer value")); }));
-    EXPECT_FALSE(ejteto::runGuarded([] { throw ejteto::fileOpenError(QStringLiteral("/a/words.csv"), QStringLiteral("Permission denied")); }));
+    EXPECT_FALSE(ejteto::runGuarded([] {
+        throw ejteto::AppError(QStringLiteral("EConvertError"), QStringLiteral("'x' is not a valid integer value"));
+    }));
+    EXPECT_FALSE(ejteto::runGuarded(
+        [] { throw ejteto::fileOpenError(QStringLiteral("/a/words.csv"), QStringLiteral("Permission denied")); }));
     EXPECT_FALSE(ejteto::runGuarded([] { throw std::runtime_error("Out of memory"); }));
     EXPECT_FALSE(ejteto::runGuarded([] { throw 42; }));
     EXPECT_EQ(shown.texts, (QStringList{QStringLiteral("'x' is not a valid integer value."),

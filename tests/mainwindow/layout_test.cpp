@@ -140,10 +140,9 @@ TEST_F(MainWindowTest, LabelsThatSizeThemselvesStayCloseToTheirLaidOutSize)
     // The Arial substitute is metric-compatible: a self-sizing caption ends up
     // within a few pixels of the size it was laid out with.
     FormView& f = start();
-    for (auto [label, laidOut] : {std::pair{f.Label_Cimke_Modulvalasztas, QSize(37, 15)},
-                                  std::pair{f.Label_Szomutato_Talalatok, QSize(80, 22)},
-                                  std::pair{f.Label_Szomutato_Magyar, QSize(137, 22)},
-                                  std::pair{f.Label_Szomutato_Hang, QSize(49, 22)}}) {
+    for (auto [label, laidOut] :
+         {std::pair{f.Label_Cimke_Modulvalasztas, QSize(37, 15)}, std::pair{f.Label_Szomutato_Talalatok, QSize(80, 22)},
+          std::pair{f.Label_Szomutato_Magyar, QSize(137, 22)}, std::pair{f.Label_Szomutato_Hang, QSize(49, 22)}}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_NEAR(label->width(), laidOut.width(), 8);
         EXPECT_NEAR(label->height(), laidOut.height(), 3);
@@ -178,14 +177,14 @@ TEST_F(MainWindowTest, ColoursOfEveryRegionOnScreen)
 TEST_F(MainWindowTest, PanelsCoverTheWindowInTheirStackingOrder)
 {
     FormView& f = start();
-    const QList<QWidget*> order{f.BitBtn1,          f.Panel_IranyitoPult, f.Panel_Modul_Eloadas, f.Panel_Szomutato,
-                                f.Panel_Jatek,      f.Panel_Modul_GyakTeszt, f.Panel_Ertekelo};
+    const QList<QWidget*> order{f.BitBtn1,     f.Panel_IranyitoPult,    f.Panel_Modul_Eloadas, f.Panel_Szomutato,
+                                f.Panel_Jatek, f.Panel_Modul_GyakTeszt, f.Panel_Ertekelo};
     const QObjectList& children = f.form.children();
     for (qsizetype i = 1; i < order.size(); ++i)
         EXPECT_LT(children.indexOf(order[i - 1]), children.indexOf(order[i]))
             << order[i]->objectName().toStdString() << " lies above " << order[i - 1]->objectName().toStdString();
-    for (QWidget* panel : {f.Panel_Modul_Eloadas, f.Panel_Szomutato, f.Panel_Jatek, f.Panel_Modul_GyakTeszt,
-                           f.Panel_Ertekelo})
+    for (QWidget* panel :
+         {f.Panel_Modul_Eloadas, f.Panel_Szomutato, f.Panel_Jatek, f.Panel_Modul_GyakTeszt, f.Panel_Ertekelo})
         EXPECT_FALSE(panel->isVisible());
 
     // Module panels lie above every graphic control of the window.

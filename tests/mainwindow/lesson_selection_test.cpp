@@ -4,8 +4,8 @@
 
 #include "media/media_player.h"
 
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,17 +91,17 @@ TEST_F(MainWindowTest, AModulePanelDisablesTheControlPanelUntilItsCloseButton)
     QTest::mouseClick(f.Image_Mosaic[2], Qt::LeftButton);
     QTest::mouseClick(f.Button_Szomutato, Qt::LeftButton);
     EXPECT_TRUE(f.Panel_Szomutato->isVisible());
-    for (QWidget* w : std::initializer_list<QWidget*>{f.Button_Inditas_Eloadas, f.Button_Inditas_Gyakorlat,
-                                                      f.Button_Inditas_Teszt, f.Button_Szomutato, f.Button_Jatek,
-                                                      f.Label_Cimke_Szint, f.ComboBox_Nehezseg,
-                                                      f.Label_Cimke_Modulvalasztas, f.Label_Cimke_Extra})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f.Button_Inditas_Eloadas, f.Button_Inditas_Gyakorlat, f.Button_Inditas_Teszt,
+                                         f.Button_Szomutato, f.Button_Jatek, f.Label_Cimke_Szint, f.ComboBox_Nehezseg,
+                                         f.Label_Cimke_Modulvalasztas, f.Label_Cimke_Extra})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(f.Panel_IranyitoPult->isEnabled());
 
     QTest::mouseClick(f.Button_Modul_Szomutato_Bezar, Qt::LeftButton);
     EXPECT_FALSE(f.Panel_Szomutato->isVisible());
-    for (QWidget* w : std::initializer_list<QWidget*>{f.Button_Inditas_Eloadas, f.Button_Inditas_Teszt,
-                                                      f.Button_Jatek, f.ComboBox_Nehezseg, f.Label_Cimke_Extra})
+    for (QWidget* w : std::initializer_list<QWidget*>{f.Button_Inditas_Eloadas, f.Button_Inditas_Teszt, f.Button_Jatek,
+                                                      f.ComboBox_Nehezseg, f.Label_Cimke_Extra})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
 }
 

@@ -20,10 +20,10 @@ TEST_F(MainWindowTest, ModulePanelsCoverTheWindowBelowTheControlPanel)
         uint32_t color;
         const char* file;
     };
-    for (const Case& c : {Case{f.Panel_Modul_Eloadas, colors::Black, "lecture.png"},
-                          Case{f.Panel_Szomutato, colors::Window, "wordindex.png"},
-                          Case{f.Panel_Jatek, colors::GameGreen, "game.png"},
-                          Case{f.Panel_Modul_GyakTeszt, colors::PracticeBlue, "practice.png"}}) {
+    for (const Case& c :
+         {Case{f.Panel_Modul_Eloadas, colors::Black, "lecture.png"},
+          Case{f.Panel_Szomutato, colors::Window, "wordindex.png"}, Case{f.Panel_Jatek, colors::GameGreen, "game.png"},
+          Case{f.Panel_Modul_GyakTeszt, colors::PracticeBlue, "practice.png"}}) {
         SCOPED_TRACE(c.file);
         c.panel->show();
         if (c.panel == f.Panel_Modul_GyakTeszt)

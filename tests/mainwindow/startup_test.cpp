@@ -3,8 +3,8 @@
 #include "support/main_window_fixture.h"
 
 #include "app/color_value.h"
-#include "media/media_player.h"
 #include "draw_symbol_tile.h"
+#include "media/media_player.h"
 #include "support/headless_program.h"
 
 #include "controls/image_control.h"
@@ -267,8 +267,8 @@ TEST(ProgramProcess, APlaceholderThatCannotBeReadEndsTheProgramWithExitCodeOne)
             EXPECT_TRUE(output.contains(QStringLiteral("Application Error: Exception EMCIDeviceError")))
                 << output.toStdString();
             // The media service's own words, as when it opened the file itself.
-            const QString reason = folder ? QStringLiteral("\"%1\" is a directory.").arg(path)
-                                          : QStringLiteral("Resource not found.");
+            const QString reason =
+                folder ? QStringLiteral("\"%1\" is a directory.").arg(path) : QStringLiteral("Resource not found.");
             EXPECT_TRUE(output.contains(reason)) << output.toStdString();
             EXPECT_FALSE(QFile::exists(install.file(QStringLiteral("et.ini")))) << "no window, no settings written";
         }

@@ -77,10 +77,8 @@ TEST_F(JpegLoaderTest, GrayscaleAndCmykPicturesBecomeRgb)
 TEST_F(JpegLoaderTest, UnreadableFilesGiveTheFileOpenMessage)
 {
     const QString missing = dir.filePath("images/speaker_blue.jpg");
-    EXPECT_EQ(errorOf(missing),
-              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing));
-    EXPECT_EQ(errorOf(dir.path()),
-              QStringLiteral("Cannot open file \"%1\". Is a directory").arg(dir.path()));
+    EXPECT_EQ(errorOf(missing), QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing));
+    EXPECT_EQ(errorOf(dir.path()), QStringLiteral("Cannot open file \"%1\". Is a directory").arg(dir.path()));
 }
 
 TEST_F(JpegLoaderTest, DamagedContentGivesTheDecoderMessageWithoutCrashing)

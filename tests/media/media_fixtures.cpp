@@ -45,8 +45,7 @@ void writeToneWav(const QString& path, double seconds, int sampleRate)
     const int count = static_cast<int>(seconds * sampleRate);
     QByteArray data;
     for (int i = 0; i < count; ++i)
-        appendLe16(data, static_cast<quint16>(static_cast<qint16>(
-                             8000 * std::sin(2 * M_PI * 440.0 * i / sampleRate))));
+        appendLe16(data, static_cast<quint16>(static_cast<qint16>(8000 * std::sin(2 * M_PI * 440.0 * i / sampleRate))));
     QByteArray wav("RIFF");
     appendLe32(wav, 36 + data.size());
     wav.append("WAVEfmt ");

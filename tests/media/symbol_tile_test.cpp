@@ -86,7 +86,7 @@ TEST_F(SymbolTileTest, PracticeTileOfSoundSeven)
     EXPECT_FALSE(anyPixel(tile, Qt::white)); // nothing of the fresh white bitmap is left
     const QRect text = textArea(tile, cream);
     ASSERT_FALSE(text.isEmpty());
-    EXPECT_LT(text.left(), 10);  // drawn from the top-left corner
+    EXPECT_LT(text.left(), 10); // drawn from the top-left corner
     EXPECT_LT(text.top(), 15);
     EXPECT_GT(text.width(), 40); // four characters wide
 }

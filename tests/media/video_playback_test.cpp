@@ -48,7 +48,10 @@ protected:
         player.Open();
     }
 
-    bool waitForMode(int mode) { return QTest::qWaitFor([&] { return player.Mode() == mode; }, 10000); }
+    bool waitForMode(int mode)
+    {
+        return QTest::qWaitFor([&] { return player.Mode() == mode; }, 10000);
+    }
 
     VideoSurface surface;
     MediaPlayer player{makeGstMediaEngine(), &surface};

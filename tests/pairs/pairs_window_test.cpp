@@ -54,8 +54,8 @@ protected:
 
     static int visibleButtons(FormView& f)
     {
-        return static_cast<int>(std::count_if(f.GameButtons.begin(), f.GameButtons.end(),
-                                              [](QPushButton* b) { return !b->isHidden(); }));
+        return static_cast<int>(
+            std::count_if(f.GameButtons.begin(), f.GameButtons.end(), [](QPushButton* b) { return !b->isHidden(); }));
     }
 
     // Two visible buttons i != j for which `fits(i, j)` holds; {-1, -1} when none.
@@ -169,8 +169,7 @@ TEST_F(PairsWindowTest, AWholeGamePlayedByClickingEndsWithTheResultLine)
 {
     services.engines = {}; // real recordings against the real clock
     FormView& f = startShort();
-    const QRegularExpression result(
-        QStringLiteral("^Elelt idő: (\\d+) másodperc\\. Lépések száma: (\\d+) darab\\.$"));
+    const QRegularExpression result(QStringLiteral("^Elelt idő: (\\d+) másodperc\\. Lépések száma: (\\d+) darab\\.$"));
     for (int level : {2}) {
         SCOPED_TRACE(level);
         openGame(f, level);

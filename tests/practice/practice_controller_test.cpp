@@ -31,7 +31,11 @@ class ScreenOfRun : public PracticeView {
 public:
     explicit ScreenOfRun(RunLog& log) : log_(log) {}
 
-    void prepareRunPanel(RunKind kind) override { panelKind = kind; log_.add(kind == RunKind::Practice ? QStringLiteral("panel practice") : QStringLiteral("panel test")); }
+    void prepareRunPanel(RunKind kind) override
+    {
+        panelKind = kind;
+        log_.add(kind == RunKind::Practice ? QStringLiteral("panel practice") : QStringLiteral("panel test"));
+    }
     void drawSymbol(int soundId) override { log_.add(QStringLiteral("symbol %1").arg(soundId)); }
     void setTitle(const QString& text) override { title = text; }
     void setInstruction(const QString& text) override { instruction = text; }
@@ -191,9 +195,9 @@ TEST_F(PracticeControllerTest, AWholePracticeRunCountsEveryWrongAttemptAndHoldsT
     EXPECT_TRUE(screen.resultsShown);
     EXPECT_EQ(screen.instruction, QStringLiteral("Eredmények. Lejátszáshoz kattints az egyes szavakra."));
     EXPECT_EQ(lineInView(), QStringLiteral("A gyakorlat során 1 esetben adtál helytelen választ."));
-    EXPECT_EQ(screen.lines[static_cast<size_t>(1 - screen.inView)],
-              QStringLiteral("Igen. A helyes válasz ez volt: ") + run.state().QuestionGrid[1][8] +
-                  QStringLiteral(". Hátralévő kérdések száma: 0"))
+    EXPECT_EQ(screen.lines[static_cast<size_t>(1 - screen.inView)], QStringLiteral("Igen. A helyes válasz ez volt: ") +
+                                                                        run.state().QuestionGrid[1][8] +
+                                                                        QStringLiteral(". Hátralévő kérdések száma: 0"))
         << "question 10 brought no count line";
     for (int q = 1; q <= 10; ++q)
         EXPECT_EQ(screen.resultMarks[static_cast<size_t>(q)][static_cast<size_t>(right[static_cast<size_t>(q)])],
@@ -223,7 +227,8 @@ TEST_F(PracticeControllerTest, AWholeTestRunShowsNoVerdictAndCountsToTen)
             EXPECT_EQ(lineInView(), QStringLiteral("Hátralévő kérdések száma: %1").arg(9 - q));
         }
     }
-    EXPECT_EQ(lineInView(), QStringLiteral("A teszt során 5 esetben adtál helyes, és 5 esetben adtál helytelen választ."));
+    EXPECT_EQ(lineInView(),
+              QStringLiteral("A teszt során 5 esetben adtál helyes, és 5 esetben adtál helytelen választ."));
     for (int q = 1; q <= 10; ++q) {
         const auto r = static_cast<size_t>(right[static_cast<size_t>(q)]);
         const auto s = static_cast<size_t>(chosen[static_cast<size_t>(q)]);

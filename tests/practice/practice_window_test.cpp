@@ -205,8 +205,8 @@ TEST_F(PracticeWindowTest, AWholePracticeRunWithOneWrongAttempt)
         }
     }
     // Question 10 brought no count line: the line before the summary is question 9's.
-    EXPECT_EQ(f.StatusLabels[1]->text(), QStringLiteral("Igen. A helyes válasz ez volt: ") +
-                                             f.QuestionGrid[1][8] + QStringLiteral(". Hátralévő kérdések száma: 0"));
+    EXPECT_EQ(f.StatusLabels[1]->text(), QStringLiteral("Igen. A helyes válasz ez volt: ") + f.QuestionGrid[1][8] +
+                                             QStringLiteral(". Hátralévő kérdések száma: 0"));
     EXPECT_EQ(f.StatusLabels[0]->text(), QStringLiteral("A gyakorlat során 1 esetben adtál helytelen választ."));
     shoot("practice_results.png");
     EXPECT_EQ(f.QuestionNo, 11);
@@ -317,7 +317,8 @@ TEST_F(PracticeWindowTest, AWholeTestRunThenANewRunStartsFromScratch)
     EXPECT_EQ(f.Image_IPA->pos(), QPoint(392, 115));
     for (int q = 1; q <= 10; ++q)
         for (int i = 0; i < 4; ++i)
-            expectResult(q, i, q == 1 && i == rightPlace() ? colors::Orange : colors::Grey, q == 1 && i == rightPlace());
+            expectResult(q, i, q == 1 && i == rightPlace() ? colors::Orange : colors::Grey,
+                         q == 1 && i == rightPlace());
     expectWaitingForAnAnswer(colors::PracticeBlue);
 
     // Enter presses "Tovább".

@@ -44,8 +44,8 @@ TEST(EvaluateAnswer, TestCountsBothWaysAndOnlyTellsWhatIsLeft)
     RunCounters c;
     for (int q = 1; q <= 10; ++q) {
         const bool answerRight = q % 3 != 0;
-        const AnswerOutcome o = EvaluateAnswer(RunKind::Test, c, answerRight ? QStringLiteral("a") : QStringLiteral("b"),
-                                               QStringLiteral("a"));
+        const AnswerOutcome o = EvaluateAnswer(
+            RunKind::Test, c, answerRight ? QStringLiteral("a") : QStringLiteral("b"), QStringLiteral("a"));
         EXPECT_EQ(o.right, answerRight);
         EXPECT_FALSE(o.verdictBackground) << "a test gives no verdict on the answer";
         EXPECT_EQ(o.statusLine, q < 10 ? QStringLiteral("Hátralévő kérdések száma: %1").arg(9 - q) : QString());

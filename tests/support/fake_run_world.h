@@ -8,8 +8,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <stdexcept>
 #include <functional>
+#include <stdexcept>
 
 namespace ejteto::testing {
 

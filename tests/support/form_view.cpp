@@ -81,11 +81,9 @@ FormView::FormView(TForm1& window)
       Shape_Ertekelo(child<ShapeControl>(window, "Shape_Ertekelo"))
 {
     for (int n = 1; n <= 16; ++n)
-        Image_Mosaic[static_cast<size_t>(n)] =
-            child<ImageControl>(window, QStringLiteral("Image_Mosaic_%1").arg(n));
+        Image_Mosaic[static_cast<size_t>(n)] = child<ImageControl>(window, QStringLiteral("Image_Mosaic_%1").arg(n));
     for (int i = 0; i < 20; ++i)
-        Button_Jatek_[static_cast<size_t>(i)] =
-            child<QPushButton>(window, QStringLiteral("Button_Jatek_%1").arg(i));
+        Button_Jatek_[static_cast<size_t>(i)] = child<QPushButton>(window, QStringLiteral("Button_Jatek_%1").arg(i));
 }
 
 } // namespace ejteto::testing

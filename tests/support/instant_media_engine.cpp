@@ -16,10 +16,7 @@ MediaEngineFactory InstantMediaEngine::factory(std::shared_ptr<MediaLog> log)
     return [log] { return std::make_unique<InstantMediaEngine>(log); };
 }
 
-void InstantMediaEngine::setFrameReceiver(std::shared_ptr<FrameReceiver> receiver)
-{
-    receiver_ = std::move(receiver);
-}
+void InstantMediaEngine::setFrameReceiver(std::shared_ptr<FrameReceiver> receiver) { receiver_ = std::move(receiver); }
 
 void InstantMediaEngine::open(const QString& path)
 {

@@ -11,8 +11,8 @@ namespace ejteto::testing {
 
 // What instant engines did, shared by every engine of one factory.
 struct MediaLog {
-    QStringList opened; // every path opened, as the caller named it
-    QStringList played; // the open path at every play, blocking or not
+    QStringList opened;  // every path opened, as the caller named it
+    QStringList played;  // the open path at every play, blocking or not
     QList<double> rates; // the speed asked for at every play: 1.0 unless slowed
 };
 

@@ -34,7 +34,7 @@ protected:
     std::unique_ptr<TinyInstall> install;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<FormView> view; // the window as the test reads it
-    QStringList errors; // texts the error box showed, in order
+    QStringList errors;             // texts the error box showed, in order
 };
 
 } // namespace ejteto::testing

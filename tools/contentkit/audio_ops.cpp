@@ -87,9 +87,9 @@ void append(PcmAudio& head, const PcmAudio& tail)
     if (head.samples.empty())
         head.sampleRate = tail.sampleRate;
     if (!tail.samples.empty() && head.sampleRate != tail.sampleRate)
-        throw AppError(QStringLiteral("EAudio"), QStringLiteral("Cannot join sounds of %1 Hz and %2 Hz")
-                                                     .arg(head.sampleRate)
-                                                     .arg(tail.sampleRate));
+        throw AppError(
+            QStringLiteral("EAudio"),
+            QStringLiteral("Cannot join sounds of %1 Hz and %2 Hz").arg(head.sampleRate).arg(tail.sampleRate));
     head.samples.insert(head.samples.end(), tail.samples.begin(), tail.samples.end());
 }
 

@@ -64,13 +64,13 @@ QByteArray aviBytes(const AviMovie& m)
     const qsizetype strhV = w.beginChunk("strh");
     w.fourcc("vids");
     w.fourcc("MJPG");
-    w.u32(0);          // flags
-    w.u16(0);          // priority
-    w.u16(0);          // language
-    w.u32(0);          // initial frames
-    w.u32(1);          // scale
+    w.u32(0);                           // flags
+    w.u16(0);                           // priority
+    w.u16(0);                           // language
+    w.u32(0);                           // initial frames
+    w.u32(1);                           // scale
     w.u32(uint32_t(m.framesPerSecond)); // rate
-    w.u32(0);          // start
+    w.u32(0);                           // start
     w.u32(uint32_t(frames));
     w.u32(uint32_t(biggestFrame));
     w.u32(0xFFFFFFFF); // quality: default
@@ -104,13 +104,13 @@ QByteArray aviBytes(const AviMovie& m)
         w.u16(0);
         w.u16(0);
         w.u32(0);
-        w.u32(2);                    // scale = block align
-        w.u32(uint32_t(rate) * 2);   // rate = bytes per second
+        w.u32(2);                  // scale = block align
+        w.u32(uint32_t(rate) * 2); // rate = bytes per second
         w.u32(0);
         w.u32(uint32_t(soundSamples));
         w.u32(biggestSound);
         w.u32(0xFFFFFFFF);
-        w.u32(2);                    // sample size
+        w.u32(2); // sample size
         for (int i = 0; i < 4; ++i)
             w.u16(0);
         w.endChunk(strhA);
@@ -132,7 +132,7 @@ QByteArray aviBytes(const AviMovie& m)
     w.fourcc("movi");
     std::vector<IndexEntry> index;
     index.reserve(size_t(frames) * 2);
-    const auto chunk = [&](const char (&id)[5], const char* data, qsizetype n) {
+    const auto chunk = [&](const char(&id)[5], const char* data, qsizetype n) {
         index.push_back({{id[0], id[1], id[2], id[3]}, uint32_t(w.size() - moviStart), uint32_t(n)});
         const qsizetype at = w.beginChunk(id);
         w.raw(data, n);

@@ -26,7 +26,7 @@ QByteArray aviBytes(const AviMovie& movie);
 void writeAvi(const QString& path, const AviMovie& movie);
 
 // Convenience: encodes `frames` (all of one size) as JPEG at `quality`.
-void writeAvi(const QString& path, const std::vector<QImage>& frames, int framesPerSecond,
-              const PcmAudio& sound, int quality = 85);
+void writeAvi(const QString& path, const std::vector<QImage>& frames, int framesPerSecond, const PcmAudio& sound,
+              int quality = 85);
 
 } // namespace ejteto::contentkit

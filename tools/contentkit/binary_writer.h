@@ -51,8 +51,8 @@ private:
 
 inline uint32_t readU32(const QByteArray& b, qsizetype at)
 {
-    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16
-        | uint32_t(uint8_t(b[at + 3])) << 24;
+    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+           uint32_t(uint8_t(b[at + 3])) << 24;
 }
 inline uint16_t readU16(const QByteArray& b, qsizetype at)
 {

@@ -11,10 +11,10 @@
 namespace ejteto::contentkit {
 
 struct CourseBuildOptions {
-    QString dataDir;      // holds sounds.csv, words.csv and lectures/<n>.txt
-    QString outDir;       // the installation folder
-    QString manifestPath; // what was built from what; empty: <outDir>/.course-manifest
-    int threads = 4; // espeak-ng mostly waits, so more than the cores pays
+    QString dataDir;                              // holds sounds.csv, words.csv and lectures/<n>.txt
+    QString outDir;                               // the installation folder
+    QString manifestPath;                         // what was built from what; empty: <outDir>/.course-manifest
+    int threads = 4;                              // espeak-ng mostly waits, so more than the cores pays
     std::function<void(const QString&)> progress; // one short status line at a time
 };
 

@@ -88,8 +88,7 @@ LectureScript parseLectureScript(const QString& text, int lesson, const QString&
     return s;
 }
 
-void checkContrasts(const LectureScript& script, int confusable1, int confusable2,
-                    std::vector<TableProblem>& problems)
+void checkContrasts(const LectureScript& script, int confusable1, int confusable2, std::vector<TableProblem>& problems)
 {
     const int end = 0;
     for (const int want : {confusable2, confusable1}) {
@@ -97,9 +96,10 @@ void checkContrasts(const LectureScript& script, int confusable1, int confusable
         for (const Contrast& c : script.contrasts)
             found += c.sound == want;
         if (found != 1)
-            problems.push_back({script.fileName, end,
-                                QStringLiteral("pontosan egy \"pár: %1 | ...\" sor kell (a tévesztett hang a sounds.csv-ben)")
-                                    .arg(want)});
+            problems.push_back(
+                {script.fileName, end,
+                 QStringLiteral("pontosan egy \"pár: %1 | ...\" sor kell (a tévesztett hang a sounds.csv-ben)")
+                     .arg(want)});
     }
     for (const Contrast& c : script.contrasts)
         if (c.sound != confusable1 && c.sound != confusable2)

@@ -47,7 +47,6 @@ LectureScript parseLectureScript(const QString& text, int lesson, const QString&
                                  std::vector<TableProblem>& problems);
 
 // The script must contrast the sound with exactly its two confusable sounds.
-void checkContrasts(const LectureScript& script, int confusable1, int confusable2,
-                    std::vector<TableProblem>& problems);
+void checkContrasts(const LectureScript& script, int confusable1, int confusable2, std::vector<TableProblem>& problems);
 
 } // namespace ejteto::contentkit

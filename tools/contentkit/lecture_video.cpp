@@ -18,10 +18,23 @@ constexpr int kHungarianWpm = 150;
 constexpr int kSamplesPerFrame = 22050 / kVideoFps;
 constexpr int kStepTailMs = 250;
 
-const char* const kOrdinals[17] = {"",          "Első",        "Második",        "Harmadik",      "Negyedik",
-                                   "Ötödik",    "Hatodik",     "Hetedik",        "Nyolcadik",     "Kilencedik",
-                                   "Tizedik",   "Tizenegyedik", "Tizenkettedik", "Tizenharmadik", "Tizennegyedik",
-                                   "Tizenötödik", "Tizenhatodik"};
+const char* const kOrdinals[17] = {"",
+                                   "Első",
+                                   "Második",
+                                   "Harmadik",
+                                   "Negyedik",
+                                   "Ötödik",
+                                   "Hatodik",
+                                   "Hetedik",
+                                   "Nyolcadik",
+                                   "Kilencedik",
+                                   "Tizedik",
+                                   "Tizenegyedik",
+                                   "Tizenkettedik",
+                                   "Tizenharmadik",
+                                   "Tizennegyedik",
+                                   "Tizenötödik",
+                                   "Tizenhatodik"};
 
 QString slashed(int n) { return QLatin1Char('/') + vowelSymbol(n) + QLatin1Char('/'); }
 
@@ -78,8 +91,8 @@ QImage paragraphsSlide(int lesson, const QString& heading, const QStringList& pa
             p.setFont(f);
             int y = body.top();
             for (int i = 0; i < paragraphs.size(); ++i) {
-                const QRect r = fm.boundingRect(QRect(body.left(), y, body.width(), 10000), Qt::TextWordWrap,
-                                                paragraphs[i]);
+                const QRect r =
+                    fm.boundingRect(QRect(body.left(), y, body.width(), 10000), Qt::TextWordWrap, paragraphs[i]);
                 if (i == current)
                     p.fillRect(r.adjusted(-6, -3, 6, 3), QColor(255, 255, 255, 28));
                 p.setPen(i == current ? palette::cream() : palette::lightBlue());
@@ -130,8 +143,8 @@ QImage rowsSlide(int lesson, const QString& heading, const QString& leftHead, co
     }
     const int rowHeight = std::min(34, (290 - y) / std::max<int>(1, int(rows.size())));
     for (const auto& row : rows)
-        leftWidth = std::max(leftWidth, QFontMetrics(gentiumPlus(std::min(21, rowHeight - 8), true))
-                                            .horizontalAdvance(row.first) + 14);
+        leftWidth = std::max(
+            leftWidth, QFontMetrics(gentiumPlus(std::min(21, rowHeight - 8), true)).horizontalAdvance(row.first) + 14);
     for (int i = 0; i < int(rows.size()); ++i) {
         const QRect band(16, y, 368, rowHeight);
         if (i == current)
@@ -139,7 +152,8 @@ QImage rowsSlide(int lesson, const QString& heading, const QString& leftHead, co
         QFont left = gentiumPlus(std::min(21, rowHeight - 8), true);
         QFont right = gentiumPlus(std::min(21, rowHeight - 8));
         // Long example lists get a smaller face rather than running off the slide.
-        while (QFontMetrics(right).horizontalAdvance(rows[size_t(i)].second) > 352 - leftWidth && right.pixelSize() > 11)
+        while (QFontMetrics(right).horizontalAdvance(rows[size_t(i)].second) > 352 - leftWidth &&
+               right.pixelSize() > 11)
             right.setPixelSize(right.pixelSize() - 1);
         p.setFont(left);
         p.setPen(i == current ? palette::amber() : palette::lightBlue());
@@ -164,8 +178,8 @@ QString withArticle(const QString& phrase)
 {
     static const QString vowels = QStringLiteral("aáeéiíoóöőuúüű");
     return (!phrase.isEmpty() && vowels.contains(phrase.front().toLower()) ? QStringLiteral("az ")
-                                                                           : QStringLiteral("a "))
-        + phrase;
+                                                                           : QStringLiteral("a ")) +
+           phrase;
 }
 
 SpeechRequest wordRequest(const QString& word) { return {Voice::BritishEnglish, word, false, kEnglishWpm, {}}; }
@@ -177,9 +191,12 @@ SpeechRequest narrationRequest(const NarrationPart& part, int lesson)
     switch (part.kind) {
     case NarrationPart::Hungarian:
         return {Voice::Hungarian, part.text, false, kHungarianWpm, {}};
-    case NarrationPart::English: return wordRequest(part.text);
-    case NarrationPart::Vowel: return vowelRequest(lesson);
-    case NarrationPart::Pause: break;
+    case NarrationPart::English:
+        return wordRequest(part.text);
+    case NarrationPart::Vowel:
+        return vowelRequest(lesson);
+    case NarrationPart::Pause:
+        break;
     }
     return {};
 }
@@ -264,13 +281,14 @@ AviMovie assembleLecture(const LecturePlan& plan, const std::function<PcmAudio(c
         PcmAudio track;
         track.sampleRate = 22050;
         for (const NarrationPart& part : st.narration)
-            append(track, part.kind == NarrationPart::Pause ? silence(part.ms)
-                                                            : speech(narrationRequest(part, plan.lesson)));
+            append(track,
+                   part.kind == NarrationPart::Pause ? silence(part.ms) : speech(narrationRequest(part, plan.lesson)));
         append(track, silence(kStepTailMs));
         size_t frames = (track.samples.size() + kSamplesPerFrame - 1) / kSamplesPerFrame;
         if (i + 1 == plan.steps.size()) {
             const size_t soFar = movie.jpegFrames.size();
-            frames = std::max(frames, size_t(kMinLectureSeconds * kVideoFps) - std::min(soFar, size_t(kMinLectureSeconds * kVideoFps)));
+            frames = std::max(frames, size_t(kMinLectureSeconds * kVideoFps) -
+                                          std::min(soFar, size_t(kMinLectureSeconds * kVideoFps)));
         }
         track.samples.resize(frames * kSamplesPerFrame, 0);
         append(movie.sound, track);

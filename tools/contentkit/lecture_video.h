@@ -22,8 +22,8 @@ constexpr int kMaxLectureSeconds = 90;
 struct NarrationPart {
     enum Kind { Hungarian, English, Vowel, Pause };
     Kind kind = Pause;
-    QString text;   // the sentence or word; unused for Vowel and Pause
-    int ms = 0;     // the pause length
+    QString text; // the sentence or word; unused for Vowel and Pause
+    int ms = 0;   // the pause length
 };
 
 struct LectureStep {

@@ -16,9 +16,20 @@ namespace {
 QColor familyTint(int n)
 {
     switch (n) {
-    case 1: case 5: case 9: case 13: case 14: return QColor(0x1F, 0x4E, 0x9C); // long
-    case 7: case 8: case 12: case 15: case 16: return QColor(0x3A, 0x2E, 0x8F); // diphthong
-    default: return palette::practiceBlue();                                   // short
+    case 1:
+    case 5:
+    case 9:
+    case 13:
+    case 14:
+        return QColor(0x1F, 0x4E, 0x9C); // long
+    case 7:
+    case 8:
+    case 12:
+    case 15:
+    case 16:
+        return QColor(0x3A, 0x2E, 0x8F); // diphthong
+    default:
+        return palette::practiceBlue(); // short
     }
 }
 

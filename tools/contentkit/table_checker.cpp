@@ -50,10 +50,7 @@ bool hasUndefinedCharacter(const QString& text)
     return false;
 }
 
-bool hasOuterBlank(const QString& text)
-{
-    return !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
-}
+bool hasOuterBlank(const QString& text) { return !text.isEmpty() && (text.front().isSpace() || text.back().isSpace()); }
 
 // The course's own rules, on top of those the program relies on (checked by
 // checkContentRules): the line number in the first field, word counts that
@@ -115,7 +112,8 @@ void checkCourseWords(const QStringList& lines, Collector& out)
         if (!word.isEmpty()) {
             const auto seen = firstLineOf.constFind(word);
             if (seen != firstLineOf.constEnd())
-                out.add(kWordsFile, lineNo, QStringLiteral("a(z) '%1' szó már szerepel a(z) %2. sorban").arg(word).arg(*seen));
+                out.add(kWordsFile, lineNo,
+                        QStringLiteral("a(z) '%1' szó már szerepel a(z) %2. sorban").arg(word).arg(*seen));
             else
                 firstLineOf.insert(word, lineNo);
         }
@@ -165,9 +163,12 @@ std::vector<TableProblem> checkTables(const QByteArray& soundsCsv, const QByteAr
 
 QStringList requiredInstallationFiles(const QStringList& words)
 {
-    QStringList files = {QStringLiteral("sounds.csv"), QStringLiteral("words.csv"),
-                         QStringLiteral("images/speaker_blue.jpg"), QStringLiteral("images/speaker_brown.jpg"),
-                         QStringLiteral("media/null.wav"), QStringLiteral("media/null.avi")};
+    QStringList files = {QStringLiteral("sounds.csv"),
+                         QStringLiteral("words.csv"),
+                         QStringLiteral("images/speaker_blue.jpg"),
+                         QStringLiteral("images/speaker_brown.jpg"),
+                         QStringLiteral("media/null.wav"),
+                         QStringLiteral("media/null.avi")};
     for (int n = 1; n <= kSounds; ++n) {
         files << QStringLiteral("images/lecke_i_%1.jpg").arg(n) << QStringLiteral("images/lecke_a_%1.jpg").arg(n)
               << QStringLiteral("media/phones/%1.wav").arg(n) << QStringLiteral("media/videos/%1.avi").arg(n);

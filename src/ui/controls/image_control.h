@@ -48,8 +48,8 @@ private:
 class ShapeControl : public QWidget {
     Q_OBJECT
 public:
-    ShapeControl(QWidget* parent, const QString& name, QRect geometry, const QColor& fill,
-                 const QColor& outline, bool outlined);
+    ShapeControl(QWidget* parent, const QString& name, QRect geometry, const QColor& fill, const QColor& outline,
+                 bool outlined);
 
     void setFillColor(const QColor& c);
     void setOutlineColor(const QColor& c);

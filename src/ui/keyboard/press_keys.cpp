@@ -4,8 +4,8 @@
 #include "controls/label.h"
 
 #include <QKeyEvent>
-#include <QWidget>
 #include <QPushButton>
+#include <QWidget>
 
 namespace ejteto {
 

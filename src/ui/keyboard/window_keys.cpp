@@ -10,8 +10,8 @@ namespace ejteto {
 
 WindowKeys::WindowKeys(QWidget* mainWindow, QPushButton* aboutButton, QList<QWidget*> modulePanels,
                        const std::vector<ToolEntry>& tools, std::function<void()> openHelp)
-    : mainWindow_(mainWindow), aboutButton_(aboutButton), modulePanels_(std::move(modulePanels)),
-      tools_(tools), openHelp_(std::move(openHelp))
+    : mainWindow_(mainWindow), aboutButton_(aboutButton), modulePanels_(std::move(modulePanels)), tools_(tools),
+      openHelp_(std::move(openHelp))
 {
 }
 

@@ -38,7 +38,7 @@ bool ControlMenu::eventFilter(QObject* watched, QEvent* e)
     if (e->type() == QEvent::ContextMenu) {
         auto* event = static_cast<QContextMenuEvent*>(e);
         const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                       : control->mapToGlobal(control->rect().center());
+                                                                      : control->mapToGlobal(control->rect().center());
         popUp(control, at);
         return true;
     }

@@ -8,8 +8,7 @@
 
 namespace ejteto {
 
-ToolWindow::ToolWindow(const QString& objectName, const QString& title, QWidget* parent,
-                       Qt::WindowFlags extraFlags)
+ToolWindow::ToolWindow(const QString& objectName, const QString& title, QWidget* parent, Qt::WindowFlags extraFlags)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | extraFlags)
 {
     setObjectName(objectName);

@@ -13,9 +13,9 @@
 namespace ejteto {
 
 struct ContentFault {
-    QString file;  // "sounds.csv" or "words.csv"
-    int line = 0;  // 1-based line of the file (the header is line 1); 0 for the whole file
-    QString rule;  // what is wrong, in Hungarian
+    QString file; // "sounds.csv" or "words.csv"
+    int line = 0; // 1-based line of the file (the header is line 1); 0 for the whole file
+    QString rule; // what is wrong, in Hungarian
 
     // "file:line: rule", or "file: rule" for the whole file.
     QString toString() const;

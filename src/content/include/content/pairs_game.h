@@ -40,8 +40,7 @@ struct PairDrawLimits {
 // never takes part. Raises AppError when the table cannot give a pair (fewer
 // than two entries, or at levels 1 and 2 no sound with two differently
 // spelled words among the drawable entries); nothing is drawn then.
-GameWordArray drawPairWords(const ContentTables& t, int level, RandomSource& rng,
-                            const PairDrawLimits& limits = {});
+GameWordArray drawPairWords(const ContentTables& t, int level, RandomSource& rng, const PairDrawLimits& limits = {});
 
 // Positions 0..19 shuffled: for j = 0..19 the entries at j and Random(19)
 // are swapped, so position 19 is never drawn as a swap partner.

@@ -20,9 +20,9 @@ RunKind runKindOf(int module); // 2 practice, anything else a test
 
 // Colour values (0x00BBGGRR) that differ between the two kinds of run.
 struct RunColors {
-    uint32_t module;          // panel, cloaks, rule, answer backgrounds, symbol tiles
-    uint32_t titleText;       // title and both status lines
-    uint32_t selectedBack;    // background of the highlighted answer
+    uint32_t module;       // panel, cloaks, rule, answer backgrounds, symbol tiles
+    uint32_t titleText;    // title and both status lines
+    uint32_t selectedBack; // background of the highlighted answer
 };
 RunColors runColors(RunKind kind);
 

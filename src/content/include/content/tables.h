@@ -17,7 +17,7 @@ struct SoundRecord {
     int32_t WordCount = 0;   // words of this sound, in consecutive table entries
     int32_t Confusable1 = 0; // sounds learners confuse with this one
     int32_t Confusable2 = 0;
-    int32_t Cursor = 0;      // rotating offset into the sound's words
+    int32_t Cursor = 0; // rotating offset into the sound's words
 
     friend bool operator==(const SoundRecord&, const SoundRecord&) = default;
 };
