@@ -1,5 +1,7 @@
 // Lesson selection in the mosaic, the control panel, closing module panels,
 // and playing a word or the lesson's vowel.
+#include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "content/practice_run.h"
 #include "content/run_clock.h"
@@ -40,6 +42,7 @@ void TForm1::chooseLesson(int n)
     Gombellenorzes();
     mosaicKeys_->follow(n);
     describeChosenLesson();
+    notice_->announce(lessonChosenNotice(n));
 }
 
 void TForm1::Gombellenorzes()
@@ -52,6 +55,8 @@ void TForm1::Gombellenorzes()
     }
     c.Button_Szomutato->setEnabled(true);
     c.Button_Jatek->setEnabled(true);
+    if (c.ComboBox_Nehezseg->currentIndex() != state_.CurrentLevel)
+        notice_->announce(levelNotice(c.ComboBox_Nehezseg->currentText()));
     state_.CurrentLevel = c.ComboBox_Nehezseg->currentIndex();
     state_.CurrentLesson = c.ComboBox_Lecke->currentIndex();
 }

@@ -2,6 +2,7 @@
 // sequence `Betolt`; and `Kilep`, which saves the level when the window
 // closes.
 #include "accessibility/accessible_controls.h"
+#include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
         services.recorders ? services.recorders : VoiceRecorderFactory([] { return makeGstVoiceRecorder(); });
 
     createLayout();
+    notice_ = new SpokenNotice(this);
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
     // The lecture's player holds the second placeholder; its video area
@@ -83,6 +85,10 @@ void TForm1::buildModules()
     practice_ =
         std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
     fillModuleRegistries();
+    lecture_->announceThrough(*notice_);
+    wordIndex_->announceThrough(*notice_);
+    pairs_->announceThrough(*notice_);
+    practice_->announceThrough(*notice_);
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
     if (!startWordSpeaker_.isNull())

@@ -92,9 +92,17 @@ void PracticeModule::drawSymbol(int soundId)
     DrawSymbolTile(panel_.Image_IPA, colors_.module, colors::Cream, soundId);
 }
 
-void PracticeModule::setTitle(const QString& text) { panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text); }
+void PracticeModule::setTitle(const QString& text)
+{
+    panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text);
+    announcer_->announce(text);
+}
 
-void PracticeModule::setInstruction(const QString& text) { panel_.Label_Modul_GyakTeszt_Leiras->setLabelText(text); }
+void PracticeModule::setInstruction(const QString& text)
+{
+    panel_.Label_Modul_GyakTeszt_Leiras->setLabelText(text);
+    announcer_->announce(text);
+}
 
 void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace)
 {
@@ -113,6 +121,7 @@ void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, 
     correct->setTextColor(colorFromValue(colors::Orange));
     setBold(correct, true);
     correct->setAccessibleName(resultName(correct->text(), ResultOutcome::MissedRight));
+    announcer_->announce(questionNotice(n, QStringList(byPlace.begin(), byPlace.end())));
 }
 
 void PracticeModule::paintAnswers(int selected)
@@ -166,9 +175,18 @@ void PracticeModule::clearMeanings()
         m->setLabelText(QString());
 }
 
-void PracticeModule::setStatusLineInView(const QString& text) { registries_.StatusLabels[0]->setLabelText(text); }
+void PracticeModule::setStatusLineInView(const QString& text)
+{
+    registries_.StatusLabels[0]->setLabelText(text);
+    announcer_->announce(text);
+}
 
-void PracticeModule::setWaitingStatusLine(const QString& text) { registries_.StatusLabels[1]->setLabelText(text); }
+void PracticeModule::setWaitingStatusLine(const QString& text)
+{
+    // The line about to rise into view: the verdict, or what is left.
+    registries_.StatusLabels[1]->setLabelText(text);
+    announcer_->announce(text);
+}
 
 void PracticeModule::stepStatusLines(int direction)
 {

@@ -125,10 +125,7 @@ TEST_F(KeyboardTest, AWordLookedUpAndPlayedInTheIndexByKeys)
     tabTo(f.Button_Szomutato);
     key(Qt::Key_Return);
     ASSERT_TRUE(f.Panel_Szomutato->isVisible());
-    EXPECT_EQ(focus(), f.ListBox_Szomutato);
-
-    key(Qt::Key_Tab);
-    ASSERT_EQ(focus(), f.Edit_Szomutato_Szuro);
+    ASSERT_EQ(focus(), f.Edit_Szomutato_Szuro) << "typing filters at once";
     QTest::keyClicks(focus(), QStringLiteral("s7w1r")); // letters type, even R
     key(Qt::Key_Backspace);
     EXPECT_EQ(f.Edit_Szomutato_Szuro->text(), QStringLiteral("s7w1"));

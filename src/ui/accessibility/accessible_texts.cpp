@@ -87,3 +87,80 @@ QString listenWaysDescription(ListenTarget target)
 }
 
 } // namespace ejteto
+
+namespace ejteto {
+
+QString vowelSpokenName(int soundId)
+{
+    static const char* const names[17] = {
+        "",
+        "hosszú i",      // iː
+        "rövid i",       // ɪ
+        "rövid e",       // e
+        "nyílt e",       // æ
+        "hosszú u",      // uː
+        "rövid u",       // ʊ
+        "éj kettőshang", // eɪ
+        "áj kettőshang", // aɪ
+        "hosszú á",      // ɑː
+        "rövid a",       // ʌ
+        "rövid o",       // ɒ
+        "oj kettőshang", // ɔɪ
+        "hosszú ö",      // ɜː
+        "hosszú o",      // ɔː
+        "ou kettőshang", // eʊ
+        "au kettőshang", // aʊ
+    };
+    return soundId >= 1 && soundId <= 16 ? QString::fromUtf8(names[soundId]) : QString();
+}
+
+QString vowelDescription(int soundId)
+{
+    QString symbol = symbolText(soundId);
+    if (symbol.isEmpty())
+        return symbol;
+    return QStringLiteral("IPA: ") + symbol.mid(1, symbol.size() - 2);
+}
+
+QString lessonChosenNotice(int lesson) { return QStringLiteral("%1. lecke kiválasztva").arg(lesson); }
+
+QString questionNotice(int question, const QStringList& words)
+{
+    QStringList shown;
+    for (const QString& w : words)
+        shown << (w.isEmpty() ? QStringLiteral("üres") : w);
+    return QStringLiteral("%1. kérdés: ").arg(question) + shown.join(QStringLiteral(", "));
+}
+
+QString levelNotice(const QString& level)
+{
+    return QStringLiteral("Szint: ") + (level.isEmpty() ? QStringLiteral("nincs kiválasztva") : level);
+}
+
+QString matchCountNotice(int count)
+{
+    return count == 0 ? QStringLiteral("nincs találat") : QStringLiteral("%1 találat").arg(count);
+}
+
+QString wordDetailsNotice(const QString& meaning, int soundId)
+{
+    QString text = QStringLiteral("Magyar jelentés: ") + (meaning.isEmpty() ? QStringLiteral("nincs") : meaning);
+    if (const QString vowel = vowelSpokenName(soundId); !vowel.isEmpty())
+        text += QStringLiteral(". Hang: ") + vowel;
+    return text;
+}
+
+QString turnedCardNotice(const QString& face)
+{
+    return face.isEmpty() || face == QLatin1String("?") ? QStringLiteral("felfordítva") : face;
+}
+
+QString pairNotice(bool found) { return found ? QStringLiteral("Pár megtalálva") : QStringLiteral("Nem pár"); }
+
+QString lecturePlayNotice(bool playing)
+{
+    return playing ? QStringLiteral("Az előadás megy; a gomb most: Szünet")
+                   : QStringLiteral("Az előadás áll; a gomb most: Lejátszás");
+}
+
+} // namespace ejteto

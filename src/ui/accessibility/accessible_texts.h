@@ -2,6 +2,7 @@
 // The Hungarian names screen readers give the window's controls: what a
 // sighted learner reads off the picture, the colour or the place of each.
 #include <QString>
+#include <QStringList>
 
 namespace ejteto {
 
@@ -36,5 +37,25 @@ enum class ListenTarget {
     Answer,    // the keys only
 };
 QString listenWaysDescription(ListenTarget target);
+
+} // namespace ejteto
+
+namespace ejteto {
+
+// A vowel as a Hungarian learner says it: "hosszú i", "rövid i", "áj
+// kettőshang"; empty for an id outside 1..16. The IPA goes in the
+// description ("IPA: iː"), without the slashes a screen reader reads out.
+QString vowelSpokenName(int soundId);
+QString vowelDescription(int soundId);
+
+// What the window announces when it changes.
+QString lessonChosenNotice(int lesson);                         // "5. lecke kiválasztva"
+QString questionNotice(int question, const QStringList& words); // "2. kérdés: cat, dog, …"
+QString levelNotice(const QString& level);                      // "Szint: Nehéz"
+QString matchCountNotice(int count);                            // "25 találat", "nincs találat"
+QString wordDetailsNotice(const QString& meaning, int soundId);
+QString turnedCardNotice(const QString& face); // the word, or "felfordítva" for "?"
+QString pairNotice(bool found);
+QString lecturePlayNotice(bool playing);
 
 } // namespace ejteto

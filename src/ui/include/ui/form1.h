@@ -41,6 +41,7 @@ class PairsModule;
 class PracticeModule;
 class QtRunClock;
 class RecordingSounds;
+class SpokenNotice;
 class TForm_About;
 class VoiceCompare;
 class WindowKeys;
@@ -212,6 +213,9 @@ private:
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
     std::unique_ptr<PracticeModule> practice_;
+
+    // Tells screen readers what changed; a child of the window.
+    SpokenNotice* notice_ = nullptr;
 
     bool firstPaintSeen_ = false; // the work after the first paint was begun
 
