@@ -121,7 +121,7 @@ void createControlPanel(QWidget* window, WindowControls& c)
     c.ComboBox_Nehezseg =
         makeComboBox(p, QStringLiteral("ComboBox_Nehezseg"), {55, 7, 100, 23},
                      {QStringLiteral("Könnyű"), QStringLiteral("Közepes"), QStringLiteral("Nehéz")}, arialFont(15), 15);
-    c.ComboBox_Nehezseg->setAccessibleName(QStringLiteral("Szint"));
+    // Named by its caption and its chosen item, as Orca reads a list box.
     c.Label_Cimke_Szint->setBuddy(c.ComboBox_Nehezseg);
     const QFont f = arialFont(15);
     c.Button_Inditas_Eloadas =

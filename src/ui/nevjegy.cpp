@@ -11,6 +11,7 @@
 #include "nevjegy_texts.h"
 #include "ui/pictures.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 
@@ -46,6 +47,10 @@ TForm_About::TForm_About(QWidget* parent)
 {
     installAccessibleControls(); // before any control exists
     setFixedSize(kClientWidth, kClientHeight);
+    // The version in the title bar, beside the caption; the window's own
+    // layout stays as it is.
+    if (const QString version = QCoreApplication::applicationVersion(); !version.isEmpty())
+        setWindowTitle(QStringLiteral("Névjegy – Ejteto! ") + version);
     QPalette p = palette();
     p.setColor(QPalette::Window, colorFromValue(colors::Cream));
     setPalette(p);
@@ -96,7 +101,19 @@ void TForm_About::buildLayout()
 
 void TForm_About::setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
 
-void TForm_About::FormActivate() { Label_Support->setLabelText(contributorsList()); }
+void TForm_About::FormActivate()
+{
+    Label_Support->setLabelText(contributorsList());
+    // Only the button takes the focus: it carries the window's text, so a
+    // screen reader reads it all when the window opens.
+    QStringList texts;
+    for (const Label* l :
+         {Label_Cim, Label_Developer, Label_CC, Label_CC_Licence, Label_Voice, Label_Kudos, Label_Support, Label_URL})
+        texts << l->text().simplified();
+    if (const QString version = QCoreApplication::applicationVersion(); !version.isEmpty())
+        texts.insert(1, QStringLiteral("Változat: ") + version + QLatin1Char('.'));
+    Button_Bezar->setAccessibleDescription(texts.join(QLatin1Char(' ')));
+}
 
 void TForm_About::Label_URLClick()
 {

@@ -56,14 +56,10 @@ void PracticeModule::prepareRunPanel(RunKind kind)
     const bool practice = kind == RunKind::Practice;
     panel_.Image_Sound->setVisible(practice);
     panel_.Image_IPA->move(symbolPlace(kind));
-    // L and F hear an answer's word only where its speaker is offered.
-    const QString listenKeys = practice ? listenWaysDescription(ListenTarget::Answer) : QString();
     for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i) {
         registries_.SpeakerImages[i]->setVisible(practice);
         registries_.MeaningButtons[i]->setVisible(practice);
         registries_.MeaningLabels[i]->setVisible(practice);
-        registries_.AnswerLabels[i]->setAccessibleDescription(listenKeys);
-        registries_.MeaningButtons[i]->setAccessibleDescription(listenKeys);
     }
     // The answer area is in reach again (the last run's results covered it).
     for (QWidget* control : panel_.answerArea())

@@ -50,7 +50,7 @@ TinyInstall::TinyInstall(const TinyInstallOptions& o) : dir_(std::make_unique<QT
     }
     if (o.tilePictures) {
         for (int n = 1; n <= 16; ++n) {
-            writeJpeg(QStringLiteral("images/lecke_i_%1.jpg").arg(n), {110, 110}, kInactiveTile);
+            writeJpeg(QStringLiteral("images/lecke_i_%1.jpg").arg(n), {110, 110}, kInactiveTile, word(n, 2));
             writeJpeg(QStringLiteral("images/lecke_a_%1.jpg").arg(n), {110, 110}, kActiveTile);
         }
     }
@@ -80,10 +80,12 @@ void TinyInstall::writeRecording(const QString& relativePath, int ms) const
     writeText(relativePath, contentkit::wavBytes(tone(ms)));
 }
 
-void TinyInstall::writeJpeg(const QString& relativePath, QSize size, const QColor& color) const
+void TinyInstall::writeJpeg(const QString& relativePath, QSize size, const QColor& color, const QString& word) const
 {
     QImage img(size, QImage::Format_RGB32);
     img.fill(color);
+    if (!word.isEmpty())
+        img.setText(QStringLiteral("Word"), word); // Qt writes it as the comment "Word: ..."
     if (!img.save(file(relativePath), "JPG", 95))
         throw std::runtime_error("cannot write test picture");
 }

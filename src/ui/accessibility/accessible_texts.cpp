@@ -6,7 +6,7 @@ namespace ejteto {
 
 QString tileName(int lesson, const QString& keyWord)
 {
-    QString name = QStringLiteral("%1. lecke, %2").arg(lesson).arg(symbolText(lesson));
+    QString name = QStringLiteral("%1. lecke, %2").arg(lesson).arg(vowelSpokenName(lesson));
     if (!keyWord.isEmpty())
         name += QStringLiteral(", ") + keyWord;
     return name;
@@ -14,9 +14,9 @@ QString tileName(int lesson, const QString& keyWord)
 
 QString vowelSpeakerName(int lesson)
 {
-    const QString symbol = symbolText(lesson);
-    return symbol.isEmpty() ? QStringLiteral("Meghallgatás: a lecke hangja")
-                            : QStringLiteral("Meghallgatás: a lecke hangja, ") + symbol;
+    const QString vowel = vowelSpokenName(lesson);
+    return vowel.isEmpty() ? QStringLiteral("Meghallgatás: a lecke hangja")
+                           : QStringLiteral("Meghallgatás: a lecke hangja, ") + vowel;
 }
 
 QString answerName(const QString& word) { return word.isEmpty() ? QStringLiteral("Üres válaszlehetőség") : word; }
@@ -120,6 +120,12 @@ QString vowelDescription(int soundId)
     if (symbol.isEmpty())
         return symbol;
     return QStringLiteral("IPA: ") + symbol.mid(1, symbol.size() - 2);
+}
+
+QString windowKeyHints()
+{
+    return QStringLiteral("Billentyűk: Tab és a nyilak léptetnek, Enter vagy szóköz megnyom, 1–4 választ, "
+                          "R újra lejátssza a szót, Esc bezárja a panelt, F1 a súgó, Ctrl+I a névjegy.");
 }
 
 QString lessonChosenNotice(int lesson) { return QStringLiteral("%1. lecke kiválasztva").arg(lesson); }

@@ -6,8 +6,8 @@
 
 namespace ejteto {
 
-// A lesson's tile: "5. lecke, /uː/, food" (the key word left out while no
-// word of the sound is known).
+// A lesson's tile: "5. lecke, hosszú u, food", with the word its picture
+// shows (left out when the picture records none).
 QString tileName(int lesson, const QString& keyWord);
 // The vowel speaker of the practice: the chosen lesson's vowel.
 QString vowelSpeakerName(int lesson);
@@ -47,6 +47,9 @@ namespace ejteto {
 // description ("IPA: iː"), without the slashes a screen reader reads out.
 QString vowelSpokenName(int soundId);
 QString vowelDescription(int soundId);
+
+// The window's keys, said once as its description.
+QString windowKeyHints();
 
 // What the window announces when it changes.
 QString lessonChosenNotice(int lesson);                         // "5. lecke kiválasztva"
