@@ -2,8 +2,11 @@
 // About window, then the event loop until the main window closes. A failure
 // while the main window is created (a media placeholder that cannot be
 // opened) is fatal: it is reported in the "Application Error" box and the
-// program ends with exit code 1.
+// program ends with exit code 1. --help and --version answer without a
+// window.
 #include "app/app_error.h"
+#include "app/command_line.h"
+#include "app/qt_translation.h"
 #include "ui/error_box.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
@@ -35,14 +38,27 @@ void showFatalError(const ejteto::AppError& e)
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer without a window, before anything starts.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answer = ejteto::answerCommandLine(arguments, QStringLiteral(EJTETO_VERSION))) {
+        std::fputs(answer->text.toUtf8().constData(), stdout);
+        return answer->exitCode;
+    }
+
     // Begun before the application object, whose start mostly waits on the
     // window system; joined when main ends.
     const ejteto::StartAhead ahead;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ejteto"));
+    QApplication::setApplicationVersion(QStringLiteral(EJTETO_VERSION));
+    // Qt's own texts (the filter box's menu, the standard buttons) in
+    // Hungarian, as every text of the program is; without the translation
+    // they stay English.
+    ejteto::installQtTranslation(app);
     // Lets the desktop match the window with its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(EJTETO_DESKTOP_FILE_NAME));
-    // Command-line arguments are not used.
 
     std::unique_ptr<ejteto::TForm1> form;
     try {

@@ -116,6 +116,7 @@ void TForm1::setAboutWindow(TForm_About* about)
     if (!about)
         return;
     about->setAppDir(installDir_); // its address is this installation's help page
+    about->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
     if (keys_) // else the keys, made with the modules, take it then
         watchToolWindow(about);
 }

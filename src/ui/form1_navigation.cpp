@@ -8,6 +8,7 @@
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "help_page.h"
+#include "tool_windows/help_window.h"
 #include "keyboard/mosaic_keys.h"
 #include "keyboard/panel_focus.h"
 #include "lecture_module.h"
@@ -108,7 +109,15 @@ void TForm1::leavePanel(int i)
         opener->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::openHelp() { openHelpPage(helpPageUrl(installDir_), openUrl_); }
+void TForm1::openHelp()
+{
+    // In a window of the program's own: no browser is needed.
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        watchToolWindow(help_.get());
+    }
+    help_->showPage(helpPageUrl(installDir_).toLocalFile(), this);
+}
 
 void TForm1::Hanglejatszas(const QString& word) { sounds_->playWord(word); }
 

@@ -23,6 +23,7 @@
 #include "qt_run_clock.h"
 #include "recording_sounds.h"
 #include "tool_windows/control_menu.h"
+#include "tool_windows/help_window.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"

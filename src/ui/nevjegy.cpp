@@ -130,7 +130,6 @@ void TForm_About::Button_BezarClick() { hide(); }
 
 void TForm_About::closeByKey() { Button_Bezar->click(); }
 
-void TForm_About::helpByKey() { runGuarded([this] { Label_URLClick(); }); }
 
 bool TForm_About::event(QEvent* e)
 {

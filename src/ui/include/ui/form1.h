@@ -32,6 +32,7 @@ namespace ejteto {
 class Clock;
 class ControlMenu;
 class EventPump;
+class HelpWindow;
 class KeyDispatcher;
 class LectureModule;
 class ListenControls;
@@ -86,12 +87,6 @@ public:
     // Offers a learning tool: its key and its line in the right-click menu
     // of the tiles and cards open it, and its window gets Esc and F1.
     void addTool(ToolEntry entry);
-
-    // Tests replace the desktop's "open" for the help page with a recorder;
-    // false means the desktop could not open it. An empty function restores
-    // QDesktopServices::openUrl.
-    using UrlOpener = std::function<bool(const QUrl&)>;
-    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
     // What the window holds, to read: for the About window's neighbours and
     // for tests. Every change goes through the window's own handlers.
@@ -216,6 +211,9 @@ private:
 
     // Tells screen readers what changed; a child of the window.
     SpokenNotice* notice_ = nullptr;
+    // The help page's own window, made at the first F1: a window of its own,
+    // like the About window, that the window manager activates.
+    std::unique_ptr<HelpWindow> help_;
 
     bool firstPaintSeen_ = false; // the work after the first paint was begun
 
@@ -228,7 +226,6 @@ private:
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
-    UrlOpener openUrl_;
     std::unique_ptr<KeyDispatcher> keys_;
     MosaicKeys* mosaicKeys_ = nullptr; // owned by keys_
     WindowKeys* windowKeys_ = nullptr; // owned by keys_
