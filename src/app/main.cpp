@@ -7,6 +7,7 @@
 #include "app/app_error.h"
 #include "app/command_line.h"
 #include "app/qt_translation.h"
+#include "app/screen_fit.h"
 #include "ui/error_box.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
@@ -15,8 +16,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +35,36 @@ void showFatalError(const ejteto::AppError& e)
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text);
     box.exec();
+}
+
+// A main window that does not fit the screen at the chosen scale cannot be
+// moved into view: the program starts again, once, at the largest scale
+// that fits, and says how to choose another.
+void startAgainIfTooLarge(char** argv)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
+        qEnvironmentVariableIsSet("EJTETO_SCALE_FITTED"))
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const double scale = screen->devicePixelRatio();
+    const QSize freePixels = screen->availableGeometry().size() * scale;
+    const QSize mainWindow(761, 541); // the main window's fixed size
+    const std::optional<double> fitted = ejteto::fittingScale(mainWindow, freePixels, scale);
+    if (!fitted)
+        return;
+    bool set = false;
+    double chosenFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    if (!set || chosenFactor <= 0)
+        chosenFactor = 1;
+    const double factor = chosenFactor * *fitted / scale;
+    std::fprintf(stderr, "%s\n", ejteto::fittedScaleMessage(scale, *fitted).toUtf8().constData());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 4));
+    qputenv("EJTETO_SCALE_FITTED", "1");
+    ::execv("/proc/self/exe", argv);
+    // Could not start again: the window opens at the chosen scale.
 }
 
 } // namespace
@@ -51,6 +84,7 @@ int main(int argc, char** argv)
     // window system; joined when main ends.
     const ejteto::StartAhead ahead;
     QApplication app(argc, argv);
+    startAgainIfTooLarge(argv);
     QApplication::setApplicationName(QStringLiteral("ejteto"));
     QApplication::setApplicationVersion(QStringLiteral(EJTETO_VERSION));
     // Qt's own texts (the filter box's menu, the standard buttons) in
