@@ -30,8 +30,8 @@ std::optional<double> fittingScale(QSize windowSize, QSize availablePixels, doub
 
 QString fittedScaleMessage(double chosen, double fitted)
 {
-    return QStringLiteral("Ejteto!: az ablak %1-es nagyítással nem fér el a képernyőn, ezért %2-es nagyítással nyílik "
-                          "meg. Más nagyítással így indíthatod: QT_SCALE_FACTOR=%2 ejteto")
+    return QStringLiteral("Ejteto!: az ablak a választott nagyítással (%1) nem fér el a képernyőn, ezért kisebbel "
+                          "(%2) nyílik meg. Más nagyítással így indíthatod: QT_SCALE_FACTOR=%2 ejteto")
         .arg(scaleText(chosen), scaleText(fitted));
 }
 
