@@ -121,8 +121,10 @@ void createControlPanel(QWidget* window, WindowControls& c)
     c.ComboBox_Nehezseg =
         makeComboBox(p, QStringLiteral("ComboBox_Nehezseg"), {55, 7, 100, 23},
                      {QStringLiteral("Könnyű"), QStringLiteral("Közepes"), QStringLiteral("Nehéz")}, arialFont(15), 15);
-    // Named by its caption and its chosen item, as Orca reads a list box.
+    // Its caption tells screen readers the chosen item too ("Szint: Könnyű"):
+    // Orca reads a focused list box by its label alone, without its value.
     c.Label_Cimke_Szint->setBuddy(c.ComboBox_Nehezseg);
+    c.Label_Cimke_Szint->setAccessibleName(levelNotice(QString()));
     const QFont f = arialFont(15);
     c.Button_Inditas_Eloadas =
         makeButton(p, QStringLiteral("Button_Inditas_Eloadas"), {236, 6, 75, 25}, QStringLiteral("Előadás"), f);

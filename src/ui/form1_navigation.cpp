@@ -56,8 +56,10 @@ void TForm1::Gombellenorzes()
     }
     c.Button_Szomutato->setEnabled(true);
     c.Button_Jatek->setEnabled(true);
-    if (c.ComboBox_Nehezseg->currentIndex() != state_.CurrentLevel)
+    if (c.ComboBox_Nehezseg->currentIndex() != state_.CurrentLevel) {
+        c.Label_Cimke_Szint->setAccessibleName(levelNotice(c.ComboBox_Nehezseg->currentText()));
         notice_->announce(levelNotice(c.ComboBox_Nehezseg->currentText()));
+    }
     state_.CurrentLevel = c.ComboBox_Nehezseg->currentIndex();
     state_.CurrentLesson = c.ComboBox_Lecke->currentIndex();
 }

@@ -2,6 +2,7 @@
 // sequence `Betolt`; and `Kilep`, which saves the level when the window
 // closes.
 #include "accessibility/accessible_controls.h"
+#include "accessibility/accessible_texts.h"
 #include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "app/random_source.h"
@@ -11,6 +12,7 @@
 #include "content/line_reader.h"
 #include "controls/focus_visibility.h"
 #include "controls/image_control.h"
+#include "controls/label.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "listen_controls.h"
@@ -183,6 +185,7 @@ void TForm1::readLevelSetting()
     const QSignalBlocker quiet(levels); // not a learner's change
     levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
     state_.CurrentLevel = levels->currentIndex();
+    controls_->Label_Cimke_Szint->setAccessibleName(levelNotice(levels->currentText()));
 }
 
 void TForm1::loadContentTables()
