@@ -28,7 +28,8 @@ HelpWindow::HelpWindow(QWidget* parent) : ToolWindow(QStringLiteral("Form_Sugo")
 
     page_ = new QTextBrowser(this);
     page_->setObjectName(QStringLiteral("Browser_Sugo"));
-    page_->setAccessibleName(QStringLiteral("Súgó"));
+    page_->setAccessibleName(QStringLiteral("A súgó szövege"));
+    page_->setAccessibleDescription(QStringLiteral("A nyilakkal soronként olvasható; Ctrl+F: keresés"));
     page_->setOpenExternalLinks(true);
     // A caret the arrows move, so a screen reader reads line by line.
     page_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
