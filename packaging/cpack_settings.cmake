@@ -25,10 +25,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${EJTETO_WEB_ADDRESS})
 # Shared libraries through dpkg-shlibdeps; beside them what the program loads
 # at run time: GStreamer's elements and an audio output, the fonts of the
-# layout, xdg-open for the help page, and Qt's SQLite driver for the history.
+# layout, Qt's Hungarian texts, xdg-open for the About window's address, and
+# Qt's SQLite driver for the history.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, gstreamer1.0-pulseaudio | gstreamer1.0-alsa, fonts-sil-gentium, fonts-sil-gentiumplus, fonts-liberation2, xdg-utils, libqt6sql6-sqlite")
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, gstreamer1.0-pulseaudio | gstreamer1.0-alsa, fonts-sil-gentium, fonts-sil-gentiumplus, fonts-liberation2, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-alsa, gstreamer1.0-pulseaudio")
 # gzip compresses the 106 MB course in seconds on two cores; xz would take minutes
 # for a few per cent.

@@ -2,27 +2,33 @@
 // About window, then the event loop until the main window closes. A failure
 // while the main window is created (a media placeholder that cannot be
 // opened) is fatal: it is reported in the "Application Error" box and the
-// program ends with exit code 1.
+// program ends with exit code 1. --help and --version answer without a
+// window.
 #include "app/app_error.h"
+#include "app/command_line.h"
+#include "app/qt_translation.h"
+#include "app/screen_fit.h"
 #include "content/listening_answer_sink.h"
 #include "history/history_csv.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
+#include "ui/kiejtes.h"
 #include "ui/listening_tool.h"
 #include "ui/nevjegy.h"
 #include "ui/progress_window.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
-#include "ui/kiejtes.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -73,20 +79,64 @@ private:
 
 bool asksForExport(int argc, char** argv) { return argc >= 2 && std::strcmp(argv[1], "--export-history") == 0; }
 
+// A main window that does not fit the screen at the chosen scale cannot be
+// moved into view: the program starts again, once, at the largest scale
+// that fits, and says how to choose another.
+void startAgainIfTooLarge(char** argv)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
+        qEnvironmentVariableIsSet("EJTETO_SCALE_FITTED"))
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const double scale = screen->devicePixelRatio();
+    const QSize freePixels = screen->availableGeometry().size() * scale;
+    const QSize mainWindow(761, 541); // the main window's fixed size
+    const std::optional<double> fitted = ejteto::fittingScale(mainWindow, freePixels, scale);
+    if (!fitted)
+        return;
+    bool set = false;
+    double chosenFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    if (!set || chosenFactor <= 0)
+        chosenFactor = 1;
+    const double factor = chosenFactor * *fitted / scale;
+    std::fprintf(stderr, "%s\n", ejteto::fittedScaleMessage(scale, *fitted).toUtf8().constData());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 4));
+    qputenv("EJTETO_SCALE_FITTED", "1");
+    ::execv("/proc/self/exe", argv);
+    // Could not start again: the window opens at the chosen scale.
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer without a window, before anything starts.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answer = ejteto::answerCommandLine(arguments, QStringLiteral(EJTETO_VERSION))) {
+        std::fputs(answer->text.toUtf8().constData(), stdout);
+        return answer->exitCode;
+    }
+
     if (asksForExport(argc, argv))
         return exportHistoryTo(argc, argv);
     // Begun before the application object, whose start mostly waits on the
     // window system; joined when main ends.
     const ejteto::StartAhead ahead;
     QApplication app(argc, argv);
+    startAgainIfTooLarge(argv);
     QApplication::setApplicationName(QStringLiteral("ejteto"));
+    QApplication::setApplicationVersion(QStringLiteral(EJTETO_VERSION));
+    // Qt's own texts (the filter box's menu, the standard buttons) in
+    // Hungarian, as every text of the program is; without the translation
+    // they stay English.
+    ejteto::installQtTranslation(app);
     // Lets the desktop match the window with its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(EJTETO_DESKTOP_FILE_NAME));
-    // Other command-line arguments are not used.
 
     // The history is opened on its own thread while the window is made; a
     // problem with it is told once the event loop runs.
@@ -112,18 +162,18 @@ int main(int argc, char** argv)
     ListeningHistory listeningHistory(history);
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
-    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
-                         about = std::make_unique<ejteto::TForm_About>();
-                         form->setAboutWindow(about.get());
-                         kiejtes = ejteto::installKiejtes(*form, [&history](const ejteto::JudgedTake& t) {
-                             history.recordTake(
-                                 {QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
-                         });
-                         progress = ejteto::installProgressWindow(*form, history);
-                         listening = ejteto::installListeningDrill(*form);
-                         listening->setAnswerSink(&listeningHistory);
-                     });
+    QObject::connect(
+        form.get(), &ejteto::TForm1::firstPainted, form.get(),
+        [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
+            about = std::make_unique<ejteto::TForm_About>();
+            form->setAboutWindow(about.get());
+            kiejtes = ejteto::installKiejtes(*form, [&history](const ejteto::JudgedTake& t) {
+                history.recordTake({QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
+            });
+            progress = ejteto::installProgressWindow(*form, history);
+            listening = ejteto::installListeningDrill(*form);
+            listening->setAnswerSink(&listeningHistory);
+        });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))

@@ -162,8 +162,11 @@ bool replaceByRename(const Target& t, const QByteArray& content, bool& folderRef
     mode_t mode = 0;
     if (t.exists) {
         mode = t.status.st_mode & 07777;
-        if (::geteuid() == 0) // the file keeps its owner, as a rewrite would
-            (void)::fchown(fd.get(), t.status.st_uid, t.status.st_gid);
+        if (::geteuid() == 0) {
+            // The file keeps its owner, as a rewrite would; where that cannot
+            // be, it is still saved, as root's.
+            [[maybe_unused]] const int owned = ::fchown(fd.get(), t.status.st_uid, t.status.st_gid);
+        }
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);

@@ -2,10 +2,12 @@
 // they are asked, and the names of the controls whose meaning comes from
 // the loaded tables or the chosen lesson.
 #include "accessibility/accessible_texts.h"
+#include "app/paths.h"
 #include "content/practice_run.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "controls/word_list.h"
+#include "keyboard/grid_keys.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"
@@ -15,6 +17,7 @@
 #include "keyboard/window_keys.h"
 #include "lecture_module.h"
 #include "listen_controls.h"
+#include "media/picture_word.h"
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "ui/error_box.h"
@@ -85,6 +88,18 @@ void TForm1::createKeyboardPaths()
     keys_->add(std::move(mosaic));
 
     keys_->add(std::make_unique<PressKeys>(index.ListBox_Szomutato, playListWord));
+    // The results table is a grid: the arrows move through it, and each word
+    // says its place.
+    std::vector<std::vector<QWidget*>> results;
+    for (size_t q = 1; q < r.ResultLabels.size(); ++q) {
+        results.emplace_back(r.ResultLabels[q].begin(), r.ResultLabels[q].end());
+        for (size_t i = 0; i < r.ResultLabels[q].size(); ++i)
+            r.ResultLabels[q][i]->setAccessibleDescription(QStringLiteral("%1. kérdés, %2. szó").arg(q).arg(i + 1));
+    }
+    keys_->add(std::make_unique<GridKeys>(std::move(results)));
+    // The keys that hear a word slowly or compare it, told once for the whole
+    // window rather than on every tile and card.
+    setAccessibleDescription(windowKeyHints() + QLatin1Char(' ') + listening_->keyHints());
 }
 
 bool TForm1::lessonVowelOnOffer() const
@@ -101,6 +116,7 @@ void TForm1::setAboutWindow(TForm_About* about)
     if (!about)
         return;
     about->setAppDir(installDir_); // its address is this installation's help page
+    about->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
     if (keys_) // else the keys, made with the modules, take it then
         watchToolWindow(about);
 }
@@ -124,11 +140,12 @@ void TForm1::watchToolWindow(ToolWindow* window)
 
 void TForm1::describeTiles()
 {
-    // Each tile is named by its lesson, its vowel and the first word of that
-    // vowel in the table, as the tile's picture shows them.
+    // Each tile is named by its lesson, its vowel and the word its picture
+    // prints, which the picture records; the IPA is its description.
     for (int n = 1; n <= 16; ++n) {
-        const szorekord* first = content_.entry(content_.firstEntryOfSound(n));
-        controls_->Image_Mosaic[n]->setAccessibleName(tileName(n, first ? first->Word : QString()));
+        const QString word = pictureWordOfFile(inactiveTilePath(state_.AppDir, n));
+        controls_->Image_Mosaic[n]->setAccessibleName(tileName(n, word));
+        controls_->Image_Mosaic[n]->setAccessibleDescription(vowelDescription(n));
     }
 }
 
@@ -137,6 +154,7 @@ void TForm1::describeChosenLesson()
     for (int n = 1; n <= 16; ++n)
         controls_->Image_Mosaic[n]->setChecked(n == state_.CurrentLesson);
     practice_->panel().Image_Sound->setAccessibleName(vowelSpeakerName(state_.CurrentLesson));
+    practice_->panel().Image_Sound->setAccessibleDescription(vowelDescription(state_.CurrentLesson));
 }
 
 } // namespace ejteto

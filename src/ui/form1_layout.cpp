@@ -5,12 +5,12 @@
 #include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
 #include "controls/fixed_palette.h"
-#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
+#include "fonts/layout_fonts.h"
 #include "layout_widgets.h"
 #include "nevjegy_texts.h"
-#include "ui/pictures.h"
 #include "ui/form1.h"
+#include "ui/pictures.h"
 #include "window_controls.h"
 
 #include <QGuiApplication>
@@ -121,8 +121,10 @@ void createControlPanel(QWidget* window, WindowControls& c)
     c.ComboBox_Nehezseg =
         makeComboBox(p, QStringLiteral("ComboBox_Nehezseg"), {55, 7, 100, 23},
                      {QStringLiteral("Könnyű"), QStringLiteral("Közepes"), QStringLiteral("Nehéz")}, arialFont(15), 15);
-    c.ComboBox_Nehezseg->setAccessibleName(QStringLiteral("Szint"));
+    // Its caption tells screen readers the chosen item too ("Szint: Könnyű"):
+    // Orca reads a focused list box by its label alone, without its value.
     c.Label_Cimke_Szint->setBuddy(c.ComboBox_Nehezseg);
+    c.Label_Cimke_Szint->setAccessibleName(levelNotice(QString()));
     const QFont f = arialFont(15);
     c.Button_Inditas_Eloadas =
         makeButton(p, QStringLiteral("Button_Inditas_Eloadas"), {236, 6, 75, 25}, QStringLiteral("Előadás"), f);

@@ -1,6 +1,7 @@
 // The handlers of the learning modules. Each does the window's part of the
 // work (the module id, the control panel, the level and lesson it reads)
 // and hands the rest to its module.
+#include "accessibility/spoken_notice.h"
 #include "content/practice_run.h"
 #include "lecture_module.h"
 #include "pairs_module.h"
@@ -11,6 +12,7 @@
 #include "word_index_module.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -75,7 +77,13 @@ void TForm1::Image_SpeakerClick(int i) { practice_->run().playAnswer(i); }
 
 void TForm1::Label_GyakTeszt_hClick(int i) { practice_->run().showMeaning(i); }
 
-void TForm1::Button_GyakTeszt_TovabbClick() { practice_->run().Button_GyakTeszt_TovabbClick(); }
+void TForm1::Button_GyakTeszt_TovabbClick()
+{
+    // The slide lets events run: the verdict and the next question are said
+    // together once the judging is over and the focus is back on the answers.
+    const SpokenNotice::Hold untilJudged(*notice_);
+    practice_->run().Button_GyakTeszt_TovabbClick();
+}
 
 void TForm1::ErtekeloSzoLejatszas(int question, int place) { practice_->run().ErtekeloSzoLejatszas(question, place); }
 
@@ -86,6 +94,8 @@ void TForm1::Button_SzomutatoClick()
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
     enterPanel(1);
+    // Typing filters at once, and the box says how many words match.
+    wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Szurlista() { wordIndex_->Szurlista(); }

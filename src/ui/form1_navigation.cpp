@@ -1,5 +1,7 @@
 // Lesson selection in the mosaic, the control panel, closing module panels,
 // and playing a word or the lesson's vowel.
+#include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "content/practice_run.h"
 #include "content/run_clock.h"
@@ -13,6 +15,7 @@
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "recording_sounds.h"
+#include "tool_windows/help_window.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
 #include "window_controls.h"
@@ -40,6 +43,7 @@ void TForm1::chooseLesson(int n)
     Gombellenorzes();
     mosaicKeys_->follow(n);
     describeChosenLesson();
+    notice_->announce(lessonChosenNotice(n));
 }
 
 void TForm1::Gombellenorzes()
@@ -52,6 +56,10 @@ void TForm1::Gombellenorzes()
     }
     c.Button_Szomutato->setEnabled(true);
     c.Button_Jatek->setEnabled(true);
+    if (c.ComboBox_Nehezseg->currentIndex() != state_.CurrentLevel) {
+        c.Label_Cimke_Szint->setAccessibleName(levelNotice(c.ComboBox_Nehezseg->currentText()));
+        notice_->announce(levelNotice(c.ComboBox_Nehezseg->currentText()));
+    }
     state_.CurrentLevel = c.ComboBox_Nehezseg->currentIndex();
     state_.CurrentLesson = c.ComboBox_Lecke->currentIndex();
 }
@@ -96,16 +104,24 @@ void TForm1::leavePanel(int i)
 {
     mosaicKeys_->setCovered(false);
     const WindowControls& c = *controls_;
-    QPushButton* opener = i == 1   ? c.Button_Szomutato
-                          : i == 2 ? c.Button_Jatek
-                          : i == 3 ? c.Button_Inditas_Eloadas
+    QPushButton* opener = i == 1                                    ? c.Button_Szomutato
+                          : i == 2                                  ? c.Button_Jatek
+                          : i == 3                                  ? c.Button_Inditas_Eloadas
                           : state_.CurrentModule == kPracticeModule ? c.Button_Inditas_Gyakorlat
                                                                     : c.Button_Inditas_Teszt;
     if (opener->isEnabled())
         opener->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::openHelp() { openHelpPage(helpPageUrl(installDir_), openUrl_); }
+void TForm1::openHelp()
+{
+    // In a window of the program's own: no browser is needed.
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        watchToolWindow(help_.get());
+    }
+    help_->showPage(helpPageUrl(installDir_).toLocalFile(), this);
+}
 
 void TForm1::Hanglejatszas(const QString& word) { sounds_->playWord(word); }
 

@@ -2,6 +2,8 @@
 // sequence `Betolt`; and `Kilep`, which saves the level when the window
 // closes.
 #include "accessibility/accessible_controls.h"
+#include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/settings.h"
@@ -10,6 +12,7 @@
 #include "content/line_reader.h"
 #include "controls/focus_visibility.h"
 #include "controls/image_control.h"
+#include "controls/label.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture_module.h"
 #include "listen_controls.h"
@@ -22,6 +25,7 @@
 #include "qt_run_clock.h"
 #include "recording_sounds.h"
 #include "tool_windows/control_menu.h"
+#include "tool_windows/help_window.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
@@ -57,6 +61,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
         services.recorders ? services.recorders : VoiceRecorderFactory([] { return makeGstVoiceRecorder(); });
 
     createLayout();
+    notice_ = new SpokenNotice(this);
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
     // The lecture's player holds the second placeholder; its video area
@@ -86,6 +91,10 @@ void TForm1::buildModules()
     pairs_->game().setObserver(runs_);
     practice_->run().setObserver(runs_);
     fillModuleRegistries();
+    lecture_->announceThrough(*notice_);
+    wordIndex_->announceThrough(*notice_);
+    pairs_->announceThrough(*notice_);
+    practice_->announceThrough(*notice_);
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
     if (!startWordSpeaker_.isNull())
@@ -180,6 +189,7 @@ void TForm1::readLevelSetting()
     const QSignalBlocker quiet(levels); // not a learner's change
     levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
     state_.CurrentLevel = levels->currentIndex();
+    controls_->Label_Cimke_Szint->setAccessibleName(levelNotice(levels->currentText()));
 }
 
 void TForm1::loadContentTables()

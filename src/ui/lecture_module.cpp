@@ -1,5 +1,6 @@
 #include "lecture_module.h"
 
+#include "accessibility/accessible_texts.h"
 #include "app/paths.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
@@ -39,6 +40,7 @@ void LectureModule::Button_Eloadas_LejatszasSzunetClick()
     if (player->Mode() == MediaPlayer::Playing) {
         player->Pause();
         panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
+        announcer_->announce(lecturePlayNotice(false));
         return;
     }
     // Stopped, paused or just opened: play on from where the video stands
@@ -46,6 +48,7 @@ void LectureModule::Button_Eloadas_LejatszasSzunetClick()
     player->Play();
     panel_.Button_Eloadas_LejatszasSzunet->setText(kPauseCaption);
     panel_.Button_Eloadas_Vissza->setEnabled(true);
+    announcer_->announce(lecturePlayNotice(true));
 }
 
 void LectureModule::Button_Eloadas_VisszaClick()
@@ -54,6 +57,7 @@ void LectureModule::Button_Eloadas_VisszaClick()
     player_->Rewind(); // returns when the seek is done
     panel_.Button_Eloadas_LejatszasSzunet->setText(kPlayCaption);
     panel_.Button_Eloadas_Vissza->setEnabled(false);
+    announcer_->announce(QStringLiteral("Az előadás az elejére állt; a gomb most: Lejátszás"));
 }
 
 void LectureModule::stopForClose()

@@ -2,6 +2,7 @@
 // The lecture module: the lesson's video on the black panel, with a
 // play/pause button and a button that stops and returns to the start.
 #include "lecture_panel.h"
+#include "ui/announcer.h"
 
 #include <QString>
 
@@ -27,11 +28,14 @@ public:
     // Closing a panel after a lecture: the video stops where it is and the
     // play button reads "Lejátszás" again.
     void stopForClose();
+    // Where the play state is said when it changes.
+    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     const ProgramState& state_;
     LecturePanel panel_;
     MediaPlayer* player_;
+    Announcer* announcer_ = &silentAnnouncer();
 };
 
 } // namespace ejteto

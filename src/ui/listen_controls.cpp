@@ -12,7 +12,7 @@ ListenControls::~ListenControls() = default;
 
 void ListenControls::addClickable(QWidget* control, Listening listening, const QString& description)
 {
-    control->setAccessibleDescription(description);
+    addHint(description);
     clicks_.push_back(std::make_unique<ModifierClicks>(control, ModifierClicks::Gesture::Click,
                                                        [this, listening](ListenWay way) { listen(listening, way); }));
     addKeysOnly(control, std::move(listening));
@@ -20,7 +20,7 @@ void ListenControls::addClickable(QWidget* control, Listening listening, const Q
 
 void ListenControls::addList(WordList* list, Listening listening, const QString& description)
 {
-    list->setAccessibleDescription(description);
+    addHint(description);
     clicks_.push_back(std::make_unique<ModifierClicks>(
         list->viewport(), ModifierClicks::Gesture::DoubleClick,
         [this, listening](ListenWay way) { listen(listening, way); },
@@ -31,6 +31,13 @@ void ListenControls::addList(WordList* list, Listening listening, const QString&
             return row >= 0;
         }));
     addKeysOnly(list, std::move(listening));
+}
+
+void ListenControls::addHint(const QString& description)
+{
+    const QString hint = description.endsWith(QLatin1Char('.')) ? description : description + QLatin1Char('.');
+    if (!description.isEmpty() && !hints_.contains(hint))
+        hints_ << hint;
 }
 
 void ListenControls::addKeysOnly(QWidget* control, Listening listening)

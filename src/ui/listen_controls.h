@@ -10,6 +10,7 @@
 #include "controls/modifier_clicks.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,13 +41,16 @@ public:
     ListenControls& operator=(const ListenControls&) = delete;
 
     // A picture, label or button: Shift or Ctrl with a click, and L or F
-    // while it has the focus. `description` tells screen readers so.
+    // while it has the focus. `description` says so; screen readers hear it
+    // once, in the window's description (keyHints), not on every control.
     void addClickable(QWidget* control, Listening listening, const QString& description);
     // The word list: Shift or Ctrl with a double click on a row (a single
     // click still only selects), and L or F while it has the focus.
     void addList(WordList* list, Listening listening, const QString& description);
     // A control reached by L and F only (an answer, its "HU" button).
     void addKeysOnly(QWidget* control, Listening listening);
+    // Every distinct description given, in the order first given.
+    QString keyHints() const { return hints_.join(QLatin1Char(' ')); }
 
     // Hears `control`'s recording the `way` asked; false when it plays none.
     bool listen(const QWidget* control, ListenWay way) const;
@@ -57,6 +61,8 @@ private:
     Compare compare_;
     std::vector<std::pair<const QWidget*, Listening>> controls_;
     std::vector<std::unique_ptr<ModifierClicks>> clicks_;
+    QStringList hints_;
+    void addHint(const QString& description);
 };
 
 } // namespace ejteto

@@ -2,15 +2,16 @@
 
 #include "accessibility/accessible_controls.h"
 #include "app/color_value.h"
-#include "ui/error_box.h"
 #include "app/paths.h"
-#include "fonts/layout_fonts.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "fonts/layout_fonts.h"
 #include "help_page.h"
 #include "nevjegy_texts.h"
+#include "ui/error_box.h"
 #include "ui/pictures.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 
@@ -28,8 +29,7 @@ QFont windowFont(bool bold = false, bool underline = false)
 
 // Every label of the window has a fixed size and centred text; the wrapping
 // ones break their text inside that size instead of growing.
-Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
-                    bool wrap)
+Label* centredLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text, bool wrap)
 {
     auto* label = new Label(parent, name, geometry, text, Label::Sizing::Fixed);
     label->setWordWrap(wrap);
@@ -46,6 +46,10 @@ TForm_About::TForm_About(QWidget* parent)
 {
     installAccessibleControls(); // before any control exists
     setFixedSize(kClientWidth, kClientHeight);
+    // The version in the title bar, beside the caption; the window's own
+    // layout stays as it is.
+    if (const QString version = QCoreApplication::applicationVersion(); !version.isEmpty())
+        setWindowTitle(QStringLiteral("Névjegy – Ejteto! ") + version);
     QPalette p = palette();
     p.setColor(QPalette::Window, colorFromValue(colors::Cream));
     setPalette(p);
@@ -75,7 +79,8 @@ void TForm_About::buildLayout()
     Label_Kudos->setLabelFont(windowFont(true));
 
     // Shows its layout text only until the window is first activated.
-    Label_Support = centredLabel(this, QStringLiteral("Label_Support"), {16, 214, 225, 65}, QStringLiteral("Nevek"), true);
+    Label_Support =
+        centredLabel(this, QStringLiteral("Label_Support"), {16, 214, 225, 65}, QStringLiteral("Nevek"), true);
 
     Label_URL = centredLabel(this, QStringLiteral("Label_URL"), {56, 296, 145, 17}, kHelpAddress, true);
     Label_URL->setLabelFont(windowFont(false, true));
@@ -96,7 +101,19 @@ void TForm_About::buildLayout()
 
 void TForm_About::setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
 
-void TForm_About::FormActivate() { Label_Support->setLabelText(contributorsList()); }
+void TForm_About::FormActivate()
+{
+    Label_Support->setLabelText(contributorsList());
+    // Only the button takes the focus: it carries the window's text, so a
+    // screen reader reads it all when the window opens.
+    QStringList texts;
+    for (const Label* l :
+         {Label_Cim, Label_Developer, Label_CC, Label_CC_Licence, Label_Voice, Label_Kudos, Label_Support, Label_URL})
+        texts << l->text().simplified();
+    if (const QString version = QCoreApplication::applicationVersion(); !version.isEmpty())
+        texts.insert(1, QStringLiteral("Változat: ") + version + QLatin1Char('.'));
+    Button_Bezar->setAccessibleDescription(texts.join(QLatin1Char(' ')));
+}
 
 void TForm_About::Label_URLClick()
 {
@@ -112,8 +129,6 @@ void TForm_About::Label_URLClick()
 void TForm_About::Button_BezarClick() { hide(); }
 
 void TForm_About::closeByKey() { Button_Bezar->click(); }
-
-void TForm_About::helpByKey() { runGuarded([this] { Label_URLClick(); }); }
 
 bool TForm_About::event(QEvent* e)
 {

@@ -5,6 +5,7 @@
 #include "ui/registries.h"
 
 #include <QPushButton>
+#include <utility>
 
 namespace ejteto {
 
@@ -16,7 +17,11 @@ PairsModule::PairsModule(QWidget* window, const ContentTables& tables, RandomSou
 
 void PairsModule::showPanel() { panel_.Panel_Jatek->show(); }
 
-void PairsModule::setInstruction(const QString& text) { panel_.Label_Jatek_Leiras->setLabelText(text); }
+void PairsModule::setInstruction(const QString& text)
+{
+    panel_.Label_Jatek_Leiras->setLabelText(text);
+    announcer_->announce(text);
+}
 
 void PairsModule::dealButton(int i)
 {
@@ -24,6 +29,7 @@ void PairsModule::dealButton(int i)
     b->setText(QString());
     b->setAccessibleName(cardName(i + 1, CardSide::Down));
     b->show();
+    turnedUp_ = 0;
 }
 
 void PairsModule::turnButton(int i, const QString& face)
@@ -31,6 +37,8 @@ void PairsModule::turnButton(int i, const QString& face)
     QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
     b->setText(face);
     b->setAccessibleName(cardName(i + 1, CardSide::Up, face));
+    announcer_->announce(turnedCardNotice(face));
+    ++turnedUp_;
     // Playing holds the window thread: paint the turned face first.
     b->repaint();
 }
@@ -40,6 +48,10 @@ void PairsModule::turnBack(int i)
     QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
     b->setText(QString());
     b->setAccessibleName(cardName(i + 1, CardSide::Down));
+    // Both cards of a miss turn back together: the miss is said once.
+    if (turnedUp_ >= 2)
+        announcer_->announce(pairNotice(false));
+    turnedUp_ = 0;
 }
 
 void PairsModule::removeButton(int i)
@@ -47,6 +59,8 @@ void PairsModule::removeButton(int i)
     QPushButton* b = registries_.GameButtons[static_cast<size_t>(i)];
     b->setAccessibleName(cardName(i + 1, CardSide::Found));
     b->hide();
+    if (std::exchange(turnedUp_, 0) > 0)
+        announcer_->announce(pairNotice(true));
 }
 
 } // namespace ejteto

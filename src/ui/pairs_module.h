@@ -3,6 +3,7 @@
 // the panel's twenty buttons.
 #include "content/pairs_controller.h"
 #include "game_panel.h"
+#include "ui/announcer.h"
 
 namespace ejteto {
 
@@ -17,6 +18,8 @@ public:
     PairsController& game() { return game_; }
     const PairsGameState& state() const { return game_.state(); }
     void showPanel();
+    // Where turned cards, found pairs and the game's end are said.
+    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     void setInstruction(const QString& text) override;
@@ -28,6 +31,8 @@ private:
     const Registries& registries_;
     GamePanel panel_;
     PairsController game_;
+    Announcer* announcer_ = &silentAnnouncer();
+    int turnedUp_ = 0; // cards face up in the attempt, to tell a miss
 };
 
 } // namespace ejteto

@@ -56,14 +56,10 @@ void PracticeModule::prepareRunPanel(RunKind kind)
     const bool practice = kind == RunKind::Practice;
     panel_.Image_Sound->setVisible(practice);
     panel_.Image_IPA->move(symbolPlace(kind));
-    // L and F hear an answer's word only where its speaker is offered.
-    const QString listenKeys = practice ? listenWaysDescription(ListenTarget::Answer) : QString();
     for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i) {
         registries_.SpeakerImages[i]->setVisible(practice);
         registries_.MeaningButtons[i]->setVisible(practice);
         registries_.MeaningLabels[i]->setVisible(practice);
-        registries_.AnswerLabels[i]->setAccessibleDescription(listenKeys);
-        registries_.MeaningButtons[i]->setAccessibleDescription(listenKeys);
     }
     // The answer area is in reach again (the last run's results covered it).
     for (QWidget* control : panel_.answerArea())
@@ -92,9 +88,17 @@ void PracticeModule::drawSymbol(int soundId)
     DrawSymbolTile(panel_.Image_IPA, colors_.module, colors::Cream, soundId);
 }
 
-void PracticeModule::setTitle(const QString& text) { panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text); }
+void PracticeModule::setTitle(const QString& text)
+{
+    panel_.Label_Modul_GyakTeszt_Cim->setLabelText(text);
+    announcer_->announce(text);
+}
 
-void PracticeModule::setInstruction(const QString& text) { panel_.Label_Modul_GyakTeszt_Leiras->setLabelText(text); }
+void PracticeModule::setInstruction(const QString& text)
+{
+    panel_.Label_Modul_GyakTeszt_Leiras->setLabelText(text);
+    announcer_->announce(text);
+}
 
 void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, int correctPlace)
 {
@@ -113,6 +117,7 @@ void PracticeModule::showQuestion(int n, const std::array<QString, 4>& byPlace, 
     correct->setTextColor(colorFromValue(colors::Orange));
     setBold(correct, true);
     correct->setAccessibleName(resultName(correct->text(), ResultOutcome::MissedRight));
+    announcer_->announce(questionNotice(n, QStringList(byPlace.begin(), byPlace.end())));
 }
 
 void PracticeModule::paintAnswers(int selected)
@@ -166,9 +171,18 @@ void PracticeModule::clearMeanings()
         m->setLabelText(QString());
 }
 
-void PracticeModule::setStatusLineInView(const QString& text) { registries_.StatusLabels[0]->setLabelText(text); }
+void PracticeModule::setStatusLineInView(const QString& text)
+{
+    registries_.StatusLabels[0]->setLabelText(text);
+    announcer_->announce(text);
+}
 
-void PracticeModule::setWaitingStatusLine(const QString& text) { registries_.StatusLabels[1]->setLabelText(text); }
+void PracticeModule::setWaitingStatusLine(const QString& text)
+{
+    // The line about to rise into view: the verdict, or what is left.
+    registries_.StatusLabels[1]->setLabelText(text);
+    announcer_->announce(text);
+}
 
 void PracticeModule::stepStatusLines(int direction)
 {

@@ -4,6 +4,7 @@
 // table, through the answer, status and result registries.
 #include "content/practice_controller.h"
 #include "practice_panel.h"
+#include "ui/announcer.h"
 
 namespace ejteto {
 
@@ -18,6 +19,8 @@ public:
     PracticeRunController& run() { return run_; }
     const PracticeRunState& state() const { return run_.state(); }
     void hideResults();
+    // Where the title, the status line, verdicts and questions are said.
+    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     void prepareRunPanel(RunKind kind) override;
@@ -43,6 +46,7 @@ private:
     PracticePanel panel_;
     RunColors colors_ = runColors(RunKind::Practice); // the running kind's
     PracticeRunController run_;
+    Announcer* announcer_ = &silentAnnouncer();
 };
 
 } // namespace ejteto

@@ -28,7 +28,9 @@ void WordIndexModule::Szurlista()
     // word shown last stay on view until another row is selected.
     if (!filter_)
         filter_.emplace(tables_);
-    panel_.ListBox_Szomutato->setWords(filter_->wordsMatching(tables_, panel_.Edit_Szomutato_Szuro->text()));
+    const QStringList matching = filter_->wordsMatching(tables_, panel_.Edit_Szomutato_Szuro->text());
+    panel_.ListBox_Szomutato->setWords(matching);
+    announcer_->announce(matchCountNotice(static_cast<int>(matching.size())));
     // With no row selected the speaker plays nothing.
     panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(QString()));
 }
@@ -43,6 +45,7 @@ void WordIndexModule::ListBox_SzomutatoClick()
     panel_.Label_Szomutato_Magyar_Ertek->setLabelText(MeaningOfWord(tables_, *word));
     DrawSymbolTile(panel_.Image_IPA_2, colors::Window, colors::Cream, SoundOfWord(tables_, *word));
     panel_.Image_Szomutato_Hanglejatszas->setAccessibleName(listenName(*word));
+    announcer_->announce(wordDetailsNotice(panel_.Label_Szomutato_Magyar_Ertek->text(), SoundOfWord(tables_, *word)));
 }
 
 void WordIndexModule::Megszolal(Speed speed)

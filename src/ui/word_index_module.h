@@ -3,6 +3,7 @@
 // word shows its meaning and vowel symbol and can be played.
 #include "content/recording_player.h"
 #include "content/word_filter.h"
+#include "ui/announcer.h"
 #include "word_index_panel.h"
 
 #include <QStringList>
@@ -34,6 +35,8 @@ public:
     QString selectFocusedRow();
     void Edit_Szomutato_SzuroEnter();
     void Edit_Szomutato_SzuroExit();
+    // Where the number of matches and a selected word's details are said.
+    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     const ContentTables& tables_;
@@ -41,6 +44,7 @@ private:
     WordIndexPanel panel_;
     // Every word folded once, at the first filter keystroke.
     std::optional<WordFilterIndex> filter_;
+    Announcer* announcer_ = &silentAnnouncer();
 };
 
 } // namespace ejteto

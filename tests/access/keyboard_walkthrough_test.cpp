@@ -92,6 +92,12 @@ TEST_F(KeyboardTest, APracticeRunFromTheMosaicToTheResultsByKeys)
     EXPECT_EQ(focus(), f.ResultLabels[1][1]);
     key(Qt::Key_Space);
     EXPECT_EQ(heard.take(), (QStringList{f.ResultLabels[1][0]->text(), f.ResultLabels[1][1]->text()}));
+    // The arrows walk the table as the grid it is; an edge holds the focus.
+    for (int k : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Left})
+        key(k);
+    EXPECT_EQ(focus(), f.ResultLabels[2][0]);
+    key(Qt::Key_Up);
+    EXPECT_EQ(focus(), f.ResultLabels[1][0]);
 
     // Esc closes the panel and the focus is back on the button that opened it.
     key(Qt::Key_Escape);
@@ -125,10 +131,7 @@ TEST_F(KeyboardTest, AWordLookedUpAndPlayedInTheIndexByKeys)
     tabTo(f.Button_Szomutato);
     key(Qt::Key_Return);
     ASSERT_TRUE(f.Panel_Szomutato->isVisible());
-    EXPECT_EQ(focus(), f.ListBox_Szomutato);
-
-    key(Qt::Key_Tab);
-    ASSERT_EQ(focus(), f.Edit_Szomutato_Szuro);
+    ASSERT_EQ(focus(), f.Edit_Szomutato_Szuro) << "typing filters at once";
     QTest::keyClicks(focus(), QStringLiteral("s7w1r")); // letters type, even R
     key(Qt::Key_Backspace);
     EXPECT_EQ(f.Edit_Szomutato_Szuro->text(), QStringLiteral("s7w1"));

@@ -376,7 +376,7 @@ TEST_P(BadInstallationProcess, EndsAsDesignedWithoutHanging)
     QProcessEnvironment env = headlessProgramEnvironment();
     // The other user's home, which that user may write.
     QTemporaryDir home;
-    ::chown(QFile::encodeName(home.path()).constData(), 65534, 65534);
+    ASSERT_EQ(::chown(QFile::encodeName(home.path()).constData(), 65534, 65534), 0);
     if (dropRights) {
         env.insert(QStringLiteral("HOME"), home.path());
         env.remove(QStringLiteral("XDG_CONFIG_HOME"));

@@ -6,6 +6,8 @@
 #include "contentkit/jpeg_encoder.h"
 #include "contentkit/wav_file.h"
 #include "gst_playback.h"
+#include "media/jpeg_loader.h"
+#include "media/picture_word.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -115,10 +117,7 @@ TEST(AviWriter, SilentOneFrameVideoPlays)
     EXPECT_EQ(played.videoFrames, 1);
 }
 
-TEST(AviWriter, RefusesAMovieWithoutFrames)
-{
-    EXPECT_THROW(aviBytes(AviMovie{}), AppError);
-}
+TEST(AviWriter, RefusesAMovieWithoutFrames) { EXPECT_THROW(aviBytes(AviMovie{}), AppError); }
 
 TEST(JpegEncoder, SameImageSameBytesAndDecodable)
 {
@@ -130,4 +129,16 @@ TEST(JpegEncoder, SameImageSameBytesAndDecodable)
     ASSERT_TRUE(back.loadFromData(a, "JPG"));
     EXPECT_EQ(back.size(), QSize(110, 110));
     EXPECT_NEAR(back.pixelColor(55, 55).blue(), 0x93, 4);
+}
+
+TEST(JpegEncoder, ATileRecordsTheWordItPrints)
+{
+    QImage img(110, 110, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    const QByteArray tile = encodeJpeg(img, 95, "Word: sheep");
+    EXPECT_EQ(pictureWord(tile), QStringLiteral("sheep"));
+    EXPECT_EQ(decodeJpeg(tile).size(), QSize(110, 110)) << "the comment leaves the picture readable";
+    EXPECT_TRUE(pictureWord(encodeJpeg(img)).isEmpty());
+    EXPECT_TRUE(pictureWord(tile.first(20)).isEmpty()) << "a cut header records nothing";
+    EXPECT_TRUE(pictureWord("Word: sheep").isEmpty()) << "not a JPEG";
 }

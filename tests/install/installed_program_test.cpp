@@ -1,10 +1,10 @@
 // The program as `cmake --install` lays it out under a prefix: the program
-// folder with the whole course under lib/ejteto, the bin/ejteto link and the
+// folder under lib/ejteto with the course under share/ejteto, the bin/ejteto link and the
 // desktop files; the installed program started through the link from another
 // folder; and the installed icons, which must be the window icon's picture.
+#include "support/headless_program.h"
 #include "ui/emblem.h"
 #include "ui/pictures.h"
-#include "support/headless_program.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -88,10 +88,15 @@ TEST_F(InstalledProgram, HoldsTheWholeProgramFolderAndTheDesktopFiles)
     }
     EXPECT_GT(files, 500); // the tables, 34 pictures, 480 recordings, 16 videos, 2 placeholders, help
     EXPECT_TRUE(QFileInfo(at(QStringLiteral("lib/ejteto/ejteto"))).isExecutable());
+    // The course, the same on every architecture, lies under share/ejteto;
+    // relative links beside the executable lead to it.
+    EXPECT_EQ(std::filesystem::read_symlink(QFile::encodeName(at(QStringLiteral("lib/ejteto/media"))).toStdString()),
+              "../../share/ejteto/media");
+    EXPECT_TRUE(QFileInfo(at(QStringLiteral("share/ejteto/images/lecke_i_1.jpg"))).isFile());
 
     for (const char* file :
          {"share/applications/io.github.ejteto.ejteto.desktop", "share/metainfo/io.github.ejteto.ejteto.metainfo.xml",
-          "share/man/man1/ejteto.1.gz", "share/doc/ejteto/copyright",
+          "share/man/man1/ejteto.1.gz", "share/man/hu/man1/ejteto.1.gz", "share/doc/ejteto/copyright",
           "share/icons/hicolor/scalable/apps/io.github.ejteto.ejteto.svg"})
         EXPECT_TRUE(QFileInfo(at(QLatin1String(file))).isFile()) << file;
 }

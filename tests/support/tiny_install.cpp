@@ -42,15 +42,15 @@ TinyInstall::TinyInstall(const TinyInstallOptions& o) : dir_(std::make_unique<QT
             sounds += QByteArray::number(s) + ";12;" + QByteArray::number(s % 16 + 1) + ';' +
                       QByteArray::number((s + 1) % 16 + 1) + "\r\n";
             for (int k = 1; k <= 12; ++k)
-                words += word(s, k).toLatin1() + ';' + QByteArray::number(s) + ";jelent\xE9s " +
-                         QByteArray::number(k) + "\r\n";
+                words += word(s, k).toLatin1() + ';' + QByteArray::number(s) + ";jelent\xE9s " + QByteArray::number(k) +
+                         "\r\n";
         }
         writeText(QStringLiteral("sounds.csv"), sounds);
         writeText(QStringLiteral("words.csv"), words);
     }
     if (o.tilePictures) {
         for (int n = 1; n <= 16; ++n) {
-            writeJpeg(QStringLiteral("images/lecke_i_%1.jpg").arg(n), {110, 110}, kInactiveTile);
+            writeJpeg(QStringLiteral("images/lecke_i_%1.jpg").arg(n), {110, 110}, kInactiveTile, word(n, 2));
             writeJpeg(QStringLiteral("images/lecke_a_%1.jpg").arg(n), {110, 110}, kActiveTile);
         }
     }
@@ -80,10 +80,12 @@ void TinyInstall::writeRecording(const QString& relativePath, int ms) const
     writeText(relativePath, contentkit::wavBytes(tone(ms)));
 }
 
-void TinyInstall::writeJpeg(const QString& relativePath, QSize size, const QColor& color) const
+void TinyInstall::writeJpeg(const QString& relativePath, QSize size, const QColor& color, const QString& word) const
 {
     QImage img(size, QImage::Format_RGB32);
     img.fill(color);
+    if (!word.isEmpty())
+        img.setText(QStringLiteral("Word"), word); // Qt writes it as the comment "Word: ..."
     if (!img.save(file(relativePath), "JPG", 95))
         throw std::runtime_error("cannot write test picture");
 }

@@ -37,7 +37,9 @@ public:
     static QString word(int sound, int k);
 
     void writeRecording(const QString& relativePath, int ms) const;
-    void writeJpeg(const QString& relativePath, QSize size, const QColor& color) const;
+    // `word`, when given, is recorded as the picture's word, as the course
+    // builder records a tile's.
+    void writeJpeg(const QString& relativePath, QSize size, const QColor& color, const QString& word = {}) const;
     void writeText(const QString& relativePath, const QByteArray& bytes) const;
     // Copies the built program into the folder; returns its path.
     QString copyProgram() const;

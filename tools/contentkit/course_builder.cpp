@@ -33,7 +33,7 @@ namespace {
 // Raise a revision when the way a kind of file is made changes, so the next
 // build makes those files again.
 const QString kRecordingRevision = QStringLiteral("recording-2");
-const QString kPictureRevision = QStringLiteral("picture-2");
+const QString kPictureRevision = QStringLiteral("picture-3");
 const QString kLectureRevision = QStringLiteral("lecture-3");
 const QString kPlaceholderRevision = QStringLiteral("placeholder-1");
 const QString kVoiceRevision = QStringLiteral("voice-1");
@@ -230,7 +230,11 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         for (const bool selected : {false, true})
             want(QStringLiteral("images/lecke_%1_%2.jpg").arg(selected ? QLatin1Char('a') : QLatin1Char('i')).arg(n),
                  BuildManifest::keyOf({kPictureRevision, QString::number(n), keyWord, QString::number(selected)}),
-                 [n, keyWord, selected] { return encodeJpeg(paintTile(n, keyWord, selected), 95); }, {});
+                 [n, keyWord, selected] {
+                     // The word the tile prints, for the names screen readers give it.
+                     return encodeJpeg(paintTile(n, keyWord, selected), 95, "Word: " + keyWord.toUtf8());
+                 },
+                 {});
     }
     want(QStringLiteral("images/speaker_blue.jpg"), BuildManifest::keyOf({kPictureRevision, QStringLiteral("blue")}),
          [] { return encodeJpeg(paintSpeaker(SpeakerStyle::PracticeBlue), 95); }, {});

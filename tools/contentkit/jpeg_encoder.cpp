@@ -24,7 +24,7 @@ void onError(j_common_ptr info)
 }
 } // namespace
 
-QByteArray encodeJpeg(const QImage& image, int quality)
+QByteArray encodeJpeg(const QImage& image, int quality, const QByteArray& comment)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
@@ -49,6 +49,9 @@ QByteArray encodeJpeg(const QImage& image, int quality)
     // Plain baseline Huffman tables: every decoder, MJPEG in AVI included, reads them.
     cinfo.optimize_coding = FALSE;
     jpeg_start_compress(&cinfo, TRUE);
+    if (!comment.isEmpty())
+        jpeg_write_marker(&cinfo, JPEG_COM, reinterpret_cast<const JOCTET*>(comment.constData()),
+                          unsigned(qMin<qsizetype>(comment.size(), 65533)));
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(cinfo.next_scanline)));
         jpeg_write_scanlines(&cinfo, &row, 1);

@@ -1,5 +1,7 @@
 #include "accessibility/accessible_controls.h"
 
+#include "accessibility/spoken_notice.h"
+
 #include "controls/image_control.h"
 #include "controls/label.h"
 
@@ -97,8 +99,23 @@ private:
     bool pressable() const { return control()->isPressable(); }
 };
 
+// The window's announcements: a notification whose name is what to say.
+class AccessibleNotice : public QAccessibleWidget {
+public:
+    explicit AccessibleNotice(SpokenNotice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<SpokenNotice*>(widget())->lastNotice();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* describe(const QString&, QObject* object)
 {
+    if (auto* notice = qobject_cast<SpokenNotice*>(object))
+        return new AccessibleNotice(notice);
     if (auto* image = qobject_cast<ImageControl*>(object))
         return new AccessibleControl<ImageControl>(image);
     if (auto* label = qobject_cast<Label*>(object))

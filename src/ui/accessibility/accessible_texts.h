@@ -2,11 +2,12 @@
 // The Hungarian names screen readers give the window's controls: what a
 // sighted learner reads off the picture, the colour or the place of each.
 #include <QString>
+#include <QStringList>
 
 namespace ejteto {
 
-// A lesson's tile: "5. lecke, /uː/, food" (the key word left out while no
-// word of the sound is known).
+// A lesson's tile: "5. lecke, hosszú u, food", with the word its picture
+// shows (left out when the picture records none).
 QString tileName(int lesson, const QString& keyWord);
 // The vowel speaker of the practice: the chosen lesson's vowel.
 QString vowelSpeakerName(int lesson);
@@ -36,5 +37,28 @@ enum class ListenTarget {
     Answer,    // the keys only
 };
 QString listenWaysDescription(ListenTarget target);
+
+} // namespace ejteto
+
+namespace ejteto {
+
+// A vowel as a Hungarian learner says it: "hosszú i", "rövid i", "áj
+// kettőshang"; empty for an id outside 1..16. The IPA goes in the
+// description ("IPA: iː"), without the slashes a screen reader reads out.
+QString vowelSpokenName(int soundId);
+QString vowelDescription(int soundId);
+
+// The window's keys, said once as its description.
+QString windowKeyHints();
+
+// What the window announces when it changes.
+QString lessonChosenNotice(int lesson);                         // "5. lecke kiválasztva"
+QString questionNotice(int question, const QStringList& words); // "2. kérdés: cat, dog, …"
+QString levelNotice(const QString& level);                      // "Szint: Nehéz"
+QString matchCountNotice(int count);                            // "25 találat", "nincs találat"
+QString wordDetailsNotice(const QString& meaning, int soundId);
+QString turnedCardNotice(const QString& face); // the word, or "felfordítva" for "?"
+QString pairNotice(bool found);
+QString lecturePlayNotice(bool playing);
 
 } // namespace ejteto

@@ -33,6 +33,7 @@ namespace ejteto {
 class Clock;
 class ControlMenu;
 class EventPump;
+class HelpWindow;
 class KeyDispatcher;
 class LectureModule;
 class ListenControls;
@@ -43,6 +44,7 @@ class PracticeModule;
 class QtRunClock;
 class RunObserver;
 class RecordingSounds;
+class SpokenNotice;
 class TForm_About;
 class VoiceCompare;
 class WindowKeys;
@@ -92,12 +94,6 @@ public:
     void addTool(ToolEntry entry);
     // Every take of record-and-compare, as soon as it is recorded.
     void addTakeObserver(TakeObserver observer);
-
-    // Tests replace the desktop's "open" for the help page with a recorder;
-    // false means the desktop could not open it. An empty function restores
-    // QDesktopServices::openUrl.
-    using UrlOpener = std::function<bool(const QUrl&)>;
-    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
     // What the window holds, to read: for the About window's neighbours and
     // for tests. Every change goes through the window's own handlers.
@@ -215,11 +211,17 @@ private:
     std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
     std::vector<ToolEntry> tools_;              // the learning tools offered
     std::unique_ptr<ControlMenu> menu_;         // the tiles' and cards' right-click menu
-    MediaPlayer* lecturePlayer_ = nullptr; // MediaPlayer2, a child of the window
+    MediaPlayer* lecturePlayer_ = nullptr;      // MediaPlayer2, a child of the window
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
     std::unique_ptr<PracticeModule> practice_;
+
+    // Tells screen readers what changed; a child of the window.
+    SpokenNotice* notice_ = nullptr;
+    // The help page's own window, made at the first F1: a window of its own,
+    // like the About window, that the window manager activates.
+    std::unique_ptr<HelpWindow> help_;
 
     bool firstPaintSeen_ = false; // the work after the first paint was begun
 
@@ -232,7 +234,6 @@ private:
 
     std::vector<QMetaObject::Connection> bindings_;
     QObject* filterFocusWatcher_ = nullptr;
-    UrlOpener openUrl_;
     std::unique_ptr<KeyDispatcher> keys_;
     MosaicKeys* mosaicKeys_ = nullptr; // owned by keys_
     WindowKeys* windowKeys_ = nullptr; // owned by keys_

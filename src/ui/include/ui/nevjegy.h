@@ -34,9 +34,9 @@ public:
     void Label_URLClick();
     void Button_BezarClick();
 
-    // Esc presses "Bezár"; F1 opens the window's own address, the help page.
+    // Esc presses "Bezár"; F1 opens the help window, as in every window,
+    // while a click on the address opens it in the desktop's browser.
     void closeByKey() override;
-    void helpByKey() override;
 
     Label* Label_Cim;
     Label* Label_Developer;
