@@ -71,7 +71,7 @@ QImage paintTile(int n, const QString& keyWord, bool selected)
     const QColor ink = selected ? palette::practiceBlue() : palette::cream();
     const QColor accent = selected ? palette::windowBrown() : palette::lightBlue();
     p.setPen(QPen(accent, selected ? 3.0 : 1.0));
-    const qreal inset = selected ? 4.5 : 4.5;
+    const qreal inset = 4.5;
     p.drawRoundedRect(all.adjusted(inset, inset, -inset, -inset), 9, 9);
 
     p.setPen(accent);
