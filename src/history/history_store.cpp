@@ -250,29 +250,20 @@ HistoryWrite HistoryStore::recordPairsGame(const PairsGameReport& game)
 
 HistoryWrite HistoryStore::recordTake(const TakeReport& take)
 {
-    if (!available())
-        return {0, opening_.message};
-    QSqlQuery q(database());
-    WriteTransaction t(q);
-    if (!t.begun())
-        return failed(q.lastError());
-    q.prepare(QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3) "
-                             "VALUES (?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(historyTime(take.takenAt));
-    q.addBindValue(take.targetSound);
-    q.addBindValue(take.verdict);
-    q.addBindValue(take.f1);
-    q.addBindValue(take.f2);
-    q.addBindValue(take.f3);
-    if (!q.exec())
-        return failed(q.lastError());
-    const int64_t id = q.lastInsertId().toLongLong();
-    if (!t.commit())
-        return failed(q.lastError());
-    return {id, {}};
+    return insertOne(QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3) "
+                                    "VALUES (?, ?, ?, ?, ?, ?)"),
+                     {historyTime(take.takenAt), take.targetSound, take.verdict, take.f1, take.f2, take.f3});
 }
 
 HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& answer)
+{
+    return insertOne(QStringLiteral("INSERT INTO listening_answers (answered_at, played_sound, chosen_sound, word) "
+                                    "VALUES (?, ?, ?, ?)"),
+                     {historyTime(answer.answeredAt), answer.playedSound, answer.chosenSound,
+                      answer.word.isNull() ? QStringLiteral("") : answer.word});
+}
+
+HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values)
 {
     if (!available())
         return {0, opening_.message};
@@ -280,12 +271,9 @@ HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& an
     WriteTransaction t(q);
     if (!t.begun())
         return failed(q.lastError());
-    q.prepare(QStringLiteral("INSERT INTO listening_answers (answered_at, played_sound, chosen_sound, word) "
-                             "VALUES (?, ?, ?, ?)"));
-    q.addBindValue(historyTime(answer.answeredAt));
-    q.addBindValue(answer.playedSound);
-    q.addBindValue(answer.chosenSound);
-    q.addBindValue(answer.word.isNull() ? QStringLiteral("") : answer.word);
+    q.prepare(statement);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();

@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 
 namespace ejteto {
@@ -97,6 +98,8 @@ private:
     HistoryFault connect(QString& detail);
     void disconnect();
     HistoryWrite failed(const QSqlError& error) const;
+    // One row of `statement`, in a transaction of its own.
+    HistoryWrite insertOne(const QString& statement, const QVariantList& values);
 
     QString path_;
     HistoryStoreOptions options_;
