@@ -227,25 +227,10 @@ HistoryWrite HistoryStore::recordRun(const RunReport& run)
 
 HistoryWrite HistoryStore::recordPairsGame(const PairsGameReport& game)
 {
-    if (!available())
-        return {0, opening_.message};
-    QSqlQuery q(database());
-    WriteTransaction t(q);
-    if (!t.begun())
-        return failed(q.lastError());
-    q.prepare(QStringLiteral("INSERT INTO runs (kind, level, started_at, ended_at, outcome, seconds, steps) "
-                             "VALUES ('pairs', ?, ?, ?, 'finished', ?, ?)"));
-    q.addBindValue(game.level);
-    q.addBindValue(historyTime(game.startedAt));
-    q.addBindValue(historyTime(game.endedAt));
-    q.addBindValue(static_cast<double>(game.seconds));
-    q.addBindValue(game.steps);
-    if (!q.exec())
-        return failed(q.lastError());
-    const int64_t id = q.lastInsertId().toLongLong();
-    if (!t.commit())
-        return failed(q.lastError());
-    return {id, {}};
+    return insertOne(QStringLiteral("INSERT INTO runs (kind, level, started_at, ended_at, outcome, seconds, steps) "
+                                    "VALUES ('pairs', ?, ?, ?, 'finished', ?, ?)"),
+                     {game.level, historyTime(game.startedAt), historyTime(game.endedAt),
+                      static_cast<double>(game.seconds), game.steps});
 }
 
 HistoryWrite HistoryStore::recordTake(const TakeReport& take)
