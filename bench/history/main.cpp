@@ -9,6 +9,7 @@
 #include "history/history_store.h"
 #include "support/clock.h"
 #include "support/figures.h"
+#include "support/paint_watch.h"
 #include "support/unattended.h"
 #include "ui/progress_window.h"
 
@@ -110,22 +111,7 @@ void fillHistory(const QString& path)
     QSqlDatabase::removeDatabase(QStringLiteral("fill"));
 }
 
-class PaintWatch : public QObject {
-public:
-    void reset() { painted_ = false; }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            painted_ = true;
-        return false;
-    }
-
-private:
-    bool painted_ = false;
-};
+using ejteto::bench::PaintWatch;
 
 double openWindowMs(ProgressWindow& window, PaintWatch& watch)
 {
@@ -220,8 +206,7 @@ int main(int argc, char** argv)
         HistoryRecorder recorder(big, nullptr, {});
         recorder.flush(30000);
         ProgressWindow window(recorder);
-        PaintWatch watch;
-        window.installEventFilter(&watch);
+        PaintWatch watch(&window);
         for (int round = 0; round <= o.rounds; ++round) {
             const double opened = openWindowMs(window, watch);
             const double floor = shellQueriesMs(sqlite3, big);

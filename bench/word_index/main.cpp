@@ -5,6 +5,7 @@
 #include "support/big_installation.h"
 #include "support/clock.h"
 #include "support/figures.h"
+#include "support/paint_watch.h"
 #include "support/unattended.h"
 #include "ui/form1.h"
 #include "word_index/floor_index.h"
@@ -22,24 +23,7 @@ namespace {
 
 constexpr int kWords = 100000;
 
-// Seen a paint of the list since the last reset.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* viewport) { viewport->installEventFilter(this); }
-    void reset() { painted_ = false; }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            painted_ = true;
-        return false;
-    }
-
-private:
-    bool painted_ = false;
-};
+using ejteto::bench::PaintWatch;
 
 struct Keystroke {
     const char* label;

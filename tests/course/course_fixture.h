@@ -13,6 +13,15 @@
 
 namespace ejteto::coursetest {
 
+// Writes `bytes` to `path`, making its folders.
+inline void put(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
 // The installation folder: the folder of the built program.
 inline QString installationDir()
 {

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 using namespace ejteto;
+using ejteto::coursetest::put;
 using namespace ejteto::contentkit;
 
 namespace {
@@ -31,13 +32,6 @@ bool linkTree(const QString& from, const QString& to)
     return true;
 }
 
-void put(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 TEST(VoiceBuild, OneChangedWordIsSpokenAgainInEveryVoiceAndATeachersVoiceIsLeftAlone)

@@ -1,5 +1,7 @@
 // Voice folders of an installation: a teacher's voice of real recordings is
 // checked file by file, and what it lacks is named, in one line per voice.
+#include "course_fixture.h"
+
 #include "contentkit/voice_checker.h"
 #include "contentkit/wav_file.h"
 
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace ejteto;
+using ejteto::coursetest::put;
 using namespace ejteto::contentkit;
 
 namespace {
@@ -35,13 +38,6 @@ QByteArray stereo24BitWav()
            u32(44100 * 6) + u16(6) + u16(24) + "data" + u32(uint32_t(data.size())) + data;
 }
 
-void put(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 TEST(VoiceFolders, TeachersVoiceIsCheckedFileByFileAndItsGapsNamed)
