@@ -4,7 +4,7 @@
 
 namespace ejteto {
 
-RunKind runKindOf(int module) { return module == kPracticeModule ? RunKind::Practice : RunKind::Test; }
+RunKind runKindOf(ModuleId module) { return module == ModuleId::Practice ? RunKind::Practice : RunKind::Test; }
 
 RunColors runColors(RunKind kind)
 {

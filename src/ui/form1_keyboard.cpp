@@ -41,7 +41,6 @@ void TForm1::createKeyboardPaths()
     const GamePanel& game = pairs_->panel();
     const LecturePanel& lecture = lecture_->panel();
     const QList<QWidget*> panels(r.ModulePanels.begin(), r.ModulePanels.end());
-    auto playListWord = [this] { runGuarded([this] { wordIndex_->playFocusedRow(); }); };
 
     auto window = std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, tools_,
                                                [this] { runGuarded([this] { openHelp(); }); });
@@ -61,20 +60,18 @@ void TForm1::createKeyboardPaths()
         practice.Panel_Modul_GyakTeszt, practice.Panel_Ertekelo, practice.Button_GyakTeszt_Tovabb, r.AnswerLabels));
 
     ReplayTargets replay;
-    replay.speakers = r.SpeakerImages;
-    replay.answers = r.AnswerLabels;
-    replay.meaningButtons = r.MeaningButtons;
-    replay.results = r.ResultLabels;
-    replay.wordList = index.ListBox_Szomutato;
-    replay.playListWord = playListWord;
+    practice_->addReplayTargets(replay);
+    wordIndex_->addReplayTargets(replay);
     replay.vowelOnOffer = [this] { return lessonVowelOnOffer(); };
     replay.playVowel = [this] { runGuarded([this] { Image_SoundClick(); }); };
+    const QWidget* wordList = replay.wordList;
+    std::function<void()> playListWord = replay.playListWord;
     keys_->add(std::make_unique<ReplayKeys>(std::move(replay)));
 
     Listening lessonVowel;
     lessonVowel.slow = [this] {
         if (lessonVowelOnOffer())
-            playSlowly(CourseRecording::ofVowel(state_.CurrentLesson));
+            playLessonVowel(Speed::Slow);
     };
     lessonVowel.model = [this]() -> std::optional<CourseRecording> {
         if (!lessonVowelOnOffer())
@@ -83,20 +80,12 @@ void TForm1::createKeyboardPaths()
     };
     keys_->add(std::make_unique<ListenKeys>(this, *listening_, std::move(lessonVowel)));
 
-    auto mosaic = std::make_unique<MosaicKeys>(controls_->Image_Mosaic);
+    auto mosaic = std::make_unique<MosaicKeys>(r.MosaicImages);
     mosaicKeys_ = mosaic.get();
     keys_->add(std::move(mosaic));
 
-    keys_->add(std::make_unique<PressKeys>(index.ListBox_Szomutato, playListWord));
-    // The results table is a grid: the arrows move through it, and each word
-    // says its place.
-    std::vector<std::vector<QWidget*>> results;
-    for (size_t q = 1; q < r.ResultLabels.size(); ++q) {
-        results.emplace_back(r.ResultLabels[q].begin(), r.ResultLabels[q].end());
-        for (size_t i = 0; i < r.ResultLabels[q].size(); ++i)
-            r.ResultLabels[q][i]->setAccessibleDescription(QStringLiteral("%1. kérdés, %2. szó").arg(q).arg(i + 1));
-    }
-    keys_->add(std::make_unique<GridKeys>(std::move(results)));
+    keys_->add(std::make_unique<PressKeys>(wordList, std::move(playListWord)));
+    practice_->addKeys(*keys_);
     // The keys that hear a word slowly or compare it, told once for the whole
     // window rather than on every tile and card.
     setAccessibleDescription(windowKeyHints() + QLatin1Char(' ') + listening_->keyHints());
@@ -105,8 +94,7 @@ void TForm1::createKeyboardPaths()
 bool TForm1::lessonVowelOnOffer() const
 {
     // A test run withholds the vowel, as it hides the vowel's speaker.
-    const bool testRunning =
-        practice_->panel().Panel_Modul_GyakTeszt->isVisible() && state_.CurrentModule == kTestModule;
+    const bool testRunning = practice_->open() && state_.CurrentModule == ModuleId::Test;
     return state_.CurrentLesson > 0 && !testRunning;
 }
 
@@ -144,17 +132,16 @@ void TForm1::describeTiles()
     // prints, which the picture records; the IPA is its description.
     for (int n = 1; n <= 16; ++n) {
         const QString word = pictureWordOfFile(inactiveTilePath(state_.AppDir, n));
-        controls_->Image_Mosaic[n]->setAccessibleName(tileName(n, word));
-        controls_->Image_Mosaic[n]->setAccessibleDescription(vowelDescription(n));
+        registries_.MosaicImages[n]->setAccessibleName(tileName(n, word));
+        registries_.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
     }
 }
 
 void TForm1::describeChosenLesson()
 {
     for (int n = 1; n <= 16; ++n)
-        controls_->Image_Mosaic[n]->setChecked(n == state_.CurrentLesson);
-    practice_->panel().Image_Sound->setAccessibleName(vowelSpeakerName(state_.CurrentLesson));
-    practice_->panel().Image_Sound->setAccessibleDescription(vowelDescription(state_.CurrentLesson));
+        registries_.MosaicImages[n]->setChecked(n == state_.CurrentLesson);
+    practice_->describeLesson(state_.CurrentLesson);
 }
 
 } // namespace ejteto

@@ -30,16 +30,17 @@ void shrinkFontToFit(Label* label, QSize box)
     label->resize(box);
 }
 
-void createMosaicAndTitles(QWidget* window, WindowControls& c)
+void createMosaicAndTitles(QWidget* window, WindowControls& c, MosaicTiles& mosaic)
 {
     for (int n = 1; n <= 16; ++n) {
         const int column = (n - 1) % 4;
         const int row = (n - 1) / 4;
-        c.Image_Mosaic[n] = new ImageControl(window, QStringLiteral("Image_Mosaic_%1").arg(n),
-                                             {15 + 120 * column, 58 + 120 * row, 110, 110});
-        c.Image_Mosaic[n]->setPressable();
-        c.Image_Mosaic[n]->setCheckable(true);
-        c.Image_Mosaic[n]->setAccessibleName(tileName(n, QString()));
+        ImageControl* tile = new ImageControl(window, QStringLiteral("Image_Mosaic_%1").arg(n),
+                                              {15 + 120 * column, 58 + 120 * row, 110, 110});
+        tile->setPressable();
+        tile->setCheckable(true);
+        tile->setAccessibleName(tileName(n, QString()));
+        mosaic[static_cast<size_t>(n)] = tile;
     }
 
     const QColor cream = colorFromValue(colors::Cream);
@@ -148,11 +149,11 @@ QList<QWidget*> WindowControls::tabChain() const
             Button_Inditas_Teszt, Button_Szomutato,       Button_Jatek};
 }
 
-WindowControls createWindowControls(QWidget* window)
+WindowControls createWindowControls(QWidget* window, MosaicTiles& mosaic)
 {
     WindowControls c;
     // Graphic controls of the window itself lie below every windowed one.
-    createMosaicAndTitles(window, c);
+    createMosaicAndTitles(window, c, mosaic);
     createAboutButton(window, c);
     createNameTables(window, c);
     createControlPanel(window, c);
@@ -171,7 +172,7 @@ void TForm1::createLayout()
     // Set whole before any control exists, so no desktop palette reaches one.
     setPalette(fixedLightPalette());
     setPanelColor(this, colorFromValue(colors::Window));
-    controls_ = std::make_unique<WindowControls>(createWindowControls(this));
+    controls_ = std::make_unique<WindowControls>(createWindowControls(this, registries_.MosaicImages));
 
     // Centred on the desktop.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -1,11 +1,11 @@
-// The handlers of the learning modules. Each does the window's part of the
-// work (the module id, the control panel, the level and lesson it reads)
-// and hands the rest to its module.
-#include "accessibility/spoken_notice.h"
+// The control panel's launchers. Each does the window's part of the work
+// (the module id, the control panel, the level and lesson it reads) and
+// hands the rest to its module, which binds its own panel.
 #include "content/practice_run.h"
 #include "lecture_module.h"
 #include "pairs_module.h"
 #include "practice_module.h"
+#include "recording_sounds.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "window_controls.h"
@@ -18,30 +18,22 @@
 
 namespace ejteto {
 
-// ---- lecture ---------------------------------------------------------------
-
 void TForm1::Button_Inditas_EloadasClick()
 {
     const int n = controls_->ComboBox_Lecke->currentIndex();
-    state_.CurrentModule = kLectureModule;
+    state_.CurrentModule = ModuleId::Lecture;
     IranyitoPult_Deaktivalas();
     try {
         lecture_->start(n, controls_->ComboBox_Lecke->itemText(n));
-        enterPanel(3);
+        enterPanel(ModulePanel::Lecture);
     } catch (...) {
         // The panel is not shown, so its Close button cannot give the control
         // panel back: do what closing it would, then let the error box report
         // the failure. The next start of any lecture works as usual.
-        Bezargombmegnyomas(3);
+        Bezargombmegnyomas(ModulePanel::Lecture);
         throw;
     }
 }
-
-void TForm1::Button_Eloadas_LejatszasSzunetClick() { lecture_->Button_Eloadas_LejatszasSzunetClick(); }
-
-void TForm1::Button_Eloadas_VisszaClick() { lecture_->Button_Eloadas_VisszaClick(); }
-
-// ---- practice and test -------------------------------------------------------
 
 void TForm1::Button_Inditas_GyakorlatClick() { startRun(RunKind::Practice); }
 
@@ -62,65 +54,36 @@ void TForm1::startRun(RunKind kind)
         });
         return;
     }
-    state_.CurrentModule = kind == RunKind::Practice ? kPracticeModule : kTestModule;
+    state_.CurrentModule = kind == RunKind::Practice ? ModuleId::Practice : ModuleId::Test;
     state_.ModuleColor = runColors(kind).module;
     IranyitoPult_Deaktivalas();
-    const QString title = controls_->ComboBox_Modul->itemText(state_.CurrentModule) + QStringLiteral(": ") +
-                          controls_->ComboBox_Lecke->currentText() + QStringLiteral(" lecke");
+    const QString title = controls_->ComboBox_Modul->itemText(static_cast<int>(state_.CurrentModule)) +
+                          QStringLiteral(": ") + controls_->ComboBox_Lecke->currentText() + QStringLiteral(" lecke");
     practice_->run().start(kind, state_.CurrentLesson, state_.CurrentLevel, title);
-    enterPanel(0);
+    enterPanel(ModulePanel::Practice);
 }
-
-void TForm1::Valaszlehetosegmegnyomas(int index) { practice_->run().Valaszlehetosegmegnyomas(index); }
-
-void TForm1::Image_SpeakerClick(int i) { practice_->run().playAnswer(i); }
-
-void TForm1::Label_GyakTeszt_hClick(int i) { practice_->run().showMeaning(i); }
-
-void TForm1::Button_GyakTeszt_TovabbClick()
-{
-    // The slide lets events run: the verdict and the next question are said
-    // together once the judging is over and the focus is back on the answers.
-    const SpokenNotice::Hold untilJudged(*notice_);
-    practice_->run().Button_GyakTeszt_TovabbClick();
-}
-
-void TForm1::ErtekeloSzoLejatszas(int question, int place) { practice_->run().ErtekeloSzoLejatszas(question, place); }
-
-// ---- word index -------------------------------------------------------------
 
 void TForm1::Button_SzomutatoClick()
 {
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
-    enterPanel(1);
+    enterPanel(ModulePanel::WordIndex);
     // Typing filters at once, and the box says how many words match.
     wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::Szurlista() { wordIndex_->Szurlista(); }
-
-void TForm1::ListBox_SzomutatoClick() { wordIndex_->ListBox_SzomutatoClick(); }
-
-void TForm1::Megszolal() { wordIndex_->Megszolal(); }
-
-void TForm1::Edit_Szomutato_SzuroEnter() { wordIndex_->Edit_Szomutato_SzuroEnter(); }
-
-void TForm1::Edit_Szomutato_SzuroExit() { wordIndex_->Edit_Szomutato_SzuroExit(); }
-
-// ---- pairs game -------------------------------------------------------------
-
 void TForm1::Button_JatekClick()
 {
     IranyitoPult_Deaktivalas();
-    pairs_->showPanel();
     // The panel is open even when the content gives no game to deal.
-    const auto focusPanel = qScopeGuard([this] { enterPanel(2); });
-    Ujjatek();
+    const auto focusPanel = qScopeGuard([this] { enterPanel(ModulePanel::Game); });
+    pairs_->open();
 }
 
-void TForm1::Ujjatek() { pairs_->game().Ujjatek(state_.CurrentLevel); }
+void TForm1::closePanel(ModulePanel panel) { Bezargombmegnyomas(panel); }
 
-void TForm1::Jatekgombmegnyomas(int i) { pairs_->game().Jatekgombmegnyomas(i, state_.CurrentLevel); }
+void TForm1::playLessonVowel(Speed speed) { sounds_->playVowel(state_.CurrentLesson, speed); }
+
+void TForm1::Image_SoundClick() { playLessonVowel(Speed::Normal); }
 
 } // namespace ejteto

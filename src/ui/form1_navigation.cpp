@@ -75,13 +75,13 @@ void TForm1::IranyitoPult_Deaktivalas()
     c.Label_Cimke_Extra->setEnabled(false);
 }
 
-void TForm1::Bezargombmegnyomas(int i)
+void TForm1::Bezargombmegnyomas(ModulePanel panel)
 {
-    registries_.ModulePanels[static_cast<size_t>(i)]->hide();
-    if (i == 0)
+    registries_.panel(panel)->hide();
+    if (panel == ModulePanel::Practice)
         practice_->run().abandon(); // nothing once the run has finished
     practice_->hideResults();
-    if (state_.CurrentModule == kLectureModule)
+    if (state_.CurrentModule == ModuleId::Lecture)
         lecture_->stopForClose();
     const WindowControls& c = *controls_;
     c.Label_Cimke_Szint->setEnabled(true);
@@ -89,26 +89,37 @@ void TForm1::Bezargombmegnyomas(int i)
     c.Label_Cimke_Modulvalasztas->setEnabled(true);
     c.Label_Cimke_Extra->setEnabled(true);
     Gombellenorzes();
-    leavePanel(i);
+    leavePanel(panel);
 }
 
-void TForm1::enterPanel(int i)
+void TForm1::enterPanel(ModulePanel panel)
 {
     mosaicKeys_->setCovered(true);
-    const QList<QWidget*> chains[] = {practice_->panel().tabChain(), wordIndex_->panel().tabChain(),
-                                      pairs_->panel().tabChain(), lecture_->panel().tabChain()};
-    focusFirstReachable(chains[i]);
+    switch (panel) {
+    case ModulePanel::Practice:
+        focusFirstReachable(practice_->panel().tabChain());
+        break;
+    case ModulePanel::WordIndex:
+        focusFirstReachable(wordIndex_->panel().tabChain());
+        break;
+    case ModulePanel::Game:
+        focusFirstReachable(pairs_->panel().tabChain());
+        break;
+    case ModulePanel::Lecture:
+        focusFirstReachable(lecture_->panel().tabChain());
+        break;
+    }
 }
 
-void TForm1::leavePanel(int i)
+void TForm1::leavePanel(ModulePanel panel)
 {
     mosaicKeys_->setCovered(false);
     const WindowControls& c = *controls_;
-    QPushButton* opener = i == 1                                    ? c.Button_Szomutato
-                          : i == 2                                  ? c.Button_Jatek
-                          : i == 3                                  ? c.Button_Inditas_Eloadas
-                          : state_.CurrentModule == kPracticeModule ? c.Button_Inditas_Gyakorlat
-                                                                    : c.Button_Inditas_Teszt;
+    QPushButton* opener = panel == ModulePanel::WordIndex              ? c.Button_Szomutato
+                          : panel == ModulePanel::Game                 ? c.Button_Jatek
+                          : panel == ModulePanel::Lecture              ? c.Button_Inditas_Eloadas
+                          : state_.CurrentModule == ModuleId::Practice ? c.Button_Inditas_Gyakorlat
+                                                                       : c.Button_Inditas_Teszt;
     if (opener->isEnabled())
         opener->setFocus(Qt::OtherFocusReason);
 }
@@ -122,10 +133,6 @@ void TForm1::openHelp()
     }
     help_->showPage(helpPageUrl(installDir_).toLocalFile(), this);
 }
-
-void TForm1::Hanglejatszas(const QString& word) { sounds_->playWord(word); }
-
-void TForm1::Image_SoundClick() { sounds_->playVowel(state_.CurrentLesson); }
 
 void TForm1::Label_DeveloperClick()
 {

@@ -20,6 +20,7 @@
 #include "media/gst_voice_recorder.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
+#include "module_wiring.h"
 #include "pairs_module.h"
 #include "practice_module.h"
 #include "qt_run_clock.h"
@@ -85,16 +86,12 @@ void TForm1::buildModules()
     // The module panels in their stacking order, bottom to top.
     lecture_ = std::make_unique<LectureModule>(this, state_, *lecturePlayer_);
     wordIndex_ = std::make_unique<WordIndexModule>(this, content_, *sounds_);
-    pairs_ = std::make_unique<PairsModule>(this, content_, programRandom(), *sounds_, *clock_, registries_);
-    practice_ =
-        std::make_unique<PracticeModule>(this, content_, programRandom(), *sounds_, *pump_, *clock_, registries_);
+    pairs_ = std::make_unique<PairsModule>(this, state_, content_, programRandom(), *sounds_, *clock_, registries_);
+    practice_ = std::make_unique<PracticeModule>(this, state_, content_, programRandom(), *sounds_, *pump_, *clock_,
+                                                 registries_);
     pairs_->game().setObserver(runs_);
     practice_->run().setObserver(runs_);
     fillModuleRegistries();
-    lecture_->announceThrough(*notice_);
-    wordIndex_->announceThrough(*notice_);
-    pairs_->announceThrough(*notice_);
-    practice_->announceThrough(*notice_);
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
     if (!startWordSpeaker_.isNull())
@@ -139,7 +136,7 @@ void TForm1::setTabOrders()
     // order.
     QList<QWidget*> chain = controls_->tabChain();
     for (int n = 1; n <= 16; ++n)
-        chain << controls_->Image_Mosaic[n];
+        chain << registries_.MosaicImages[n];
     chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -212,8 +209,6 @@ void TForm1::loadContentTables()
 void TForm1::fillRegistries()
 {
     Registries& r = registries_;
-    for (int n = 1; n <= 16; ++n)
-        r.MosaicImages[n] = controls_->Image_Mosaic[n];
     r.LauncherButtons = {controls_->Button_Inditas_Eloadas, controls_->Button_Inditas_Gyakorlat,
                          controls_->Button_Inditas_Teszt, controls_->Button_Szomutato, controls_->Button_Jatek};
 }

@@ -1,11 +1,13 @@
 #include "lecture_module.h"
 
 #include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/paths.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
+#include "module_wiring.h"
 #include "ui/program_state.h"
 
 #include <QPushButton>
@@ -21,6 +23,17 @@ LectureModule::LectureModule(QWidget* window, const ProgramState& state, MediaPl
     : state_(state), panel_(createLecturePanel(window)), player_(&player)
 {
     player_->setDisplay(panel_.MediaPlayer2_Display);
+}
+
+void LectureModule::wire(ModuleWiring& wiring)
+{
+    announcer_ = &wiring.notice;
+    GuardedBindings& b = wiring.bindings;
+    b.bind(panel_.Button_Eloadas_LejatszasSzunet, &QPushButton::clicked,
+           [this] { Button_Eloadas_LejatszasSzunetClick(); });
+    b.bind(panel_.Button_Eloadas_Vissza, &QPushButton::clicked, [this] { Button_Eloadas_VisszaClick(); });
+    b.bind(panel_.Button_Modul_Eloadas_Bezar, &QPushButton::clicked,
+           [&host = wiring.host] { host.closePanel(ModulePanel::Lecture); });
 }
 
 void LectureModule::start(int lesson, const QString& lessonLabel)

@@ -9,6 +9,7 @@
 namespace ejteto {
 
 class MediaPlayer;
+struct ModuleWiring;
 struct ProgramState;
 
 class LectureModule {
@@ -18,6 +19,8 @@ public:
     LectureModule(QWidget* window, const ProgramState& state, MediaPlayer& player);
 
     const LecturePanel& panel() const { return panel_; }
+    // Binds the panel's buttons and says its play state through `wiring`.
+    void wire(ModuleWiring& wiring);
 
     // Title, the lesson's tile and its video opened at the start, then the
     // panel shown. A tile or video that cannot be opened raises its error
@@ -28,8 +31,6 @@ public:
     // Closing a panel after a lecture: the video stops where it is and the
     // play button reads "Lejátszás" again.
     void stopForClose();
-    // Where the play state is said when it changes.
-    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     const ProgramState& state_;

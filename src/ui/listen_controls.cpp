@@ -6,6 +6,13 @@
 
 namespace ejteto {
 
+std::optional<CourseRecording> wordModel(const QString& word)
+{
+    if (word.isEmpty())
+        return std::nullopt;
+    return CourseRecording::ofWord(word);
+}
+
 ListenControls::ListenControls(Compare compare) : compare_(std::move(compare)) {}
 
 ListenControls::~ListenControls() = default;

@@ -30,6 +30,10 @@ struct Listening {
     std::function<std::optional<CourseRecording>()> model;
 };
 
+// The recording of `word` to compare with; none for an empty word (an empty
+// place, a face-down card: nothing there to say).
+std::optional<CourseRecording> wordModel(const QString& word);
+
 class ListenControls {
 public:
     // `compare` records the learner against a model; called with none, it

@@ -1,7 +1,12 @@
 #include "pairs_module.h"
 
 #include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "controls/label.h"
+#include "listen_controls.h"
+#include "module_wiring.h"
+#include "tool_windows/control_menu.h"
+#include "ui/program_state.h"
 #include "ui/registries.h"
 
 #include <QPushButton>
@@ -9,13 +14,41 @@
 
 namespace ejteto {
 
-PairsModule::PairsModule(QWidget* window, const ContentTables& tables, RandomSource& random, RecordingPlayer& player,
-                         Clock& clock, const Registries& registries)
-    : registries_(registries), panel_(createGamePanel(window)), game_(tables, random, player, clock, *this)
+PairsModule::PairsModule(QWidget* window, const ProgramState& state, const ContentTables& tables, RandomSource& random,
+                         RecordingPlayer& player, Clock& clock, const Registries& registries)
+    : programState_(state), registries_(registries), panel_(createGamePanel(window)),
+      game_(tables, random, player, clock, *this)
 {
 }
 
-void PairsModule::showPanel() { panel_.Panel_Jatek->show(); }
+void PairsModule::wire(ModuleWiring& wiring)
+{
+    announcer_ = &wiring.notice;
+    GuardedBindings& b = wiring.bindings;
+    for (int i = 0; i < 20; ++i) {
+        QPushButton* card = panel_.Button_Jatek_[static_cast<size_t>(i)];
+        b.bind(card, &QPushButton::clicked, [this, i] { Jatekgombmegnyomas(i); });
+        wiring.listening.addClickable(
+            card,
+            {[this, i] { game_.Jatekgombmegnyomas(i, programState_.CurrentLevel, Speed::Slow); },
+             [this, i] { return wordModel(game_.turnedWord(i)); }},
+            listenWaysDescription(ListenTarget::Card));
+        wiring.menu.attach(card);
+    }
+    b.bind(panel_.Button_Modul_Jatek_UjJatek, &QPushButton::clicked, [this] { Ujjatek(); });
+    b.bind(panel_.Button_Modul_Jatek_Bezar, &QPushButton::clicked,
+           [&host = wiring.host] { host.closePanel(ModulePanel::Game); });
+}
+
+void PairsModule::open()
+{
+    panel_.Panel_Jatek->show();
+    Ujjatek();
+}
+
+void PairsModule::Ujjatek() { game_.Ujjatek(programState_.CurrentLevel); }
+
+void PairsModule::Jatekgombmegnyomas(int i) { game_.Jatekgombmegnyomas(i, programState_.CurrentLevel); }
 
 void PairsModule::setInstruction(const QString& text)
 {

@@ -7,19 +7,26 @@
 
 namespace ejteto {
 
+struct ModuleWiring;
+struct ProgramState;
 struct Registries;
 
 class PairsModule : private PairsView {
 public:
-    PairsModule(QWidget* window, const ContentTables& tables, RandomSource& random, RecordingPlayer& player,
-                Clock& clock, const Registries& registries);
+    // The game deals and plays at the window's chosen level (`state`).
+    PairsModule(QWidget* window, const ProgramState& state, const ContentTables& tables, RandomSource& random,
+                RecordingPlayer& player, Clock& clock, const Registries& registries);
 
     const GamePanel& panel() const { return panel_; }
     PairsController& game() { return game_; }
     const PairsGameState& state() const { return game_.state(); }
-    void showPanel();
-    // Where turned cards, found pairs and the game's end are said.
-    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
+    // Binds the cards, "Új játék" and "Bezár", with the cards' other ways of
+    // hearing and their right-click menu; says the game through `wiring`.
+    void wire(ModuleWiring& wiring);
+    // The panel shown, and a new game dealt.
+    void open();
+    void Ujjatek();
+    void Jatekgombmegnyomas(int i);
 
 private:
     void setInstruction(const QString& text) override;
@@ -28,6 +35,7 @@ private:
     void turnBack(int i) override;
     void removeButton(int i) override;
 
+    const ProgramState& programState_;
     const Registries& registries_;
     GamePanel panel_;
     PairsController game_;

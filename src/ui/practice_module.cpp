@@ -1,12 +1,18 @@
 #include "practice_module.h"
 
 #include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/color_value.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
 #include "draw_symbol_tile.h"
+#include "keyboard/grid_keys.h"
 #include "keyboard/panel_focus.h"
+#include "keyboard/replay_keys.h"
 #include "layout_widgets.h"
+#include "listen_controls.h"
+#include "module_wiring.h"
+#include "ui/program_state.h"
 #include "ui/registries.h"
 
 #include <QApplication>
@@ -41,11 +47,97 @@ ResultOutcome outcomeOf(ResultMark mark)
 
 } // namespace
 
-PracticeModule::PracticeModule(QWidget* window, ContentTables& tables, RandomSource& random, RecordingPlayer& player,
-                               EventPump& pump, Clock& clock, Registries& registries)
-    : registries_(registries), panel_(createPracticePanel(window)), run_(tables, random, player, pump, clock, *this)
+PracticeModule::PracticeModule(QWidget* window, const ProgramState& state, ContentTables& tables, RandomSource& random,
+                               RecordingPlayer& player, EventPump& pump, Clock& clock, Registries& registries)
+    : programState_(state), registries_(registries), panel_(createPracticePanel(window)),
+      run_(tables, random, player, pump, clock, *this)
 {
 }
+
+void PracticeModule::wire(ModuleWiring& wiring)
+{
+    announcer_ = &wiring.notice;
+    GuardedBindings& b = wiring.bindings;
+    ListenControls& l = wiring.listening;
+    ModuleHost& host = wiring.host;
+    const QString recording = listenWaysDescription(ListenTarget::Recording);
+
+    b.bind(panel_.Image_Sound, &ImageControl::clicked, [&host] { host.playLessonVowel(Speed::Normal); });
+    l.addClickable(panel_.Image_Sound,
+                   {[&host] { host.playLessonVowel(Speed::Slow); },
+                    [this] { return std::optional(CourseRecording::ofVowel(programState_.CurrentLesson)); }},
+                   recording);
+    for (int place = 0; place < 4; ++place) {
+        const auto k = static_cast<size_t>(place + 1);
+        ImageControl* speaker = panel_.Image_Speaker[k];
+        b.bind(panel_.Label_GyakTeszt_e[k], &Label::clicked, [this, place] { run_.Valaszlehetosegmegnyomas(place); });
+        b.bind(speaker, &ImageControl::clicked, [this, place] { run_.playAnswer(place); });
+        b.bind(panel_.Label_GyakTeszt_h[k], &Label::clicked, [this, place] { run_.showMeaning(place); });
+        // An answer and its "HU" button hear their place's word by key, as
+        // far as the run offers the place's speaker (a test does not).
+        Listening word{[this, place, speaker] {
+                           if (speaker->isVisible())
+                               run_.playAnswer(place, Speed::Slow);
+                       },
+                       [this, place, speaker]() -> std::optional<CourseRecording> {
+                           if (!speaker->isVisible())
+                               return std::nullopt;
+                           return wordModel(run_.answerWord(place));
+                       }};
+        l.addClickable(speaker, word, recording);
+        l.addKeysOnly(panel_.Label_GyakTeszt_e[k], word);
+        l.addKeysOnly(panel_.Label_GyakTeszt_h[k], word);
+    }
+    // "Tovább" is the panel's default button: the Enter key presses it
+    // (keyboard/panel_keys). The slide lets events run: the verdict and the
+    // next question are said together once the judging is over and the
+    // focus is back on the answers.
+    b.bind(panel_.Button_GyakTeszt_Tovabb, &QPushButton::clicked, [this, &notice = wiring.notice] {
+        const SpokenNotice::Hold untilJudged(notice);
+        run_.Button_GyakTeszt_TovabbClick();
+    });
+    for (int q = 1; q <= kLastQuestion; ++q)
+        for (int place = 0; place < 4; ++place) {
+            Label* word = panel_.Label_Result[static_cast<size_t>(q)][static_cast<size_t>(place)];
+            b.bind(word, &Label::clicked, [this, q, place] { run_.ErtekeloSzoLejatszas(q, place); });
+            l.addClickable(word,
+                           {[this, q, place] { run_.ErtekeloSzoLejatszas(q, place, Speed::Slow); },
+                            [this, q, place] { return wordModel(run_.resultWord(q, place)); }},
+                           recording);
+        }
+    b.bind(panel_.Button_Modul_GyakTeszt_Bezar, &QPushButton::clicked,
+           [&host] { host.closePanel(ModulePanel::Practice); });
+}
+
+void PracticeModule::addReplayTargets(ReplayTargets& replay) const
+{
+    replay.speakers = registries_.SpeakerImages;
+    replay.answers = registries_.AnswerLabels;
+    replay.meaningButtons = registries_.MeaningButtons;
+    replay.results = registries_.ResultLabels;
+}
+
+void PracticeModule::addKeys(KeyDispatcher& keys)
+{
+    // The results table is a grid: the arrows move through it, and each word
+    // says its place.
+    std::vector<std::vector<QWidget*>> results;
+    for (size_t q = 1; q < registries_.ResultLabels.size(); ++q) {
+        results.emplace_back(registries_.ResultLabels[q].begin(), registries_.ResultLabels[q].end());
+        for (size_t i = 0; i < registries_.ResultLabels[q].size(); ++i)
+            registries_.ResultLabels[q][i]->setAccessibleDescription(
+                QStringLiteral("%1. kérdés, %2. szó").arg(q).arg(i + 1));
+    }
+    keys.add(std::make_unique<GridKeys>(std::move(results)));
+}
+
+void PracticeModule::describeLesson(int lesson)
+{
+    panel_.Image_Sound->setAccessibleName(vowelSpeakerName(lesson));
+    panel_.Image_Sound->setAccessibleDescription(vowelDescription(lesson));
+}
+
+bool PracticeModule::open() const { return panel_.Panel_Modul_GyakTeszt->isVisible(); }
 
 void PracticeModule::hideResults() { panel_.Panel_Ertekelo->hide(); }
 

@@ -8,19 +8,35 @@
 
 namespace ejteto {
 
+class KeyDispatcher;
+struct ModuleWiring;
+struct ProgramState;
 struct Registries;
+struct ReplayTargets;
 
 class PracticeModule : private PracticeView {
 public:
-    PracticeModule(QWidget* window, ContentTables& tables, RandomSource& random, RecordingPlayer& player,
-                   EventPump& pump, Clock& clock, Registries& registries);
+    // The vowel's speaker plays the window's chosen lesson (`state`).
+    PracticeModule(QWidget* window, const ProgramState& state, ContentTables& tables, RandomSource& random,
+                   RecordingPlayer& player, EventPump& pump, Clock& clock, Registries& registries);
 
     const PracticePanel& panel() const { return panel_; }
     PracticeRunController& run() { return run_; }
     const PracticeRunState& state() const { return run_.state(); }
     void hideResults();
-    // Where the title, the status line, verdicts and questions are said.
-    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
+    // The panel is on view (a run, or its results).
+    bool open() const;
+
+    // Binds the answers, their speakers and "HU" buttons, the vowel's
+    // speaker, "Tovább", the results table and "Bezár", with their other ways
+    // of hearing; says the run through `wiring`.
+    void wire(ModuleWiring& wiring);
+    // The controls R replays, for the window's keys.
+    void addReplayTargets(ReplayTargets& replay) const;
+    // The arrows in the results table.
+    void addKeys(KeyDispatcher& keys);
+    // The vowel's speaker names the chosen lesson's vowel.
+    void describeLesson(int lesson);
 
 private:
     void prepareRunPanel(RunKind kind) override;
@@ -42,6 +58,7 @@ private:
     bool panelShown() const override;
     void showResults() override;
 
+    const ProgramState& programState_;
     Registries& registries_;
     PracticePanel panel_;
     RunColors colors_ = runColors(RunKind::Practice); // the running kind's

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's own controls, outside the module panels: the control
-// panel, the lesson mosaic, the title texts, the About button and the hidden
+// panel, the title texts, the About button and the hidden
 // lists that serve as name tables.
 #include <QList>
 #include <array>
@@ -14,6 +14,9 @@ namespace ejteto {
 class ImageControl;
 class Label;
 
+// The mosaic's tiles, [1..16]: kept in the window's registries.
+using MosaicTiles = std::array<ImageControl*, 17>;
+
 struct WindowControls {
     // The control panel along the top edge.
     QWidget* Panel_IranyitoPult = nullptr;
@@ -26,8 +29,6 @@ struct WindowControls {
     Label* Label_Cimke_Extra = nullptr;
     QPushButton* Button_Szomutato = nullptr;
     QPushButton* Button_Jatek = nullptr;
-    // The mosaic, [1..16].
-    std::array<ImageControl*, 17> Image_Mosaic{};
     // The title texts.
     Label* Label_Cim = nullptr;
     Label* Label_Alcim = nullptr;
@@ -45,8 +46,9 @@ struct WindowControls {
     QList<QWidget*> tabChain() const;
 };
 
-// Creates the controls on `window` in stacking order: the mosaic and title
-// texts, the About button, the hidden lists, then the control panel.
-WindowControls createWindowControls(QWidget* window);
+// Creates the controls on `window` in stacking order: the mosaic (into
+// `mosaic`) and title texts, the About button, the hidden lists, then the
+// control panel.
+WindowControls createWindowControls(QWidget* window, MosaicTiles& mosaic);
 
 } // namespace ejteto

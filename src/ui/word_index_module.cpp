@@ -1,13 +1,21 @@
 #include "word_index_module.h"
 
 #include "accessibility/accessible_texts.h"
+#include "accessibility/spoken_notice.h"
 #include "app/color_value.h"
 #include "content/recording_player.h"
 #include "content/word_filter.h"
+#include "controls/image_control.h"
 #include "controls/label.h"
 #include "controls/word_list.h"
 #include "draw_symbol_tile.h"
+#include "keyboard/replay_keys.h"
 #include "layout_widgets.h"
+#include "listen_controls.h"
+#include "module_wiring.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <optional>
 
@@ -16,6 +24,35 @@ namespace ejteto {
 WordIndexModule::WordIndexModule(QWidget* window, const ContentTables& tables, RecordingPlayer& player)
     : tables_(tables), player_(player), panel_(createWordIndexPanel(window))
 {
+}
+
+void WordIndexModule::wire(ModuleWiring& wiring)
+{
+    announcer_ = &wiring.notice;
+    GuardedBindings& b = wiring.bindings;
+    const WordIndexPanel& p = panel_;
+    b.bind(p.ListBox_Szomutato, &WordList::rowSelectionChanged, [this] { ListBox_SzomutatoClick(); });
+    b.bind(p.ListBox_Szomutato, &WordList::rowDoubleClicked, [this](int) { Megszolal(); });
+    b.bind(p.Image_Szomutato_Hanglejatszas, &ImageControl::clicked, [this] { Megszolal(); });
+    b.bind(p.Edit_Szomutato_Szuro, &QLineEdit::textChanged, [this](const QString&) { Szurlista(); });
+    b.bindFocus(
+        p.Edit_Szomutato_Szuro, [this] { Edit_Szomutato_SzuroEnter(); }, [this] { Edit_Szomutato_SzuroExit(); });
+    b.bind(p.Button_Modul_Szomutato_Bezar, &QPushButton::clicked,
+           [&host = wiring.host] { host.closePanel(ModulePanel::WordIndex); });
+
+    wiring.listening.addClickable(p.Image_Szomutato_Hanglejatszas,
+                                  {[this] { Megszolal(Speed::Slow); }, [this] { return wordModel(selectedWord()); }},
+                                  listenWaysDescription(ListenTarget::Recording));
+    wiring.listening.addList(
+        p.ListBox_Szomutato,
+        {[this] { playFocusedRow(Speed::Slow); }, [this] { return wordModel(selectFocusedRow()); }},
+        listenWaysDescription(ListenTarget::WordList));
+}
+
+void WordIndexModule::addReplayTargets(ReplayTargets& replay)
+{
+    replay.wordList = panel_.ListBox_Szomutato;
+    replay.playListWord = [this] { runGuarded([this] { playFocusedRow(); }); };
 }
 
 void WordIndexModule::showWords(const QStringList& words) { panel_.ListBox_Szomutato->setWords(words); }

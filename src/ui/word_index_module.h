@@ -12,12 +12,20 @@
 namespace ejteto {
 
 struct ContentTables;
+struct ModuleWiring;
+struct ReplayTargets;
 
 class WordIndexModule {
 public:
     WordIndexModule(QWidget* window, const ContentTables& tables, RecordingPlayer& player);
 
     const WordIndexPanel& panel() const { return panel_; }
+    // Binds the list, the filter box, the speaker and "Bezár", with their
+    // other ways of hearing; says the matches and details through `wiring`.
+    void wire(ModuleWiring& wiring);
+    // The list and how its focused row plays, for the window's keys (R
+    // replays it; Enter and Space play it).
+    void addReplayTargets(ReplayTargets& replay);
 
     // The words the table's load listed, in file order, however it ended.
     void showWords(const QStringList& words);
@@ -35,8 +43,6 @@ public:
     QString selectFocusedRow();
     void Edit_Szomutato_SzuroEnter();
     void Edit_Szomutato_SzuroExit();
-    // Where the number of matches and a selected word's details are said.
-    void announceThrough(Announcer& announcer) { announcer_ = &announcer; }
 
 private:
     const ContentTables& tables_;

@@ -129,7 +129,7 @@ TEST_F(LectureTest, StartingShowsTheLessonsTitleTileAndOpenedVideo)
     QSignalSpy opened(f.MediaPlayer2, &MediaPlayer::opened);
     startLecture(f, 16);
 
-    EXPECT_EQ(f.CurrentModule, 1);
+    EXPECT_EQ(f.CurrentModule, ModuleId::Lecture);
     EXPECT_TRUE(f.Panel_Modul_Eloadas->isVisible());
     expectControlPanelEnabled(f, false);
     EXPECT_EQ(f.Label_Modul_Eloadas_Cim->text(), QStringLiteral("Előadás: 16. lecke"));

@@ -113,7 +113,7 @@ TEST_F(PracticeWindowTest, AWholePracticeRunWithOneWrongAttempt)
     shoot("practice_start.png");
     EXPECT_TRUE(f.Panel_Modul_GyakTeszt->isVisible());
     EXPECT_FALSE(f.Panel_Ertekelo->isVisible());
-    EXPECT_EQ(f.CurrentModule, 2);
+    EXPECT_EQ(f.CurrentModule, ModuleId::Practice);
     EXPECT_EQ(f.ModuleColor, colors::PracticeBlue);
     EXPECT_EQ(f.Label_Modul_GyakTeszt_Cim->text(), QStringLiteral("Gyakorlat: 5. lecke"));
     EXPECT_EQ(f.Label_Modul_GyakTeszt_Leiras->text(), QStringLiteral("Jelölj meg egy választ, majd Tovább!"));
@@ -339,7 +339,7 @@ TEST_F(PracticeWindowTest, ClosingDuringTheSlideEndsTheRunAndALauncherClickThenW
         if (pump == first + 10) {
             ASSERT_TRUE(f.Button_Inditas_Gyakorlat->isEnabled());
             QTest::mouseClick(f.Button_Inditas_Gyakorlat, Qt::LeftButton);
-            EXPECT_EQ(f.CurrentModule, 3) << "no run starts in the middle of the evaluation";
+            EXPECT_EQ(f.CurrentModule, ModuleId::Test) << "no run starts in the middle of the evaluation";
         }
     };
     answer(wrongPlace());
@@ -347,7 +347,7 @@ TEST_F(PracticeWindowTest, ClosingDuringTheSlideEndsTheRunAndALauncherClickThenW
     // The waiting start came as soon as the evaluation was over.
     EXPECT_FALSE(f.Panel_Ertekelo->isVisible());
     EXPECT_TRUE(f.Panel_Modul_GyakTeszt->isVisible());
-    EXPECT_EQ(f.CurrentModule, 2);
+    EXPECT_EQ(f.CurrentModule, ModuleId::Practice);
     EXPECT_EQ(f.QuestionNo, 1);
     EXPECT_EQ(f.WrongCount, 0);
     EXPECT_EQ(f.StatusLabels[0]->text(), kRemaining9);

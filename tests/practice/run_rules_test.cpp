@@ -60,8 +60,8 @@ TEST(EvaluateAnswer, TestCountsBothWaysAndOnlyTellsWhatIsLeft)
 
 TEST(RunRules, ColoursByKindAndTableWords)
 {
-    EXPECT_EQ(runKindOf(2), RunKind::Practice);
-    EXPECT_EQ(runKindOf(3), RunKind::Test);
+    EXPECT_EQ(runKindOf(ModuleId::Practice), RunKind::Practice);
+    EXPECT_EQ(runKindOf(ModuleId::Test), RunKind::Test);
     const RunColors p = runColors(RunKind::Practice);
     const RunColors t = runColors(RunKind::Test);
     EXPECT_EQ(p.module, 9647400u);

@@ -26,7 +26,7 @@ struct FormView {
     // ---- program-wide state -------------------------------------------------
     const int32_t& CurrentLevel;
     const int32_t& CurrentLesson;
-    const int32_t& CurrentModule;
+    const ModuleId& CurrentModule;
     const uint32_t& ModuleColor;
     const ContentTables& Content;
     // ---- the practice or test run -------------------------------------------

@@ -2,6 +2,7 @@
 // The rules of a practice or test run, apart from the window: how an answer
 // is judged and counted, which status line follows it, and the colours of the
 // two kinds of run.
+#include "content/module_id.h"
 #include "content/tables.h"
 
 #include <QString>
@@ -11,12 +12,9 @@ namespace ejteto {
 
 enum class RunKind { Practice, Test };
 
-// Module ids of the two kinds of run.
-constexpr int kPracticeModule = 2;
-constexpr int kTestModule = 3;
 constexpr int kLastQuestion = 10;
 
-RunKind runKindOf(int module); // 2 practice, anything else a test
+RunKind runKindOf(ModuleId module); // practice, anything else a test
 
 // Colour values (0x00BBGGRR) that differ between the two kinds of run.
 struct RunColors {

@@ -6,19 +6,20 @@
 // that.
 //
 // The window itself keeps the program-wide state, the registries, the lesson
-// choice and the control panel. Each learning module is a unit of its own
-// that owns its panel and its state; the window's handlers for a module do
-// the window's part (the control panel, the module id) and hand the rest on.
+// choice, the control panel and switching the panels. Each learning module
+// is a unit of its own that owns its panel and its state and binds its own
+// controls; the window's launchers do the window's part (the control panel,
+// the module id) and hand the rest on.
 #include "content/compare_controller.h"
 #include "content/tables.h"
 #include "content/voice_recorder.h"
 #include "media/media_engine.h"
+#include "ui/module_host.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
 #include "ui/tool_window.h"
 
 #include <QImage>
-#include <QMetaObject>
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
@@ -33,6 +34,7 @@ namespace ejteto {
 class Clock;
 class ControlMenu;
 class EventPump;
+class GuardedBindings;
 class HelpWindow;
 class KeyDispatcher;
 class LectureModule;
@@ -73,7 +75,7 @@ struct WindowServices {
     bool panelsAfterFirstPaint = false;
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, private ModuleHost {
     Q_OBJECT
 public:
     // Lays the window out, opens the two media players' placeholders (an
@@ -131,47 +133,37 @@ private:
     void Mozaikmegnyomas(int n);
     void Gombellenorzes();
     void IranyitoPult_Deaktivalas();
-    void Bezargombmegnyomas(int i);
-    void Hanglejatszas(const QString& word);
+    void Bezargombmegnyomas(ModulePanel panel);
     void Image_SoundClick();
     void Label_DeveloperClick();
     void openHelp();
     // A module panel comes into view with the focus on its first control,
     // the mosaic under it out of reach; closed, it gives the focus back to
     // the control panel's button that opened it.
-    void enterPanel(int i);
-    void leavePanel(int i);
+    void enterPanel(ModulePanel panel);
+    void leavePanel(ModulePanel panel);
     // The chosen lesson as screen readers hear it: the chosen tile, the
     // vowel's speaker.
     void describeChosenLesson();
     // Steps 1 to 5 of choosing lesson n: everything but its vowel.
     void chooseLesson(int n);
 
-    // ---- the learning modules' handlers (form1_modules.cpp) ----------------
+    // ---- the control panel's launchers (form1_modules.cpp) -----------------
     void Button_Inditas_EloadasClick();
-    void Button_Eloadas_LejatszasSzunetClick();
-    void Button_Eloadas_VisszaClick();
     void Button_Inditas_GyakorlatClick();
     void Button_Inditas_TesztClick();
     void startRun(RunKind kind);
-    void Valaszlehetosegmegnyomas(int index);
-    void Image_SpeakerClick(int i);
-    void Label_GyakTeszt_hClick(int i);
-    void Button_GyakTeszt_TovabbClick();
-    void ErtekeloSzoLejatszas(int question, int place);
     void Button_SzomutatoClick();
-    void Szurlista();
-    void ListBox_SzomutatoClick();
-    void Megszolal();
-    void Edit_Szomutato_SzuroEnter();
-    void Edit_Szomutato_SzuroExit();
     void Button_JatekClick();
-    void Ujjatek();
-    void Jatekgombmegnyomas(int i);
+    // What the modules ask of the window.
+    void closePanel(ModulePanel panel) override;
+    void playLessonVowel(Speed speed) override;
 
     // ---- layout and bindings (form1_layout.cpp, form1_bindings.cpp) --------
     void createLayout();
     void setTabOrders();
+    // The window's own controls and every module's, through the error
+    // wrapper; the other ways of hearing and the right-click menu with them.
     void bindEvents();
     void unbindEvents();
     // ---- keys and screen readers (form1_keyboard.cpp) ----------------------
@@ -183,11 +175,8 @@ private:
     bool lessonVowelOnOffer() const;
 
     // ---- the other two ways of hearing (form1_voice.cpp) -------------------
-    // Shift+click and L, Ctrl+click and F on every control that plays a word
-    // or vowel, bound through the error wrapper like every handler.
-    void bindListening();
-    // The same recording slowly.
-    void playSlowly(const CourseRecording& recording);
+    // Shift+click and L, Ctrl+click and F on the mosaic's tiles.
+    void bindTileListening();
     // A tile's click with its vowel slowed: the lesson chosen, then heard.
     void chooseLessonSlowly(int n);
     // Records the learner, then plays `model` and the take. While a take is
@@ -232,8 +221,7 @@ private:
     QList<QImage> startAnswerSpeakers_;
     QImage startWordSpeaker_;
 
-    std::vector<QMetaObject::Connection> bindings_;
-    QObject* filterFocusWatcher_ = nullptr;
+    std::unique_ptr<GuardedBindings> bindings_;
     std::unique_ptr<KeyDispatcher> keys_;
     MosaicKeys* mosaicKeys_ = nullptr; // owned by keys_
     WindowKeys* windowKeys_ = nullptr; // owned by keys_

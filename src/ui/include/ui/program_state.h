@@ -1,6 +1,8 @@
 #pragma once
 // The program-wide values of the main window: where the installation lies,
 // the chosen level and lesson, and the module last started with its colour.
+#include "content/module_id.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,11 +13,8 @@ struct ProgramState {
     QString MediaDir;          // AppDir + "/media"
     int32_t CurrentLevel = 0;  // 0 easy, 1 medium, 2 hard; -1 none chosen
     int32_t CurrentLesson = 0; // 1..16 once a tile was chosen; 0 before
-    int32_t CurrentModule = 0; // 1 lecture, 2 practice, 3 test; 0 before the first
-    uint32_t ModuleColor = 0;  // background of the running practice or test
+    ModuleId CurrentModule = ModuleId::None;
+    uint32_t ModuleColor = 0; // background of the running practice or test
 };
-
-// Module ids.
-constexpr int32_t kLectureModule = 1;
 
 } // namespace ejteto

@@ -11,6 +11,9 @@ class QWidget;
 
 namespace ejteto {
 
+// The module panels, by their place in ModulePanels.
+enum class ModulePanel { Practice = 0, WordIndex = 1, Game = 2, Lecture = 3 };
+
 class ImageControl;
 class Label;
 
@@ -25,6 +28,8 @@ struct Registries {
     std::array<std::array<Label*, 4>, 11> ResultLabels{}; // [1..10][0..3]
     std::array<ImageControl*, 4> SpeakerImages{};         // the answer places' speakers
     std::array<QPushButton*, 20> GameButtons{};
+
+    QWidget* panel(ModulePanel p) const { return ModulePanels[static_cast<size_t>(p)]; }
 };
 
 } // namespace ejteto
