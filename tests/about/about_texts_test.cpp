@@ -1,7 +1,7 @@
 // The About window's texts: the contributors list's shape, the address
 // rule, and that every text fits the label laid out for it.
 #include "fonts/layout_fonts.h"
-#include "nevjegy_texts.h"
+#include "ui/nevjegy_texts.h"
 
 #include <QDir>
 #include <QFontMetrics>

@@ -3,12 +3,12 @@
 #include "app/app_error.h"
 #include "app/color_value.h"
 #include "app/paths.h"
-#include "controls/image_control.h"
-#include "controls/label.h"
 #include "fonts/layout_fonts.h"
-#include "nevjegy_texts.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
 #include "ui/error_box.h"
 #include "ui/nevjegy.h"
+#include "ui/nevjegy_texts.h"
 
 #include <QApplication>
 #include <QDir>

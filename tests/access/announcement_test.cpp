@@ -4,7 +4,7 @@
 // comes into view, and cuts off what it was saying for the next one).
 #include "keyboard_fixture.h"
 
-#include "accessibility/spoken_notice.h"
+#include "ui/spoken_notice.h"
 
 #include <QAccessible>
 #include <QEvent>

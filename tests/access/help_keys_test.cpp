@@ -5,7 +5,7 @@
 // again.
 #include "keyboard_fixture.h"
 
-#include "tool_windows/help_window.h"
+#include "ui/help_window.h"
 #include "ui/nevjegy.h"
 
 #include <QDir>

@@ -8,10 +8,10 @@
 #include "support/main_window_fixture.h"
 
 #include "app/settings.h"
-#include "controls/image_control.h"
-#include "controls/label.h"
-#include "controls/word_list.h"
 #include "support/headless_program.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
+#include "ui/controls/word_list.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "access/keyboard_fixture.h"
 
 #include "content/listening_answer_sink.h"
-#include "listening/listening_window.h"
 #include "media/vowel_symbols.h"
 #include "ui/listening_tool.h"
+#include "ui/listening_window.h"
 
 #include <QDir>
 #include <QLabel>

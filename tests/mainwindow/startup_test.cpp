@@ -3,11 +3,11 @@
 #include "support/main_window_fixture.h"
 
 #include "app/color_value.h"
-#include "draw_symbol_tile.h"
 #include "media/media_player.h"
 #include "support/headless_program.h"
+#include "ui/controls/draw_symbol_tile.h"
 
-#include "controls/image_control.h"
+#include "ui/controls/image_control.h"
 
 #include <QAbstractItemView>
 #include <QDir>

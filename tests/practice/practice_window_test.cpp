@@ -4,8 +4,8 @@
 // a few grabs are saved there for a look by eye.
 #include "support/main_window_fixture.h"
 
-#include "draw_symbol_tile.h"
 #include "support/fake_run_world.h"
+#include "ui/controls/draw_symbol_tile.h"
 
 #include <QTest>
 #include <functional>

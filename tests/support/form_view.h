@@ -6,10 +6,10 @@
 #include "app/color_value.h"
 #include "content/pairs_controller.h"
 #include "content/practice_controller.h"
-#include "controls/image_control.h"
-#include "controls/label.h"
-#include "controls/word_list.h"
 #include "media/media_player.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
+#include "ui/controls/word_list.h"
 #include "ui/form1.h"
 
 #include <QComboBox>

@@ -8,8 +8,8 @@
 
 #include "phonetics/course_vowels.h"
 #include "ui/kiejtes.h"
-#include "vowel_chart/kiejtes_window.h"
-#include "vowel_chart/vowel_chart.h"
+#include "ui/kiejtes_window.h"
+#include "ui/vowel_chart.h"
 
 #include <QAccessible>
 #include <QCheckBox>

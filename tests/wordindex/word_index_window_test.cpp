@@ -3,8 +3,8 @@
 #include "support/main_window_fixture.h"
 
 #include "app/colors.h"
-#include "draw_symbol_tile.h"
 #include "media/media_player.h"
+#include "ui/controls/draw_symbol_tile.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "accessibility/accessible_controls.h"
 
-#include "accessibility/spoken_notice.h"
+#include "ui/spoken_notice.h"
 
-#include "controls/image_control.h"
-#include "controls/label.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "accessibility/spoken_notice.h"
+#include "ui/spoken_notice.h"
 
 #include <QTimer>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "controls/image_control.h"
+#include "ui/controls/image_control.h"
 
 #include "controls/focus_visibility.h"
 

@@ -1,4 +1,4 @@
-#include "controls/label.h"
+#include "ui/controls/label.h"
 
 #include "controls/focus_visibility.h"
 #include "fonts/layout_fonts.h"

@@ -1,4 +1,4 @@
-#include "controls/pressable.h"
+#include "ui/controls/pressable.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "controls/word_list.h"
+#include "ui/controls/word_list.h"
 
 #include <QItemSelectionModel>
 #include <QStringListModel>

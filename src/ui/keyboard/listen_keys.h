@@ -5,7 +5,7 @@
 // being recorded ends it wherever the focus is, but for the filter box,
 // where both are letters to type.
 #include "keyboard/key_dispatcher.h"
-#include "listen_controls.h"
+#include "listening/listen_controls.h"
 
 namespace ejteto {
 

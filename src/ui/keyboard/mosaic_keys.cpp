@@ -1,6 +1,6 @@
 #include "keyboard/mosaic_keys.h"
 
-#include "controls/image_control.h"
+#include "ui/controls/image_control.h"
 
 #include <QKeyEvent>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "keyboard/panel_keys.h"
 
-#include "controls/label.h"
+#include "ui/controls/label.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

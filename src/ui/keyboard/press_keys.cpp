@@ -1,7 +1,7 @@
 #include "keyboard/press_keys.h"
 
-#include "controls/image_control.h"
-#include "controls/label.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "control_menu.h"
+#include "tool_windows/control_menu.h"
 
-#include "listen_controls.h"
+#include "listening/listen_controls.h"
 #include "ui/error_box.h"
 
 #include <QContextMenuEvent>

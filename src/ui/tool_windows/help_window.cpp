@@ -1,4 +1,4 @@
-#include "tool_windows/help_window.h"
+#include "ui/help_window.h"
 
 #include "app/app_error.h"
 

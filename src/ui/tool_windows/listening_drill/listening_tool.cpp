@@ -1,0 +1,47 @@
+#include "ui/listening_tool.h"
+
+#include "app/random_source.h"
+#include "content/voice_library.h"
+#include "media/gst_media_engine.h"
+#include "tool_windows/listening_drill/drill_sounds.h"
+#include "ui/form1.h"
+#include "ui/listening_window.h"
+#include "window/qt_run_clock.h"
+
+namespace ejteto {
+
+struct ListeningTool::Parts {
+    explicit Parts(const QString& mediaDir, std::unique_ptr<MediaEngine> engine)
+        : library(mediaDir), sounds(library, std::move(engine))
+    {
+    }
+    FolderVoiceLibrary library;
+    DrillSounds sounds;
+    QtRunClock realClock;
+};
+
+ListeningTool::ListeningTool(TForm1& form, const ListeningToolServices& services)
+{
+    const MediaEngineFactory engines = services.engines ? services.engines : MediaEngineFactory(makeGstMediaEngine);
+    parts_ = std::make_unique<Parts>(form.state().MediaDir, engines());
+    window_ = std::make_unique<ListeningWindow>([&form] { return int(form.state().CurrentLesson); });
+    Clock& clock = services.clock ? *services.clock : parts_->realClock;
+    RandomSource& random = services.random ? *services.random : programRandom();
+    window_->setController(std::make_unique<ListeningController>(form.content(), parts_->library, parts_->sounds,
+                                                                 random, clock, *window_));
+}
+
+ListeningTool::~ListeningTool() = default;
+
+void ListeningTool::setAnswerSink(ListeningAnswerSink* sink) { window_->controller()->setAnswerSink(sink); }
+
+std::unique_ptr<ListeningTool> installListeningDrill(TForm1& form, const ListeningToolServices& services)
+{
+    auto tool = std::make_unique<ListeningTool>(form, services);
+    ListeningWindow* window = &tool->window();
+    form.addTool({QStringLiteral("Hallásgyakorlat"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                  [window, &form] { window->openOver(&form); }, window});
+    return tool;
+}
+
+} // namespace ejteto

@@ -1,0 +1,113 @@
+#include "ui/kiejtes_window.h"
+
+#include "fonts/layout_fonts.h"
+#include "media/vowel_symbols.h"
+#include "ui/vowel_chart.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <cmath>
+
+namespace ejteto {
+
+namespace {
+
+constexpr int kWidth = 430;
+constexpr int kHeight = 456;
+
+QString hz(const phonetics::FormantPoint& p)
+{
+    return QStringLiteral("F1 %1 Hz, F2 %2 Hz").arg(std::lround(p.f1)).arg(std::lround(p.f2));
+}
+
+// The mono samples of a take: its first channel.
+std::vector<qint16> monoSamples(const VoiceTake& take)
+{
+    const int channels = std::max(1, take.channels);
+    const auto* all = reinterpret_cast<const qint16*>(take.samples.constData());
+    const qsizetype frames = take.samples.size() / (2 * channels);
+    std::vector<qint16> mono(static_cast<size_t>(frames));
+    for (qsizetype i = 0; i < frames; ++i)
+        mono[static_cast<size_t>(i)] = all[i * channels];
+    return mono;
+}
+
+} // namespace
+
+QString KiejtesWindow::firstText()
+{
+    return QStringLiteral("Mondj ki egy hangot vagy egy szót (F vagy Ctrl+kattintás egy csempén, hangszórón, "
+                          "szón vagy kártyán): itt látod, hová esik a magánhangzód.");
+}
+
+QString KiejtesWindow::missingCourseText()
+{
+    return QStringLiteral("A tananyag magánhangzóinak mérése hiányzik (media/phones/formants.csv), ezért a "
+                          "kiejtésed nem értékelhető.");
+}
+
+KiejtesWindow::KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent)
+    : ToolWindow(QStringLiteral("Form_Kiejtes"), QStringLiteral("Kiejtés"), parent), coach_(course)
+{
+    setFixedSize(kWidth, kHeight);
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("Label_Kiejtes_Itelet"));
+    verdict_->setGeometry(10, 8, kWidth - 20, 64);
+    verdict_->setWordWrap(true);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verdict_->setFont(layoutFont(QStringLiteral("Arial"), -14, true));
+    // A Tab stop, so a screen reader reaches the verdict as the window opens.
+    verdict_->setFocusPolicy(Qt::StrongFocus);
+    chart_ = new VowelChart(this);
+    chart_->setGeometry(10, 78, kWidth - 20, 340);
+    bark_ = new QCheckBox(QStringLiteral("Bark-skála"), this);
+    bark_->setObjectName(QStringLiteral("CheckBox_Kiejtes_Bark"));
+    bark_->setGeometry(10, 424, 200, 24);
+    bark_->setChecked(true);
+    connect(bark_, &QCheckBox::toggled, chart_, &VowelChart::setBark);
+    setTabOrder(verdict_, bark_);
+    setFocusProxy(verdict_);
+
+    chart_->showCoach(&coach_, 0, false);
+    showVerdict(coach_.course() ? firstText() : missingCourseText(), {});
+}
+
+void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables)
+{
+    const std::vector<qint16> mono = monoSamples(take);
+    const phonetics::CoachedTake& heard =
+        coach_.hear(mono.data(), static_cast<qsizetype>(mono.size()), take.sampleRate, target, confusables);
+    // A take without a vowel is said so, and no point stands for it.
+    chart_->showCoach(&coach_, target, heard.analysis.ok());
+    if (!heard.analysis.ok()) {
+        showVerdict(phonetics::analysisFaultText(heard.analysis.fault), {});
+        return;
+    }
+    const phonetics::VowelMeasurement& v = heard.analysis.vowel;
+    const QString measured = phonetics::isDiphthong(target)
+                                 ? QStringLiteral("A kiejtésed: eleje %1, vége %2.").arg(hz(v.onset), hz(v.offset))
+                                 : QStringLiteral("A kiejtésed: %1.").arg(hz(v.mid));
+    if (!heard.verdict) {
+        showVerdict(coach_.course() ? measured : missingCourseText(), measured);
+        return;
+    }
+    const QString scale = QStringLiteral(" A hangodhoz igazítva: a tananyag hangjai %1-szeresen.")
+                              .arg(QString::number(coach_.scale(), 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+    showVerdict(phonetics::verdictText(*heard.verdict, symbolText), measured + scale);
+}
+
+void KiejtesWindow::showVerdict(const QString& text, const QString& details)
+{
+    verdict_->setText(text);
+    verdict_->setAccessibleName(text);
+    verdict_->setAccessibleDescription(details);
+    chart_->setAccessibleDescription(details.isEmpty() ? text : details);
+    // Screen readers hear of the new verdict without the focus moving.
+    QAccessibleEvent renamed(verdict_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent described(verdict_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+} // namespace ejteto

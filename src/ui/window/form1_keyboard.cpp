@@ -1,0 +1,147 @@
+// The window for keys and screen readers: the keys' concerns in the order
+// they are asked, and the names of the controls whose meaning comes from
+// the loaded tables or the chosen lesson.
+#include "accessibility/accessible_texts.h"
+#include "app/paths.h"
+#include "content/practice_run.h"
+#include "keyboard/grid_keys.h"
+#include "keyboard/key_dispatcher.h"
+#include "keyboard/listen_keys.h"
+#include "keyboard/mosaic_keys.h"
+#include "keyboard/panel_keys.h"
+#include "keyboard/press_keys.h"
+#include "keyboard/replay_keys.h"
+#include "keyboard/window_keys.h"
+#include "lecture/lecture_module.h"
+#include "listening/listen_controls.h"
+#include "media/picture_word.h"
+#include "pairs/pairs_module.h"
+#include "practice/practice_module.h"
+#include "ui/controls/image_control.h"
+#include "ui/controls/label.h"
+#include "ui/controls/word_list.h"
+#include "ui/error_box.h"
+#include "ui/form1.h"
+#include "ui/nevjegy.h"
+#include "window/window_controls.h"
+#include "word_index/word_index_module.h"
+
+#include <QPushButton>
+
+namespace ejteto {
+
+void TForm1::createKeyboardPaths()
+{
+    // Made with the modules, once their registries are filled.
+    keys_ = std::make_unique<KeyDispatcher>();
+    keys_->watch(this);
+    const Registries& r = registries_;
+    const PracticePanel& practice = practice_->panel();
+    const WordIndexPanel& index = wordIndex_->panel();
+    const PairsPanel& game = pairs_->panel();
+    const LecturePanel& lecture = lecture_->panel();
+    const QList<QWidget*> panels(r.ModulePanels.begin(), r.ModulePanels.end());
+
+    auto window = std::make_unique<WindowKeys>(this, controls_->BitBtn1, panels, tools_,
+                                               [this] { runGuarded([this] { openHelp(); }); });
+    windowKeys_ = window.get();
+    keys_->add(std::move(window));
+    if (aboutWindow_)
+        watchToolWindow(aboutWindow_);
+    for (const ToolEntry& tool : tools_)
+        if (tool.window)
+            watchToolWindow(tool.window);
+
+    keys_->add(std::make_unique<PanelKeys>(
+        QList<ModulePanelKeys>{{practice.Panel_Modul_GyakTeszt, practice.Button_Modul_GyakTeszt_Bezar},
+                               {index.Panel_Szomutato, index.Button_Modul_Szomutato_Bezar},
+                               {game.Panel_Jatek, game.Button_Modul_Jatek_Bezar},
+                               {lecture.Panel_Modul_Eloadas, lecture.Button_Modul_Eloadas_Bezar}},
+        practice.Panel_Modul_GyakTeszt, practice.Panel_Ertekelo, practice.Button_GyakTeszt_Tovabb, r.AnswerLabels));
+
+    ReplayTargets replay;
+    practice_->addReplayTargets(replay);
+    wordIndex_->addReplayTargets(replay);
+    replay.vowelOnOffer = [this] { return lessonVowelOnOffer(); };
+    replay.playVowel = [this] { runGuarded([this] { Image_SoundClick(); }); };
+    const QWidget* wordList = replay.wordList;
+    std::function<void()> playListWord = replay.playListWord;
+    keys_->add(std::make_unique<ReplayKeys>(std::move(replay)));
+
+    Listening lessonVowel;
+    lessonVowel.slow = [this] {
+        if (lessonVowelOnOffer())
+            playLessonVowel(Speed::Slow);
+    };
+    lessonVowel.model = [this]() -> std::optional<CourseRecording> {
+        if (!lessonVowelOnOffer())
+            return std::nullopt;
+        return CourseRecording::ofVowel(state_.CurrentLesson);
+    };
+    keys_->add(std::make_unique<ListenKeys>(this, *listening_, std::move(lessonVowel)));
+
+    auto mosaic = std::make_unique<MosaicKeys>(r.MosaicImages);
+    mosaicKeys_ = mosaic.get();
+    keys_->add(std::move(mosaic));
+
+    keys_->add(std::make_unique<PressKeys>(wordList, std::move(playListWord)));
+    practice_->addKeys(*keys_);
+    // The keys that hear a word slowly or compare it, told once for the whole
+    // window rather than on every tile and card.
+    setAccessibleDescription(windowKeyHints() + QLatin1Char(' ') + listening_->keyHints());
+}
+
+bool TForm1::lessonVowelOnOffer() const
+{
+    // A test run withholds the vowel, as it hides the vowel's speaker.
+    const bool testRunning = practice_->open() && state_.CurrentModule == ModuleId::Test;
+    return state_.CurrentLesson > 0 && !testRunning;
+}
+
+void TForm1::setAboutWindow(TForm_About* about)
+{
+    aboutWindow_ = about;
+    if (!about)
+        return;
+    about->setAppDir(installDir_); // its address is this installation's help page
+    about->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
+    if (keys_) // else the keys, made with the modules, take it then
+        watchToolWindow(about);
+}
+
+void TForm1::addTool(ToolEntry entry)
+{
+    tools_.push_back(std::move(entry));
+    ToolWindow* window = tools_.back().window;
+    if (!window)
+        return;
+    window->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
+    if (keys_)
+        watchToolWindow(window);
+}
+
+void TForm1::watchToolWindow(ToolWindow* window)
+{
+    keys_->watch(window);
+    windowKeys_->addToolWindow(window);
+}
+
+void TForm1::describeTiles()
+{
+    // Each tile is named by its lesson, its vowel and the word its picture
+    // prints, which the picture records; the IPA is its description.
+    for (int n = 1; n <= 16; ++n) {
+        const QString word = pictureWordOfFile(inactiveTilePath(state_.AppDir, n));
+        registries_.MosaicImages[n]->setAccessibleName(tileName(n, word));
+        registries_.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
+    }
+}
+
+void TForm1::describeChosenLesson()
+{
+    for (int n = 1; n <= 16; ++n)
+        registries_.MosaicImages[n]->setChecked(n == state_.CurrentLesson);
+    practice_->describeLesson(state_.CurrentLesson);
+}
+
+} // namespace ejteto
