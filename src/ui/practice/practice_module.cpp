@@ -59,12 +59,12 @@ void PracticeModule::wire(ModuleWiring& wiring)
     announcer_ = &wiring.notice;
     GuardedBindings& b = wiring.bindings;
     ListenControls& l = wiring.listening;
-    ModuleHost& host = wiring.host;
+    ModuleHost* host = &wiring.host; // the window, which outlives its modules
     const QString recording = listenWaysDescription(ListenTarget::Recording);
 
-    b.bind(panel_.Image_Sound, &ImageControl::clicked, [&host] { host.playLessonVowel(Speed::Normal); });
+    b.bind(panel_.Image_Sound, &ImageControl::clicked, [host] { host->playLessonVowel(Speed::Normal); });
     l.addClickable(panel_.Image_Sound,
-                   {[&host] { host.playLessonVowel(Speed::Slow); },
+                   {[host] { host->playLessonVowel(Speed::Slow); },
                     [this] { return std::optional(CourseRecording::ofVowel(programState_.CurrentLesson)); }},
                    recording);
     for (int place = 0; place < 4; ++place) {
@@ -106,7 +106,7 @@ void PracticeModule::wire(ModuleWiring& wiring)
                            recording);
         }
     b.bind(panel_.Button_Modul_GyakTeszt_Bezar, &QPushButton::clicked,
-           [&host] { host.closePanel(ModulePanel::Practice); });
+           [host] { host->closePanel(ModulePanel::Practice); });
 }
 
 void PracticeModule::addReplayTargets(ReplayTargets& replay) const
