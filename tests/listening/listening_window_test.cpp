@@ -4,8 +4,8 @@
 #include "access/keyboard_fixture.h"
 
 #include "content/listening_answer_sink.h"
+#include "content/vowel_symbols.h"
 #include "listening/listening_window.h"
-#include "media/vowel_symbols.h"
 #include "ui/listening_tool.h"
 
 #include <QDir>

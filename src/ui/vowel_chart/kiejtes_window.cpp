@@ -1,7 +1,7 @@
 #include "kiejtes_window.h"
 
+#include "content/vowel_symbols.h"
 #include "fonts/layout_fonts.h"
-#include "media/vowel_symbols.h"
 #include "vowel_chart.h"
 
 #include <QAccessible>
