@@ -28,7 +28,7 @@ QString bareSymbolText(int soundId)
 {
     if (soundId < 1 || soundId > 16)
         return {};
-    QString text(QChar(VowelSymbols[soundId][0]));
+    auto text = QString(QChar(VowelSymbols[soundId][0]));
     if (VowelSymbols[soundId][1] != 0)
         text += QChar(VowelSymbols[soundId][1]);
     return text;
