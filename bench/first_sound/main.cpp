@@ -5,7 +5,7 @@
 // real-time fallback, reached after probing the system's outputs.
 #include "first_sound/floor_player.h"
 #include "first_sound/sink_watch.h"
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 #include "support/clock.h"
 #include "support/figures.h"
 #include "support/unattended.h"

@@ -1,4 +1,4 @@
-#include "flood_fill.h"
+#include "media/flood_fill.h"
 
 #include <vector>
 

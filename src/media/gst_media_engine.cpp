@@ -3,8 +3,8 @@
 // and refresh(). A slow play puts scaletempo into the chain for that file.
 #include "media/gst_media_engine.h"
 
-#include "gst_handles.h"
-#include "gst_runtime.h"
+#include "media/gst_handles.h"
+#include "media/gst_runtime.h"
 #include "media/media_errors.h"
 #include "playback_pipeline.h"
 #include "playback_wait.h"

@@ -1,4 +1,4 @@
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 
 #include "app/scoped_fd.h"
 #include "media/media_errors.h"
@@ -25,17 +25,6 @@ gst::ObjectPtr<GstElement> realTimeFakeSink()
     if (sink)
         g_object_set(sink.get(), "sync", TRUE, nullptr);
     return sink;
-}
-
-gst::ObjectPtr<GstElement> sinkFromDescription(const QByteArray& description)
-{
-    GError* rawError = nullptr;
-    auto bin = gst::adoptFloating(gst_parse_bin_from_description(description.constData(), TRUE, &rawError));
-    // A description that parsed with warnings still gives a usable bin.
-    const gst::ErrorPtr error(rawError);
-    if (!bin)
-        throw mciDeviceError(error ? QString::fromUtf8(error->message) : genericFailureText());
-    return bin;
 }
 
 // The factory of the device the automatic output settles on, or null when
@@ -133,10 +122,21 @@ void startGstreamerInBackground() noexcept
     }
 }
 
+gst::ObjectPtr<GstElement> binFromDescription(const QByteArray& description)
+{
+    GError* rawError = nullptr;
+    auto bin = gst::adoptFloating(gst_parse_bin_from_description(description.constData(), TRUE, &rawError));
+    // A description that parsed with warnings still gives a usable bin.
+    const gst::ErrorPtr error(rawError);
+    if (!bin)
+        throw mciDeviceError(error ? QString::fromUtf8(error->message) : genericFailureText());
+    return bin;
+}
+
 gst::ObjectPtr<GstElement> makeAudioSink()
 {
     const QByteArray description = audioSinkSetting();
-    return description.isEmpty() ? systemSink() : sinkFromDescription(description);
+    return description.isEmpty() ? systemSink() : binFromDescription(description);
 }
 
 gst::ObjectPtr<GstElement> makeUnseenVideoSink() { return realTimeFakeSink(); }

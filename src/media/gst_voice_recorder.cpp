@@ -2,7 +2,7 @@
 // pulled on the window thread between passes of the window's events.
 #include "media/gst_voice_recorder.h"
 
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 #include "media/media_errors.h"
 #include "recording_source.h"
 #include "take_playback.h"

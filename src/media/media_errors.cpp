@@ -1,6 +1,6 @@
 #include "media/media_errors.h"
 
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 
 namespace ejteto {
 

@@ -1,6 +1,6 @@
 #include "playback_pipeline.h"
 
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 #include "media/media_errors.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 // Building and prerolling the playbin behind a player's files.
-#include "gst_handles.h"
+#include "media/gst_handles.h"
 #include "video_frame_sink.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "playback_wait.h"
 
-#include "gst_handles.h"
-#include "gst_runtime.h"
+#include "media/gst_handles.h"
+#include "media/gst_runtime.h"
 #include "media/recording_bounds.h"
 
 namespace ejteto {

@@ -1,7 +1,6 @@
 #include "recording_source.h"
 
-#include "gst_runtime.h"
-#include "media/media_errors.h"
+#include "media/gst_runtime.h"
 
 #include <QByteArray>
 
@@ -12,13 +11,7 @@ RecordingSource makeRecordingSource()
     const QByteArray description = qgetenv("EJTETO_AUDIO_SOURCE");
     if (description.isEmpty())
         return {gst::adoptFloating(gst_element_factory_make("autoaudiosrc", nullptr)), true};
-
-    GError* rawError = nullptr;
-    auto bin = gst::adoptFloating(gst_parse_bin_from_description(description.constData(), TRUE, &rawError));
-    const gst::ErrorPtr error(rawError);
-    if (!bin)
-        throw mciDeviceError(error ? QString::fromUtf8(error->message) : genericFailureText());
-    return {std::move(bin), false};
+    return {binFromDescription(description), false};
 }
 
 bool isSilentStandIn(GstElement* automaticSource)

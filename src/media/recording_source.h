@@ -1,6 +1,6 @@
 #pragma once
 // The element a take is recorded from.
-#include "gst_handles.h"
+#include "media/gst_handles.h"
 
 namespace ejteto {
 

@@ -1,7 +1,7 @@
 #include "media/symbol_tile.h"
 
-#include "flood_fill.h"
-#include "media/vowel_symbols.h"
+#include "content/vowel_symbols.h"
+#include "media/flood_fill.h"
 
 #include <QFontMetrics>
 #include <QPainter>

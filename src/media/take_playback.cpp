@@ -1,6 +1,6 @@
 #include "take_playback.h"
 
-#include "gst_runtime.h"
+#include "media/gst_runtime.h"
 #include "media/media_errors.h"
 #include "playback_wait.h"
 

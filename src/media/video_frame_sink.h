@@ -1,7 +1,7 @@
 #pragma once
 // A video sink that hands every decoded frame over as a QImage, so a plain
 // widget can draw the video on any Qt platform (offscreen included).
-#include "gst_handles.h"
+#include "media/gst_handles.h"
 
 #include <QImage>
 #include <functional>

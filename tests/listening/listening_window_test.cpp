@@ -4,7 +4,7 @@
 #include "access/keyboard_fixture.h"
 
 #include "content/listening_answer_sink.h"
-#include "media/vowel_symbols.h"
+#include "content/vowel_symbols.h"
 #include "ui/listening_tool.h"
 #include "ui/listening_window.h"
 

@@ -1,6 +1,6 @@
 #include "media/media_fixtures.h"
 
-#include "gst_handles.h"
+#include "media/gst_handles.h"
 
 #include <QFile>
 #include <QtEndian>

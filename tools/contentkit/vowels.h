@@ -1,7 +1,7 @@
 #pragma once
 // The sixteen vowels as the course builder needs them: the symbol the program
-// shows (the same units as its own symbol table) and how espeak-ng says the
-// vowel alone.
+// shows (from the program's own symbol table, content/vowel_symbols.h) and
+// how espeak-ng says the vowel alone.
 #include "contentkit/speech.h"
 
 #include <QString>

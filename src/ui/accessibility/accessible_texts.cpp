@@ -1,6 +1,6 @@
 #include "accessibility/accessible_texts.h"
 
-#include "media/vowel_symbols.h"
+#include "content/vowel_symbols.h"
 
 namespace ejteto {
 

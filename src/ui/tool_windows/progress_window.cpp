@@ -1,11 +1,11 @@
 #include "ui/progress_window.h"
 
 #include "app/app_error.h"
+#include "content/vowel_symbols.h"
 #include "history/history_csv.h"
 #include "history/history_reader.h"
 #include "history/history_recorder.h"
 #include "history/progress_advice.h"
-#include "media/vowel_symbols.h"
 #include "tool_windows/trend_chart.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"

@@ -1,7 +1,7 @@
 #include "ui/listening_window.h"
 
+#include "content/vowel_symbols.h"
 #include "fonts/layout_fonts.h"
-#include "media/vowel_symbols.h"
 #include "ui/error_box.h"
 
 #include <QAccessible>

@@ -1,7 +1,8 @@
 #include "ui/kiejtes_window.h"
 
+#include "content/vowel_symbols.h"
 #include "fonts/layout_fonts.h"
-#include "media/vowel_symbols.h"
+#include "content/vowel_symbols.h"
 #include "ui/vowel_chart.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 #include "ui/vowel_chart.h"
 
+#include "content/vowel_symbols.h"
 #include "fonts/layout_fonts.h"
-#include "media/vowel_symbols.h"
 #include "phonetics/auditory_scale.h"
 
 #include <QPainter>

@@ -1,8 +1,9 @@
 #pragma once
 // Small helpers around the GStreamer runtime shared by the media engines:
-// one-time initialisation, the choice of audio output, the service's texts
-// for files it cannot read and for bus errors.
-#include "gst_handles.h"
+// one-time initialisation, bins from descriptions, the choice of audio
+// output, the service's texts for files it cannot read and for bus errors.
+// A target that includes it links GStreamer itself (PkgConfig::GST).
+#include "media/gst_handles.h"
 
 #include <QString>
 
@@ -16,6 +17,11 @@ void ensureGstreamer();
 // own, and returns at once: the first sound then finds both ready. Does
 // nothing once GStreamer has started or is starting.
 void startGstreamerInBackground() noexcept;
+
+// The bin a pipeline description ("fakesink sync=true") makes, its unlinked
+// pads made ghost pads. Raises AppError with the parser's text when the
+// description is invalid.
+gst::ObjectPtr<GstElement> binFromDescription(const QByteArray& description);
 
 // What EJTETO_AUDIO_SINK names now; empty for the system output.
 QByteArray audioSinkSetting();

@@ -1,4 +1,4 @@
-#include "media/vowel_symbols.h"
+#include "content/vowel_symbols.h"
 
 namespace ejteto {
 
@@ -24,16 +24,21 @@ const char16_t VowelSymbols[17][2] = {
     {u'\u0061', u'\u028A'}, // 16 aʊ
 };
 
+QString bareSymbolText(int soundId)
+{
+    if (soundId < 1 || soundId > 16)
+        return {};
+    auto text = QString(QChar(VowelSymbols[soundId][0]));
+    if (VowelSymbols[soundId][1] != 0)
+        text += QChar(VowelSymbols[soundId][1]);
+    return text;
+}
+
 QString symbolText(int soundId)
 {
     if (soundId < 1 || soundId > 16)
         return {};
-    QString text(QLatin1Char('/'));
-    text += QChar(VowelSymbols[soundId][0]);
-    if (VowelSymbols[soundId][1] != 0)
-        text += QChar(VowelSymbols[soundId][1]);
-    text += QLatin1Char('/');
-    return text;
+    return QLatin1Char('/') + bareSymbolText(soundId) + QLatin1Char('/');
 }
 
 } // namespace ejteto

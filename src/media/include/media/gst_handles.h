@@ -1,6 +1,7 @@
 #pragma once
 // Owners for the GStreamer and GLib handles of the media code: each reference
-// is given back exactly once, on every path, errors included.
+// is given back exactly once, on every path, errors included. A target that
+// includes it links GStreamer itself (PkgConfig::GST).
 #include <gst/gst.h>
 #include <memory>
 
