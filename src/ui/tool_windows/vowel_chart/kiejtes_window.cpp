@@ -2,7 +2,6 @@
 
 #include "content/vowel_symbols.h"
 #include "fonts/layout_fonts.h"
-#include "content/vowel_symbols.h"
 #include "ui/vowel_chart.h"
 
 #include <QAccessible>
