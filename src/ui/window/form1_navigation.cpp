@@ -95,20 +95,10 @@ void TForm1::Bezargombmegnyomas(ModulePanel panel)
 void TForm1::enterPanel(ModulePanel panel)
 {
     mosaicKeys_->setCovered(true);
-    switch (panel) {
-    case ModulePanel::Practice:
-        focusFirstReachable(practice_->panel().tabChain());
-        break;
-    case ModulePanel::WordIndex:
-        focusFirstReachable(wordIndex_->panel().tabChain());
-        break;
-    case ModulePanel::Game:
-        focusFirstReachable(pairs_->panel().tabChain());
-        break;
-    case ModulePanel::Lecture:
-        focusFirstReachable(lecture_->panel().tabChain());
-        break;
-    }
+    // In the order of the registry's panels.
+    const QList<QWidget*> chains[] = {practice_->panel().tabChain(), wordIndex_->panel().tabChain(),
+                                      pairs_->panel().tabChain(), lecture_->panel().tabChain()};
+    focusFirstReachable(chains[static_cast<size_t>(panel)]);
 }
 
 void TForm1::leavePanel(ModulePanel panel)
