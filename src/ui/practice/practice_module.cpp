@@ -137,8 +137,6 @@ void PracticeModule::describeLesson(int lesson)
     panel_.Image_Sound->setAccessibleDescription(vowelDescription(lesson));
 }
 
-bool PracticeModule::open() const { return panel_.Panel_Modul_GyakTeszt->isVisible(); }
-
 void PracticeModule::hideResults() { panel_.Panel_Ertekelo->hide(); }
 
 void PracticeModule::prepareRunPanel(RunKind kind)

@@ -25,7 +25,7 @@ public:
     const PracticeRunState& state() const { return run_.state(); }
     void hideResults();
     // The panel is on view (a run, or its results).
-    bool open() const;
+    bool open() const { return panelShown(); }
 
     // Binds the answers, their speakers and "HU" buttons, the vowel's
     // speaker, "Tovább", the results table and "Bezár", with their other ways

@@ -3,8 +3,6 @@
 // the loaded tables or the chosen lesson.
 #include "accessibility/accessible_texts.h"
 #include "app/paths.h"
-#include "content/practice_run.h"
-#include "keyboard/grid_keys.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"
@@ -19,7 +17,6 @@
 #include "practice/practice_module.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
-#include "ui/controls/word_list.h"
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
