@@ -10,7 +10,7 @@ const CoachedTake& VowelCoach::hear(const qint16* samples, qsizetype count, int 
     CoachedTake take;
     take.target = target;
     take.analysis = analyseVowel(samples, count, sampleRate);
-    const bool known = target >= 1 && target <= kCourseVowelCount;
+    const bool known = SoundId::isValid(target);
     if (take.analysis.ok() && known) {
         if (course_) {
             scale_.addTake(take.analysis.vowel, course_->of(target));

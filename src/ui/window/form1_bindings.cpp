@@ -1,6 +1,7 @@
 // The window's own events are bound here, and the modules are told to bind
 // theirs; every binding goes through the error wrapper: a failing handler
 // shows the error box and the event loop carries on.
+#include "content/sound_id.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture/lecture_module.h"
 #include "listening/listen_controls.h"
@@ -24,8 +25,9 @@ void TForm1::bindEvents()
     bindings_ = std::make_unique<GuardedBindings>(this);
     GuardedBindings& b = *bindings_;
     const WindowControls& w = *controls_;
-    for (int n = 1; n <= 16; ++n)
-        b.bind(registries_.MosaicImages[n], &ImageControl::clicked, [this, n] { Mozaikmegnyomas(n); });
+    for (const SoundId s : allSounds())
+        b.bind(registries_.MosaicImages[s.index()], &ImageControl::clicked,
+               [this, n = s.value()] { Mozaikmegnyomas(n); });
     b.bind(w.ComboBox_Nehezseg, &QComboBox::currentIndexChanged, [this](int) { Gombellenorzes(); });
     b.bind(w.Button_Inditas_Eloadas, &QPushButton::clicked, [this] { Button_Inditas_EloadasClick(); });
     b.bind(w.Button_Inditas_Gyakorlat, &QPushButton::clicked, [this] { Button_Inditas_GyakorlatClick(); });

@@ -3,6 +3,7 @@
 // the loaded tables or the chosen lesson.
 #include "accessibility/accessible_texts.h"
 #include "app/paths.h"
+#include "content/sound_id.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"
@@ -127,7 +128,8 @@ void TForm1::describeTiles()
 {
     // Each tile is named by its lesson, its vowel and the word its picture
     // prints, which the picture records; the IPA is its description.
-    for (int n = 1; n <= 16; ++n) {
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
         const QString word = pictureWordOfFile(inactiveTilePath(state_.AppDir, n));
         registries_.MosaicImages[n]->setAccessibleName(tileName(n, word));
         registries_.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
@@ -136,8 +138,8 @@ void TForm1::describeTiles()
 
 void TForm1::describeChosenLesson()
 {
-    for (int n = 1; n <= 16; ++n)
-        registries_.MosaicImages[n]->setChecked(n == state_.CurrentLesson);
+    for (const SoundId s : allSounds())
+        registries_.MosaicImages[s.index()]->setChecked(s.value() == state_.CurrentLesson);
     practice_->describeLesson(state_.CurrentLesson);
 }
 

@@ -9,6 +9,7 @@
 #include "app/settings_location.h"
 #include "content/content_rules.h"
 #include "content/line_reader.h"
+#include "content/sound_id.h"
 #include "controls/focus_visibility.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture/lecture_module.h"
@@ -135,8 +136,8 @@ void TForm1::setTabOrders()
     // module panels in their stacking order, each in its own laid-out tab
     // order.
     QList<QWidget*> chain = controls_->tabChain();
-    for (int n = 1; n <= 16; ++n)
-        chain << registries_.MosaicImages[n];
+    for (const SoundId s : allSounds())
+        chain << registries_.MosaicImages[s.index()];
     chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
           << practice_->panel().tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -237,8 +238,8 @@ void TForm1::fillModuleRegistries()
 
 void TForm1::loadRegistryPictures()
 {
-    for (int n = 1; n <= 16; ++n)
-        registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
+    for (const SoundId s : allSounds())
+        registries_.MosaicImages[s.index()]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, s.value())));
     // The four answer speakers, then the word index's: read now, shown on
     // their panels once those exist.
     for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i)

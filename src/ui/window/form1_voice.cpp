@@ -5,6 +5,7 @@
 // learner repeating a word never changes a lesson or spoils a game.
 #include "accessibility/accessible_texts.h"
 #include "content/compare_controller.h"
+#include "content/sound_id.h"
 #include "listening/listen_controls.h"
 #include "listening/voice_compare.h"
 #include "tool_windows/control_menu.h"
@@ -32,8 +33,9 @@ void TForm1::recordAndCompare(const std::optional<CourseRecording>& model)
 
 void TForm1::bindTileListening()
 {
-    for (int n = 1; n <= 16; ++n) {
-        ImageControl* tile = registries_.MosaicImages[n];
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
+        ImageControl* tile = registries_.MosaicImages[s.index()];
         listening_->addClickable(
             tile, {[this, n] { chooseLessonSlowly(n); }, [n] { return std::optional(CourseRecording::ofVowel(n)); }},
             listenWaysDescription(ListenTarget::Tile));

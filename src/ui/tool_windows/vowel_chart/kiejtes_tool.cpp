@@ -3,6 +3,7 @@
 #include "ui/kiejtes.h"
 #include "ui/kiejtes_window.h"
 
+#include "content/sound_id.h"
 #include "phonetics/course_vowels.h"
 
 #include <QFile>
@@ -36,12 +37,12 @@ std::unique_ptr<ToolWindow> installKiejtes(TForm1& form, JudgedTakeSink judged)
             const int target =
                 model.kind == CourseRecording::Kind::Vowel ? model.soundId : SoundOfWord(tables, model.word);
             std::array<int, 2> confusables{0, 0};
-            if (target >= 1 && target <= 16) {
-                const SoundRecord& s = tables.SoundTable[static_cast<size_t>(target)];
+            if (const std::optional<SoundId> sound = SoundId::of(target)) {
+                const SoundRecord& s = tables.SoundTable[sound->index()];
                 confusables = {s.Confusable1, s.Confusable2};
             }
             w->hearTake(take, target, confusables);
-            if (const auto& heard = w->coach().lastTake(); judged && heard && target >= 1 && target <= 16) {
+            if (const auto& heard = w->coach().lastTake(); judged && heard && SoundId::isValid(target)) {
                 const phonetics::FormantPoint mid =
                     heard->analysis.ok() ? heard->analysis.vowel.mid : phonetics::FormantPoint{};
                 judged({target, w->verdictLabel()->text(), mid.f1, mid.f2, mid.f3});

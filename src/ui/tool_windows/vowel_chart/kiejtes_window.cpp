@@ -25,8 +25,8 @@ QString hz(const phonetics::FormantPoint& p)
 std::vector<qint16> monoSamples(const VoiceTake& take)
 {
     const int channels = std::max(1, take.channels);
-    const auto* all = reinterpret_cast<const qint16*>(take.samples.constData());
-    const qsizetype frames = take.samples.size() / (2 * channels);
+    const int16_t* all = take.samples.data();
+    const qsizetype frames = qsizetype(take.samples.size()) / channels;
     std::vector<qint16> mono(static_cast<size_t>(frames));
     for (qsizetype i = 0; i < frames; ++i)
         mono[static_cast<size_t>(i)] = all[i * channels];
@@ -85,7 +85,7 @@ void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 
         return;
     }
     const phonetics::VowelMeasurement& v = heard.analysis.vowel;
-    const QString measured = phonetics::isDiphthong(target)
+    const QString measured = isDiphthong(target)
                                  ? QStringLiteral("A kiejtésed: eleje %1, vége %2.").arg(hz(v.onset), hz(v.offset))
                                  : QStringLiteral("A kiejtésed: %1.").arg(hz(v.mid));
     if (!heard.verdict) {
