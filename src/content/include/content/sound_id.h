@@ -4,7 +4,6 @@
 // place that knows which numbers name a sound; the tables keep plain ints
 // where their files do, and check them here.
 #include <array>
-#include <compare>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -30,7 +29,7 @@ public:
     constexpr size_t index() const { return static_cast<size_t>(n_); }
 
     friend constexpr bool operator==(SoundId, SoundId) = default;
-    friend constexpr auto operator<=>(SoundId, SoundId) = default;
+    friend constexpr bool operator<(SoundId a, SoundId b) { return a.n_ < b.n_; }
     // Every sound, in lesson order.
     friend constexpr std::array<SoundId, kSoundCount> allSounds()
     {
