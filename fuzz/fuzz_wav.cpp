@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace ejteto;
     const WavReading r = readWavBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (r.check.playable() == r.check.detail.isEmpty())
+    if (r.check.playable() != r.check.detail.isEmpty())
         std::abort(); // every refusal says why, and only a refusal does
     if (r.audio.isEmpty())
         return 0;
