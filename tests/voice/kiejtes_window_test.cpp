@@ -239,7 +239,7 @@ TEST_F(KiejtesTest, ATakeFromTheMicrophoneReachesTheHistoryWithTheVowelHeard)
     voice.resize(voice.size() + 22050);
     const QString wav = dir.filePath(QStringLiteral("ae.wav"));
     writeWav(wav, voice);
-    const ScopedEnv microphone("EJTETO_AUDIO_SOURCE", "filesrc location=" + wav.toUtf8() + " ! decodebin");
+    const ScopedEnv microphone("EJTETO_AUDIO_SOURCE", "filesrc location=" + wav.toUtf8() + " ! wavparse");
     // Set, the history stays there to be looked at with sqlite3.
     const QString path = qEnvironmentVariable("EJTETO_TEST_TAKE_HISTORY", dir.filePath(QStringLiteral("h.sqlite")));
     {
