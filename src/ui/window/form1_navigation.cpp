@@ -35,8 +35,10 @@ void TForm1::Mozaikmegnyomas(int n, Speed speed)
     controls_->ComboBox_Lecke->setCurrentIndex(n);
     Gombellenorzes();
     mosaicKeys_->follow(n);
-    for (int i = 1; i <= 16; ++i)
+    for (const SoundId sound : allSounds()) {
+        const int i = sound.value();
         registries_.MosaicImages[i]->setChecked(i == state_.CurrentLesson);
+    }
     practice_->describeLesson(state_.CurrentLesson);
     notice_->announce(lessonChosenNotice(n));
     if (speed == Speed::Normal)
