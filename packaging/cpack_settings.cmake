@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${EJTETO_WEB_ADDRESS})
-# Shared libraries through dpkg-shlibdeps; beside them what the program loads
+# Shared libraries (libsndfile1 among them) through dpkg-shlibdeps; beside them what the program loads
 # at run time: GStreamer's elements and an audio output, the fonts of the
 # layout, Qt's Hungarian texts, xdg-open for the About window's address, and
 # Qt's SQLite driver for the history.

@@ -104,7 +104,7 @@ std::array<SoundLine, kSoundCount + 1> checkSounds(const QStringList& lines, Fau
             out.add(kSoundsFile, lineNo,
                     QStringLiteral("%1 szó kevés: legalább %2 kell").arg(v[1]).arg(kMinWordsPerSound));
         for (int k = 2; k < 4; ++k) {
-            if (v[k] < 1 || v[k] > kSoundCount)
+            if (!SoundId::isValid(v[k]))
                 out.add(
                     kSoundsFile, lineNo,
                     QStringLiteral("a(z) %1 (%2) nem hang 1 és 16 között").arg(QString::fromUtf8(names[k])).arg(v[k]));
@@ -158,7 +158,7 @@ std::array<int, kSoundCount + 1> checkWords(const QStringList& lines, Faults& ou
             out.add(kWordsFile, lineNo, QStringLiteral("a hang '%1' nem érvényes egész szám").arg(f[1]));
             continue;
         }
-        if (*id < 1 || *id > kSoundCount) {
+        if (!SoundId::isValid(*id)) {
             out.add(kWordsFile, lineNo, QStringLiteral("a hang (%1) nem 1 és 16 közötti").arg(*id));
             continue;
         }
@@ -200,13 +200,13 @@ std::vector<ContentFault> checkContentRules(const QByteArray& soundsCsv, const Q
     if (servesAsTable(wordsCsv, kWordsFile, out))
         counts = checkWords(wordLines, out);
     if (counts) {
-        for (int s = 1; s <= kSoundCount; ++s) {
-            const SoundLine& sl = sounds[size_t(s)];
-            const int have = (*counts)[size_t(s)];
+        for (const SoundId id : allSounds()) {
+            const SoundLine& sl = sounds[id.index()];
+            const int have = (*counts)[id.index()];
             if (sl.wordCount >= 0 && have != sl.wordCount)
                 out.add(kSoundsFile, sl.line,
                         QStringLiteral("a(z) %1. hang szószáma %2, de a words.csv-ben %3 szava van")
-                            .arg(s)
+                            .arg(id.value())
                             .arg(sl.wordCount)
                             .arg(have));
         }

@@ -32,7 +32,7 @@ bool ListeningController::noisyNow() const
 
 void ListeningController::startRound(int lesson)
 {
-    if (lesson < 1 || lesson > kSoundCount)
+    if (!SoundId::isValid(lesson))
         throw listeningError(QStringLiteral("Előbb válassz leckét a mozaikban: a hallásgyakorlat a lecke "
                                             "hangját és a vele téveszthető hangokat gyakoroltatja."));
     ListeningChoices choices = listeningChoices(tables_, lesson);

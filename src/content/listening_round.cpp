@@ -1,5 +1,7 @@
 #include "content/listening_round.h"
 
+#include "content/sound_id.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,7 +18,6 @@ constexpr int kRetryGap = 3;
 // One trial in six of a sound plays its vowel alone.
 constexpr int kBareVowelShare = 6;
 
-bool isSound(int s) { return s >= 1 && s <= kSoundCount; }
 } // namespace
 
 ListeningChoices listeningChoices(const ContentTables& t, int lesson)
@@ -25,15 +26,15 @@ ListeningChoices listeningChoices(const ContentTables& t, int lesson)
     c.sounds = {lesson, 0, 0};
     int filled = 1;
     const auto offer = [&](int s) {
-        if (filled < 3 && isSound(s) &&
+        if (filled < 3 && SoundId::isValid(s) &&
             std::find(c.sounds.begin(), c.sounds.begin() + filled, s) == c.sounds.begin() + filled)
             c.sounds[size_t(filled++)] = s;
     };
     const auto confusablesOf = [&](int s) {
-        const SoundRecord& r = t.SoundTable[size_t(isSound(s) ? s : 0)];
+        const SoundRecord& r = t.SoundTable[size_t(SoundId::isValid(s) ? s : 0)];
         return std::array<int, 2>{r.Confusable1, r.Confusable2};
     };
-    if (!isSound(lesson))
+    if (!SoundId::isValid(lesson))
         return c;
     for (const int s : confusablesOf(lesson))
         offer(s);
@@ -41,13 +42,13 @@ ListeningChoices listeningChoices(const ContentTables& t, int lesson)
         return c;
     c.fromTable = false;
     for (const int near : confusablesOf(lesson))
-        if (isSound(near))
+        if (SoundId::isValid(near))
             for (const int s : confusablesOf(near))
                 offer(s);
-    for (int s = 1; s <= kSoundCount; ++s)
-        for (const int back : confusablesOf(s))
+    for (const SoundId s : allSounds())
+        for (const int back : confusablesOf(s.value()))
             if (back == lesson)
-                offer(s);
+                offer(s.value());
     for (int d = 1; d < kSoundCount && filled < 3; ++d) {
         offer(lesson - d);
         offer(lesson + d);
@@ -71,7 +72,7 @@ std::vector<ListeningItem> collectListeningItems(const ContentTables& t, const s
             items.push_back(std::move(item));
     };
     for (const int s : sounds) {
-        if (!isSound(s))
+        if (!SoundId::isValid(s))
             continue;
         QStringList seen;
         for (int i = 1; i <= t.lastEntry(); ++i) {

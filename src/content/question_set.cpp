@@ -1,5 +1,7 @@
 #include "content/question_set.h"
 
+#include "content/sound_id.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -15,8 +17,6 @@ constexpr int kStride = 12;
 // qualifying entries directly, with the same uniform chance.
 constexpr int kMaxRedraws = 100000;
 
-bool validSound(int s) { return s >= 1 && s <= kSoundCount; }
-
 bool isExcluded(const szorekord& e, const std::array<int, 3>& excluded)
 {
     return std::find(excluded.begin(), excluded.end(), e.SoundId) != excluded.end();
@@ -27,7 +27,7 @@ bool isExcluded(const szorekord& e, const std::array<int, 3>& excluded)
 void PickSoundWords(ContentTables& t, int sound, QuestionRow& row)
 {
     row.fill(QString());
-    if (!validSound(sound))
+    if (!SoundId::isValid(sound))
         return;
     SoundRecord& rec = t.SoundTable[static_cast<size_t>(sound)];
     const int64_t n = rec.WordCount;
@@ -78,7 +78,7 @@ OptionRows BuildOptionRows(ContentTables& t, int lesson, int confusablesOf, int 
 {
     OptionRows rows{};
     SoundRecord source;
-    if (validSound(confusablesOf))
+    if (SoundId::isValid(confusablesOf))
         source = t.SoundTable[static_cast<size_t>(confusablesOf)];
     const auto keep = [&](int r) {
         if (r >= 0 && r < kOptionCount)

@@ -10,7 +10,7 @@ QStringList splitFields(const QString& line) { return line.split(QLatin1Char(';'
 
 void ParseSoundLine(ContentTables& t, const QString& line, int s, RandomSource& rng)
 {
-    if (s < 1 || s > kSoundCount)
+    if (!SoundId::isValid(s))
         return; // the table holds sixteen sounds; a further line has no place
     SoundRecord& r = t.SoundTable[static_cast<size_t>(s)];
     const QStringList fields = splitFields(line);

@@ -4,7 +4,7 @@ namespace ejteto {
 
 // The length mark is U+02D0 (modifier letter triangular colon), never an
 // ASCII colon; sound 15 starts with a plain e.
-const char16_t VowelSymbols[17][2] = {
+const char16_t VowelSymbols[kSoundCount + 1][2] = {
     {0, 0},
     {u'\u0069', u'\u02D0'}, // 1  iː
     {u'\u026A', 0},         // 2  ɪ
@@ -24,21 +24,39 @@ const char16_t VowelSymbols[17][2] = {
     {u'\u0061', u'\u028A'}, // 16 aʊ
 };
 
+namespace {
+constexpr char16_t kLengthMark = u'\u02D0';
+}
+
 QString bareSymbolText(int soundId)
 {
-    if (soundId < 1 || soundId > 16)
+    const std::optional<SoundId> s = SoundId::of(soundId);
+    if (!s)
         return {};
-    auto text = QString(QChar(VowelSymbols[soundId][0]));
-    if (VowelSymbols[soundId][1] != 0)
-        text += QChar(VowelSymbols[soundId][1]);
+    const char16_t(&units)[2] = VowelSymbols[s->index()];
+    auto text = QString(QChar(units[0]));
+    if (units[1] != 0)
+        text += QChar(units[1]);
     return text;
 }
 
 QString symbolText(int soundId)
 {
-    if (soundId < 1 || soundId > 16)
+    if (!SoundId::isValid(soundId))
         return {};
     return QLatin1Char('/') + bareSymbolText(soundId) + QLatin1Char('/');
+}
+
+bool isDiphthong(SoundId sound)
+{
+    const char16_t second = VowelSymbols[sound.index()][1];
+    return second != 0 && second != kLengthMark;
+}
+
+bool isDiphthong(int soundId)
+{
+    const std::optional<SoundId> s = SoundId::of(soundId);
+    return s && isDiphthong(*s);
 }
 
 } // namespace ejteto

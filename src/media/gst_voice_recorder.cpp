@@ -162,7 +162,10 @@ VoiceTake GstVoiceRecorder::voicedTake() const
     if (!watch_)
         return {};
     const auto [first, last] = watch_->voicedSpan();
-    return {samples_.mid(first * 2, (last - first) * 2), kTakeRate, 1};
+    const auto* all = reinterpret_cast<const int16_t*>(samples_.constData());
+    const qsizetype end = std::min(last, samples_.size() / 2);
+    const qsizetype begin = std::clamp<qsizetype>(first, 0, end);
+    return {kTakeRate, 1, std::vector<int16_t>(all + begin, all + end)};
 }
 
 } // namespace

@@ -20,7 +20,7 @@ gst::CapsPtr takeCaps(const VoiceTake& take)
 // The whole take as one buffer: it is at most a few seconds long.
 GstBuffer* takeBuffer(const VoiceTake& take)
 {
-    GstBuffer* buffer = gst_buffer_new_memdup(take.samples.constData(), static_cast<gsize>(take.samples.size()));
+    GstBuffer* buffer = gst_buffer_new_memdup(take.samples.data(), take.samples.size() * sizeof(int16_t));
     GST_BUFFER_PTS(buffer) = 0;
     GST_BUFFER_DURATION(buffer) = static_cast<GstClockTime>(take.durationMs()) * GST_MSECOND;
     return buffer;
@@ -43,7 +43,7 @@ void playVoiceTake(const VoiceTake& take)
 
     const gst::CapsPtr caps = takeCaps(take);
     g_object_set(source.get(), "caps", caps.get(), "format", GST_FORMAT_TIME, "max-bytes",
-                 static_cast<guint64>(take.samples.size()), nullptr);
+                 static_cast<guint64>(take.samples.size() * sizeof(int16_t)), nullptr);
     gst_bin_add_many(GST_BIN(pipeline.get()), source.get(), convert.get(), resample.get(), output.get(), nullptr);
     if (!gst_element_link_many(source.get(), convert.get(), resample.get(), output.get(), nullptr))
         throw mciDeviceError(genericFailureText());

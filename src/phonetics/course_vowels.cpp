@@ -5,17 +5,12 @@
 
 namespace ejteto::phonetics {
 
-bool isDiphthong(int soundId)
-{
-    return soundId == 7 || soundId == 8 || soundId == 12 || soundId == 15 || soundId == 16;
-}
-
 QByteArray formatCourseVowels(const CourseVowels& vowels)
 {
     QByteArray out = "sound;F1_25;F2_25;F3_25;F1_50;F2_50;F3_50;F1_75;F2_75;F3_75\n";
-    for (int n = 1; n <= kCourseVowelCount; ++n) {
-        const VowelMeasurement& v = vowels.of(n);
-        out += QByteArray::number(n);
+    for (const SoundId s : allSounds()) {
+        const VowelMeasurement& v = vowels.of(s.value());
+        out += QByteArray::number(s.value());
         for (const FormantPoint* p : {&v.onset, &v.mid, &v.offset})
             for (double hz : {p->f1, p->f2, p->f3})
                 out += ';' + QByteArray::number(std::lround(hz));
@@ -27,7 +22,7 @@ QByteArray formatCourseVowels(const CourseVowels& vowels)
 std::optional<CourseVowels> parseCourseVowels(const QByteArray& text)
 {
     CourseVowels vowels;
-    std::array<bool, kCourseVowelCount + 1> seen{};
+    std::array<bool, kSoundCount + 1> seen{};
     const QList<QByteArray> lines = text.split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) { // the first line names the columns
         const QByteArray line = lines[i].trimmed();
@@ -38,7 +33,7 @@ std::optional<CourseVowels> parseCourseVowels(const QByteArray& text)
             return std::nullopt;
         bool ok = false;
         const int n = fields[0].toInt(&ok);
-        if (!ok || n < 1 || n > kCourseVowelCount || seen[static_cast<size_t>(n)])
+        if (!ok || !SoundId::isValid(n) || seen[static_cast<size_t>(n)])
             return std::nullopt;
         seen[static_cast<size_t>(n)] = true;
         std::array<double, 9> hz{};
@@ -52,8 +47,8 @@ std::optional<CourseVowels> parseCourseVowels(const QByteArray& text)
         v.mid = {hz[3], hz[4], hz[5]};
         v.offset = {hz[6], hz[7], hz[8]};
     }
-    for (int n = 1; n <= kCourseVowelCount; ++n)
-        if (!seen[static_cast<size_t>(n)])
+    for (const SoundId s : allSounds())
+        if (!seen[s.index()])
             return std::nullopt;
     return vowels;
 }

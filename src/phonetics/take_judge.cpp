@@ -29,8 +29,8 @@ TakeTarget takeTargetOf(const CourseRecording& model, const ContentTables& table
 std::vector<qint16> monoSamples(const VoiceTake& take)
 {
     const int channels = std::max(1, take.channels);
-    const auto* all = reinterpret_cast<const qint16*>(take.samples.constData());
-    const qsizetype frames = take.samples.size() / (2 * channels);
+    const int16_t* all = take.samples.data();
+    const qsizetype frames = qsizetype(take.samples.size()) / channels;
     std::vector<qint16> mono(static_cast<size_t>(frames));
     for (qsizetype i = 0; i < frames; ++i)
         mono[static_cast<size_t>(i)] = all[i * channels];

@@ -1,5 +1,6 @@
 #include "phonetics/vowel_verdict.h"
 
+#include "content/vowel_symbols.h"
 #include "phonetics/auditory_scale.h"
 #include "phonetics/speaker_scale.h"
 
@@ -72,7 +73,7 @@ VowelVerdict judgeVowel(const VowelMeasurement& take, int target, std::array<int
     double best = -1;
     for (size_t i = 0; i < candidates.size(); ++i) {
         const int c = candidates[i];
-        if (c < 1 || c > kCourseVowelCount) {
+        if (!SoundId::isValid(c)) {
             v.distanceBark[i] = -1;
             continue;
         }

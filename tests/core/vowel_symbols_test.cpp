@@ -3,6 +3,7 @@
 #include "content/vowel_symbols.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace ejteto {
 namespace {
@@ -29,6 +30,29 @@ TEST(VowelSymbolsTest, UnitsAndTextsMatchTheTable)
     EXPECT_EQ(symbolText(10).size(), 3);
     EXPECT_TRUE(symbolText(0).isEmpty());
     EXPECT_TRUE(symbolText(17).isEmpty());
+}
+
+// The judge weighs a diphthong's glide, not its middle: the flag comes from
+// the symbols, so it must name exactly the five gliding vowels, and a number
+// outside the course names no sound at all.
+TEST(VowelSymbolsTest, SoundIdsAreCheckedAndDiphthongsReadFromTheSymbols)
+{
+    std::vector<int> ids;
+    std::vector<int> diphthongs;
+    for (const SoundId s : allSounds()) {
+        ids.push_back(s.value());
+        if (isDiphthong(s))
+            diphthongs.push_back(s.value());
+    }
+    EXPECT_EQ(ids.size(), size_t(kSoundCount));
+    EXPECT_EQ(ids.front(), 1);
+    EXPECT_EQ(ids.back(), 16);
+    EXPECT_EQ(diphthongs, (std::vector<int>{7, 8, 12, 15, 16})); // eɪ aɪ ɔɪ eʊ aʊ
+    EXPECT_FALSE(SoundId::of(0));
+    EXPECT_FALSE(SoundId::of(17));
+    EXPECT_FALSE(SoundId::of(-1));
+    EXPECT_EQ(SoundId::of(16)->index(), 16u);
+    EXPECT_FALSE(isDiphthong(17));
 }
 
 } // namespace

@@ -9,11 +9,11 @@
 #include "content/line_reader.h"
 #include "content/tables.h"
 #include "contentkit/audio_ops.h"
-#include "contentkit/binary_writer.h"
 #include "contentkit/table_checker.h"
 #include "contentkit/wav_file.h"
 
 #include <QImageReader>
+#include <QtEndian>
 #include <numeric>
 
 using namespace ejteto;
@@ -63,7 +63,8 @@ AviHeader aviHeader(const QString& file)
     const qsizetype at = b.indexOf("avih");
     if (at < 0)
         return {};
-    return {int(readU32(b, at + 8)), int(readU32(b, at + 24)), int(readU32(b, at + 40)), int(readU32(b, at + 44))};
+    const auto field = [&](qsizetype offset) { return int(qFromLittleEndian<quint32>(b.constData() + at + offset)); };
+    return {field(8), field(24), field(40), field(44)};
 }
 } // namespace
 

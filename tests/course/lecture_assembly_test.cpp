@@ -51,8 +51,8 @@ TEST(LectureAssembly, EveryStepCoversWholeFramesAndSoundMatchesPictures)
     double seconds = 0;
     const AviMovie m = assembleLecture(plan, fixedSpeech(2000), &seconds);
     EXPECT_EQ(m.framesPerSecond, 2);
-    EXPECT_EQ(m.sound.samples.size(), m.jpegFrames.size() * 11025);
-    EXPECT_DOUBLE_EQ(seconds, m.jpegFrames.size() / 2.0);
+    EXPECT_EQ(m.sound.samples.size(), m.frames.size() * 11025);
+    EXPECT_DOUBLE_EQ(seconds, m.frames.size() / 2.0);
     EXPECT_GT(seconds, 30.0);
     // Spoken English: the key word twice, three spelling examples, six pair words;
     // the vowel alone three times.

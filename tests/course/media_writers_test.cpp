@@ -109,7 +109,7 @@ TEST(AviWriter, SilentOneFrameVideoPlays)
     m.hasSound = false;
     QImage black(400, 300, QImage::Format_RGB32);
     black.fill(Qt::black);
-    m.jpegFrames.push_back(encodeJpeg(black));
+    m.frames.push_back(black);
     const QString path = dir.filePath("null.avi");
     writeAvi(path, m);
     const auto played = coursetest::playAvi(path, false);
@@ -118,6 +118,24 @@ TEST(AviWriter, SilentOneFrameVideoPlays)
 }
 
 TEST(AviWriter, RefusesAMovieWithoutFrames) { EXPECT_THROW(aviBytes(AviMovie{}), AppError); }
+
+// The builder's manifest skips a lecture whose inputs are unchanged, and the
+// package is built twice to be compared: the same movie, the same bytes.
+TEST(AviWriter, TheSameMovieGivesTheSameBytes)
+{
+    AviMovie m;
+    m.width = 64;
+    m.height = 48;
+    for (const QColor c : {Qt::red, Qt::blue, Qt::blue}) {
+        QImage img(64, 48, QImage::Format_RGB32);
+        img.fill(c);
+        m.frames.push_back(img);
+    }
+    m.sound = tone(1500, 5000);
+    const QByteArray first = aviBytes(m);
+    EXPECT_TRUE(first.startsWith("RIFF") && first.mid(8, 4) == "AVI ");
+    EXPECT_EQ(aviBytes(m), first);
+}
 
 TEST(JpegEncoder, SameImageSameBytesAndDecodable)
 {

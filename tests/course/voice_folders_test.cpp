@@ -56,7 +56,7 @@ TEST(VoiceFolders, TeachersVoiceIsCheckedFileByFileAndItsGapsNamed)
     put(voices + "anna/words/see.wav", stereo24BitWav());
     put(voices + "anna/words/tree.wav", {});
     put(voices + "anna/words/ship.wav", "not a recording");
-    put(voices + "anna/words/fish.wav", wavBytes({22050, std::vector<int16_t>(2205, 3)}));
+    put(voices + "anna/words/fish.wav", wavBytes({22050, 1, std::vector<int16_t>(2205, 3)}));
     put(voices + "anna/phones/1.wav", wavBytes(tone()));
     QDir().mkpath(voices + "empty");
 

@@ -1,8 +1,9 @@
 // Whole rounds of the listening drill, without a window and on paper time:
 // what each trial plays and in which voice, how misses steer the draw, and
 // what happens with broken recordings, no voices and no confusables.
+#include "audio/noise_mix.h"
+#include "audio/wav_file.h"
 #include "content/listening_controller.h"
-#include "content/noise_mix.h"
 #include "support/fake_run_world.h"
 
 #include "app/app_error.h"
@@ -296,11 +297,11 @@ TEST_F(ListeningDrill, LessonWithoutUsableConfusablesOffersTheNearestAndSaysSo)
 
 TEST(ListeningNoise, LiesTheChosenRatioBelowTheVoiceAndStartsBeforeIt)
 {
-    MonoPcm voice;
+    PcmAudio voice;
     for (int i = 0; i < 11025; ++i)
         voice.samples.push_back(int16_t(6000 * std::sin(i * 0.05)));
-    const double level = voicedLevelOf(voice.samples);
-    const MonoPcm mixed = mixNoise(voice, 5, 7u);
+    const double level = voicedLevelDbfs(voice);
+    const PcmAudio mixed = mixNoise(voice, 5, 7u);
     const size_t pad = 4410; // 200 ms at 22050 Hz
     ASSERT_EQ(mixed.samples.size(), voice.samples.size() + 2 * pad);
     double sum = 0;
@@ -310,7 +311,7 @@ TEST(ListeningNoise, LiesTheChosenRatioBelowTheVoiceAndStartsBeforeIt)
     EXPECT_NEAR(level - noiseLevel, 5.0, 1.0);
     // The same seed, the same noise; the file round-trips.
     EXPECT_EQ(mixNoise(voice, 5, 7u).samples, mixed.samples);
-    const auto back = readPcm16Wav(pcm16WavBytes(mixed));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->samples, mixed.samples);
+    const WavReading back = readWavBytes(wavBytes(mixed));
+    EXPECT_TRUE(back.check.playable());
+    EXPECT_EQ(back.audio, mixed);
 }

@@ -30,7 +30,7 @@ VowelMeasurement measured(double f1, double f2, double f3)
 CourseVowels course()
 {
     CourseVowels c;
-    for (int n = 1; n <= kCourseVowelCount; ++n)
+    for (int n = 1; n <= kSoundCount; ++n)
         c.sound[size_t(n)] = {{250, 3000, 3500}, {250, 3000, 3500}, {250, 3000, 3500}};
     c.sound[4] = measured(780, 1650, 2450);
     c.sound[9] = measured(650, 1100, 2500);
@@ -41,12 +41,10 @@ CourseVowels course()
 // A take of two channels, the voice on the first.
 VoiceTake stereoTake(const std::vector<qint16>& mono)
 {
-    QByteArray bytes;
-    for (const qint16 s : mono) {
-        const qint16 frame[2] = {s, 0};
-        bytes.append(reinterpret_cast<const char*>(frame), sizeof frame);
-    }
-    return {bytes, 22050, 2};
+    VoiceTake take{22050, 2, {}};
+    for (const qint16 s : mono)
+        take.samples.insert(take.samples.end(), {s, 0});
+    return take;
 }
 
 } // namespace

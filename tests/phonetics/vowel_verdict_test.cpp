@@ -43,7 +43,7 @@ VowelMeasurement take(int sound, double scale, double f0)
 CourseVowels course()
 {
     CourseVowels c;
-    for (int n = 1; n <= kCourseVowelCount; ++n)
+    for (int n = 1; n <= kSoundCount; ++n)
         c.sound[size_t(n)] = kMan.count(n) ? take(n, 1.0, 110)
                                            : VowelMeasurement{{250, 3000, 3500}, {250, 3000, 3500}, {250, 3000, 3500}};
     return c;
@@ -105,7 +105,7 @@ TEST(VowelVerdict, ADiphthongIsToldWhichEndOfItsGlideIsWrong)
 TEST(CourseVowels, StoredMeasurementsReadBackAndADamagedFileIsRefused)
 {
     CourseVowels c;
-    for (int n = 1; n <= kCourseVowelCount; ++n)
+    for (int n = 1; n <= kSoundCount; ++n)
         c.sound[size_t(n)] = {{300.0 + n, 1000.0 + n, 2500}, {310.0 + n, 1100, 2510}, {320, 1200, 2520.0 + n}};
     const QByteArray text = formatCourseVowels(c);
     const auto back = parseCourseVowels(text);

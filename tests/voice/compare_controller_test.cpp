@@ -29,7 +29,7 @@ public:
                 break;
             }
         }
-        return VoiceTake{QByteArray(2 * 2205, '\0'), 22050, 1};
+        return VoiceTake{22050, 1, std::vector<int16_t>(2205)};
     }
     void playTake(const VoiceTake& take) override { log_.add(QStringLiteral("take %1 ms").arg(take.durationMs())); }
 

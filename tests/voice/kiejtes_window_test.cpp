@@ -35,10 +35,7 @@ public:
     {
     }
     bool start() override { return microphone_; }
-    VoiceTake finish(EventPump&, const std::function<bool()>&) override
-    {
-        return {QByteArray(reinterpret_cast<const char*>(next_->data()), qsizetype(next_->size() * 2)), 22050, 1};
-    }
+    VoiceTake finish(EventPump&, const std::function<bool()>&) override { return {22050, 1, *next_}; }
     void playTake(const VoiceTake&) override
     {
         log_->played << QStringLiteral("take");
@@ -56,7 +53,7 @@ private:
 QByteArray courseVowels()
 {
     phonetics::CourseVowels c;
-    for (int n = 1; n <= phonetics::kCourseVowelCount; ++n) {
+    for (int n = 1; n <= kSoundCount; ++n) {
         const double f1 = n == 4 ? 780 : n == 5 ? 640 : n == 6 ? 300 : 250 + 10 * n;
         const double f2 = n == 4 ? 1650 : n == 5 ? 1250 : n == 6 ? 2250 : 3000;
         c.sound[size_t(n)].onset = c.sound[size_t(n)].mid = c.sound[size_t(n)].offset = {f1, f2, 2450};

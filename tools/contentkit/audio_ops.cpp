@@ -12,8 +12,6 @@ namespace ejteto::contentkit {
 namespace {
 // About -46 dBFS: below espeak-ng's breath noise, above its dither.
 constexpr int kSilenceThreshold = 160;
-// Samples below a tenth of the peak are pauses and fades, not voice.
-constexpr double kGateRatio = 0.1;
 constexpr int kFadeMs = 8;
 } // namespace
 
@@ -37,25 +35,6 @@ PcmAudio trimSilence(const PcmAudio& audio, int keepMs)
         v = int16_t(double(v) * double(i) / double(fade));
     }
     return out;
-}
-
-double voicedLevelDbfs(const PcmAudio& audio)
-{
-    int peak = 0;
-    for (const int16_t v : audio.samples)
-        peak = std::max(peak, std::abs(int(v)));
-    if (peak == 0)
-        return -std::numeric_limits<double>::infinity();
-    const double gate = peak * kGateRatio;
-    double sum = 0;
-    size_t n = 0;
-    for (const int16_t v : audio.samples) {
-        if (std::abs(int(v)) >= gate) {
-            sum += double(v) * double(v);
-            ++n;
-        }
-    }
-    return 20.0 * std::log10(std::sqrt(sum / double(n)) / 32768.0);
 }
 
 PcmAudio normalizeLoudness(const PcmAudio& audio, double targetDbfs)

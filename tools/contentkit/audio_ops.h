@@ -21,8 +21,4 @@ PcmAudio silence(int ms, int sampleRate = 22050);
 // Appends `tail` to `head`; both must share one sample rate.
 void append(PcmAudio& head, const PcmAudio& tail);
 
-// RMS level of the voiced part in dBFS (-inf for silence); what the
-// normalizer aims at, also used by the tests.
-double voicedLevelDbfs(const PcmAudio& audio);
-
 } // namespace ejteto::contentkit

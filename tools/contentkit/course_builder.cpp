@@ -34,8 +34,8 @@ namespace {
 // build makes those files again.
 const QString kRecordingRevision = QStringLiteral("recording-2");
 const QString kPictureRevision = QStringLiteral("picture-3");
-const QString kLectureRevision = QStringLiteral("lecture-3");
-const QString kPlaceholderRevision = QStringLiteral("placeholder-1");
+const QString kLectureRevision = QStringLiteral("lecture-4");
+const QString kPlaceholderRevision = QStringLiteral("placeholder-2");
 const QString kVoiceRevision = QStringLiteral("voice-1");
 const QString kMedia = QStringLiteral("media");
 
@@ -119,7 +119,8 @@ std::vector<TableProblem> loadContent(const QString& dataDir, Content& c)
     c.soundLines = readTableLines(dir.filePath(QStringLiteral("sounds.csv")));
     loadSoundTable(c.tables, c.soundLines, rng);
     loadWordTable(c.tables, readTableLines(dir.filePath(QStringLiteral("words.csv"))));
-    for (int n = 1; n <= kVowelCount; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         const QString rel = QStringLiteral("lectures/%1.txt").arg(n);
         QFile f(dir.filePath(rel));
         if (!f.open(QIODevice::ReadOnly)) {
@@ -187,7 +188,8 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
         want(rel, BuildManifest::keyOf({kRecordingRevision, synth, r.key()}),
              [&speech, r] { return wavBytes(speech.get(r)); }, {r});
     }
-    for (int n = 1; n <= kVowelCount; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         const SpeechRequest r = vowelRequest(n);
         want(QStringLiteral("media/phones/%1.wav").arg(n), BuildManifest::keyOf({kRecordingRevision, synth, r.key()}),
              [&speech, r] { return wavBytes(speech.get(r)); }, {r});
@@ -203,7 +205,8 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
             want(*rel, BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
                  [&speech, r] { return wavBytes(speech.get(r)); }, {r});
         }
-        for (int n = 1; n <= kVowelCount; ++n) {
+        for (const SoundId sound : allSounds()) {
+            const int n = sound.value();
             const SpeechRequest r = voiceVowelRequest(v, n);
             want(voiceVowelRecordingPath(kMedia, v.folder, n), BuildManifest::keyOf({kVoiceRevision, synth, r.key()}),
                  [&speech, r] { return wavBytes(speech.get(r)); }, {r});
@@ -220,12 +223,13 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
              m.hasSound = false;
              QImage black(kVideoWidth, kVideoHeight, QImage::Format_RGB32);
              black.fill(Qt::black);
-             m.jpegFrames.push_back(encodeJpeg(black, 85));
+             m.frames.push_back(black);
              return aviBytes(m);
          },
          {});
 
-    for (int n = 1; n <= kVowelCount; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         const QString keyWord = c.scripts[size_t(n)].keyWord;
         for (const bool selected : {false, true})
             want(QStringLiteral("images/lecke_%1_%2.jpg").arg(selected ? QLatin1Char('a') : QLatin1Char('i')).arg(n),
@@ -242,7 +246,8 @@ CourseBuildResult buildCourse(const CourseBuildOptions& o)
          [] { return encodeJpeg(paintSpeaker(SpeakerStyle::WordIndexBrown), 95); }, {});
 
     std::vector<std::unique_ptr<LecturePlan>> plans;
-    for (int n = 1; n <= kVowelCount; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         const LectureScript& s = c.scripts[size_t(n)];
         QStringList inputs = {kLectureRevision, synth, c.scriptTexts[size_t(n)]};
         for (const Contrast& con : s.contrasts)

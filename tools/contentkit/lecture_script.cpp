@@ -1,6 +1,7 @@
 #include "contentkit/lecture_script.h"
 
 #include "app/int_conversion.h"
+#include "content/sound_id.h"
 
 namespace ejteto::contentkit {
 
@@ -60,7 +61,7 @@ LectureScript parseLectureScript(const QString& text, int lesson, const QString&
             c.line = lineNo;
             const auto sound = parseStrictInt(parts[0].trimmed());
             c.sound = sound ? *sound : 0;
-            bool ok = parts.size() >= 2 && c.sound >= 1 && c.sound <= 16;
+            bool ok = parts.size() >= 2 && SoundId::isValid(c.sound);
             for (qsizetype k = 1; ok && k < parts.size(); ++k) {
                 const QStringList pair = splitTrimmed(parts[k], QLatin1Char(' '));
                 if (pair.size() != 2)

@@ -1,7 +1,6 @@
 #include "contentkit/lecture_video.h"
 
 #include "contentkit/audio_ops.h"
-#include "contentkit/jpeg_encoder.h"
 #include "contentkit/palette.h"
 #include "contentkit/vowels.h"
 
@@ -286,17 +285,16 @@ AviMovie assembleLecture(const LecturePlan& plan, const std::function<PcmAudio(c
         append(track, silence(kStepTailMs));
         size_t frames = (track.samples.size() + kSamplesPerFrame - 1) / kSamplesPerFrame;
         if (i + 1 == plan.steps.size()) {
-            const size_t soFar = movie.jpegFrames.size();
+            const size_t soFar = movie.frames.size();
             frames = std::max(frames, size_t(kMinLectureSeconds * kVideoFps) -
                                           std::min(soFar, size_t(kMinLectureSeconds * kVideoFps)));
         }
         track.samples.resize(frames * kSamplesPerFrame, 0);
         append(movie.sound, track);
-        const QByteArray jpeg = encodeJpeg(st.picture, 85);
-        movie.jpegFrames.insert(movie.jpegFrames.end(), frames, jpeg);
+        movie.frames.insert(movie.frames.end(), frames, st.picture);
     }
     if (seconds)
-        *seconds = double(movie.jpegFrames.size()) / kVideoFps;
+        *seconds = double(movie.frames.size()) / kVideoFps;
     return movie;
 }
 

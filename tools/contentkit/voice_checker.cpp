@@ -2,6 +2,7 @@
 
 #include "app/voice_paths.h"
 #include "app/wav_check.h"
+#include "content/sound_id.h"
 
 #include <QDir>
 #include <QSet>
@@ -46,7 +47,8 @@ std::vector<TableProblem> checkVoiceFolders(const QString& installation, const Q
                 out.push_back({rel, 0, c.detail});
         }
         QStringList lackingVowels;
-        for (int n = 1; n <= 16; ++n) {
+        for (const SoundId s : allSounds()) {
+            const int n = s.value();
             const QString rel = voiceVowelRecordingPath(media, voice, n);
             const WavCheck c = checkWavFile(dir.filePath(rel));
             if (c.fault == WavFault::Missing)
@@ -54,7 +56,7 @@ std::vector<TableProblem> checkVoiceFolders(const QString& installation, const Q
             else if (!c.playable())
                 out.push_back({rel, 0, c.detail});
         }
-        if (lackingWords.size() == seen.size() && lackingVowels.size() == 16) {
+        if (lackingWords.size() == seen.size() && lackingVowels.size() == kSoundCount) {
             out.push_back(
                 {folder, 0, QStringLiteral("egyetlen felvétel sincs benne (words/<szó>.wav, phones/<n>.wav)")});
             continue;

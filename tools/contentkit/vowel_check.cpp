@@ -69,7 +69,8 @@ double courseScale(const CourseVowels& measured)
 {
     double sum = 0;
     int count = 0;
-    for (int n = 1; n <= phonetics::kCourseVowelCount; ++n) {
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
         const VowelMeasurement& m = measured.of(n);
         const VowelMeasurement& r = rpVowels().of(n);
         sum += std::log(m.mid.f1 / r.mid.f1) + std::log(m.mid.f2 / r.mid.f2);
@@ -111,7 +112,8 @@ VowelCheck checkCourseVowels(const QString& folder)
     }
     CourseVowels measured;
     bool all = true;
-    for (int n = 1; n <= phonetics::kCourseVowelCount; ++n) {
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
         const QString rel = QStringLiteral("media/phones/%1.wav").arg(n);
         LessonVowel lesson;
         lesson.lesson = n;

@@ -7,12 +7,12 @@ namespace ejteto::contentkit {
 namespace {
 // How espeak-ng's British voice says each vowel alone; sound 15, written
 // with a plain e as the program shows it, is its GOAT vowel.
-constexpr const char* kPhonemes[kVowelCount] = {
+constexpr const char* kPhonemes[kSoundCount] = {
     "i:", "I", "E", "a", "u:", "U", "eI", "aI", "A:", "V", "0", "OI", "3:", "O:", "oU", "aU",
 };
 
 // An id outside 1..16 stands for sound 1.
-int known(int n) { return n >= 1 && n <= kVowelCount ? n : 1; }
+int known(int n) { return SoundId::isValid(n) ? n : 1; }
 } // namespace
 
 QString vowelSymbol(int n) { return bareSymbolText(known(n)); }

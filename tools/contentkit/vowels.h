@@ -8,8 +8,6 @@
 
 namespace ejteto::contentkit {
 
-constexpr int kVowelCount = 16;
-
 // The symbol of sound n (1..16) without slashes, e.g. "iː".
 QString vowelSymbol(int n);
 // espeak-ng's British English phoneme mnemonic of sound n, stressed ("'i:").

@@ -111,7 +111,7 @@ QString vowelSpokenName(int soundId)
         "ou kettőshang", // eʊ
         "au kettőshang", // aʊ
     };
-    return soundId >= 1 && soundId <= 16 ? QString::fromUtf8(names[soundId]) : QString();
+    return SoundId::isValid(soundId) ? QString::fromUtf8(names[soundId]) : QString();
 }
 
 QString vowelDescription(int soundId)

@@ -1,6 +1,7 @@
 #include "ui/start_ahead.h"
 
 #include "app/paths.h"
+#include "content/sound_id.h"
 #include "media/jpeg_loader.h"
 
 #include <QFileInfo>
@@ -16,8 +17,8 @@ QStringList startPictures()
     // The executable's folder, found as the application object finds it.
     const QString appDir = appDirOf(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
     QStringList paths;
-    for (int n = 1; n <= 16; ++n)
-        paths << inactiveTilePath(appDir, n);
+    for (const SoundId s : allSounds())
+        paths << inactiveTilePath(appDir, s.value());
     paths << answerSpeakerPath(appDir) << wordIndexSpeakerPath(appDir);
     return paths;
 }

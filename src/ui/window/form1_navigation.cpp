@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "content/practice_run.h"
 #include "content/run_clock.h"
+#include "content/sound_id.h"
 #include "keyboard/mosaic_keys.h"
 #include "keyboard/panel_focus.h"
 #include "lecture/lecture_module.h"
@@ -26,16 +27,18 @@ namespace ejteto {
 
 void TForm1::Mozaikmegnyomas(int n, Speed speed)
 {
-    for (int i = 1; i <= 16; ++i)
-        registries_.MosaicImages[i]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, i)));
+    for (const SoundId s : allSounds())
+        registries_.MosaicImages[s.index()]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, s.value())));
     registries_.MosaicImages[n]->setPicture(loadJpeg(activeTilePath(state_.AppDir, n)));
     // Paint the new pictures before the vowel holds the window.
     pump_->processPendingEvents();
     controls_->ComboBox_Lecke->setCurrentIndex(n);
     Gombellenorzes();
     mosaicKeys_->follow(n);
-    for (int i = 1; i <= 16; ++i)
+    for (const SoundId sound : allSounds()) {
+        const int i = sound.value();
         registries_.MosaicImages[i]->setChecked(i == state_.CurrentLesson);
+    }
     practice_->describeLesson(state_.CurrentLesson);
     notice_->announce(lessonChosenNotice(n));
     if (speed == Speed::Normal)

@@ -9,6 +9,7 @@
 #include "app/settings_location.h"
 #include "content/content_rules.h"
 #include "content/line_reader.h"
+#include "content/sound_id.h"
 #include "controls/focus_visibility.h"
 #include "keyboard/key_dispatcher.h"
 #include "lecture/lecture_module.h"
@@ -96,7 +97,8 @@ void fillWindowRegistries(Registries& r, const WindowControls& c, const QString&
 {
     r.LauncherButtons = {c.Button_Inditas_Eloadas, c.Button_Inditas_Gyakorlat, c.Button_Inditas_Teszt,
                          c.Button_Szomutato, c.Button_Jatek};
-    for (int n = 1; n <= 16; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         const QString word = pictureWordOfFile(inactiveTilePath(appDir, n));
         r.MosaicImages[n]->setAccessibleName(tileName(n, word));
         r.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
@@ -194,8 +196,10 @@ void TForm1::buildModules()
     // module panels in their stacking order, each in its own laid-out tab
     // order.
     QList<QWidget*> chain = controls_->tabChain();
-    for (int n = 1; n <= 16; ++n)
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         chain << registries_.MosaicImages[n];
+    }
     setTabOrders(chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
                        << practice_->panel().tabChain());
 
@@ -205,8 +209,10 @@ void TForm1::buildModules()
     bindings_ = std::make_unique<GuardedBindings>(this);
     GuardedBindings& b = *bindings_;
     const WindowControls& w = *controls_;
-    for (int n = 1; n <= 16; ++n)
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         b.bind(registries_.MosaicImages[n], &ImageControl::clicked, [this, n] { Mozaikmegnyomas(n); });
+    }
     b.bind(w.ComboBox_Nehezseg, &QComboBox::currentIndexChanged, [this](int) { Gombellenorzes(); });
     b.bind(w.Button_Inditas_Eloadas, &QPushButton::clicked, [this] { Button_Inditas_EloadasClick(); });
     b.bind(w.Button_Inditas_Gyakorlat, &QPushButton::clicked, [this] { Button_Inditas_GyakorlatClick(); });
@@ -224,7 +230,8 @@ void TForm1::buildModules()
     listening_ = std::make_unique<ListenControls>(
         [this](const std::optional<CourseRecording>& model) { voice_->recordAndCompare(model); });
     menu_ = std::make_unique<ControlMenu>(*listening_, tools_);
-    for (int n = 1; n <= 16; ++n) {
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         ImageControl* tile = registries_.MosaicImages[n];
         listening_->addClickable(tile,
                                  {[this, n] { Mozaikmegnyomas(n, Speed::Slow); },
@@ -286,8 +293,10 @@ void TForm1::Betolt()
         throw;
     }
     fillWindowRegistries(registries_, *controls_, state_.AppDir);
-    for (int n = 1; n <= 16; ++n)
+    for (const SoundId sound : allSounds()) {
+        const int n = sound.value();
         registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
+    }
     // The four answer speakers, then the word index's: read now, shown on
     // their panels once those exist.
     for (size_t i = 0; i < registries_.SpeakerImages.size(); ++i)

@@ -5,6 +5,7 @@
 
 #include "accessibility/accessible_texts.h"
 #include "app/color_value.h"
+#include "content/sound_id.h"
 #include "controls/layout_widgets.h"
 #include "fonts/layout_fonts.h"
 #include "ui/controls/image_control.h"
@@ -30,7 +31,8 @@ void shrinkFontToFit(Label* label, QSize box)
 
 void createMosaicAndTitles(QWidget* window, WindowControls& c, MosaicTiles& mosaic)
 {
-    for (int n = 1; n <= 16; ++n) {
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
         const int column = (n - 1) % 4;
         const int row = (n - 1) / 4;
         ImageControl* tile = new ImageControl(window, QStringLiteral("Image_Mosaic_%1").arg(n),
@@ -91,8 +93,8 @@ void createAboutButton(QWidget* window, WindowControls& c)
 void createNameTables(QWidget* window, WindowControls& c)
 {
     QStringList lessons{QStringLiteral("Lecke:")};
-    for (int n = 1; n <= 16; ++n)
-        lessons << QStringLiteral("%1.").arg(n);
+    for (const SoundId s : allSounds())
+        lessons << QStringLiteral("%1.").arg(s.value());
     c.ComboBox_Lecke =
         makeComboBox(window, QStringLiteral("ComboBox_Lecke"), {0, 0, 80, 21}, lessons, arialFont(-11), 14);
     c.ComboBox_Lecke->hide();

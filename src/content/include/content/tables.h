@@ -2,6 +2,7 @@
 // The two content tables: the sixteen vowel sounds and the word list, read
 // once at start-up from "sounds.csv" and "words.csv".
 #include "app/random_source.h"
+#include "content/sound_id.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,8 +32,6 @@ struct szorekord {
 };
 
 using wordvector = std::vector<szorekord>;
-
-constexpr int kSoundCount = 16;
 
 struct ContentTables {
     // Indexed 1..16 by sound id; entry 0 is never used.

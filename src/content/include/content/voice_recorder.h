@@ -2,28 +2,17 @@
 // The microphone, as record-and-compare needs it: a take recorded while the
 // window goes on handling its events, kept in memory only, and played back
 // through the same sound output as the course's recordings.
+#include "audio/pcm_audio.h"
 #include "content/run_clock.h"
 
-#include <QByteArray>
 #include <functional>
 #include <memory>
 
 namespace ejteto {
 
-// The learner's own recording: 16-bit signed little-endian samples,
-// interleaved. It is never written to a file.
-struct VoiceTake {
-    QByteArray samples;
-    int sampleRate = 0;
-    int channels = 0;
-
-    bool isEmpty() const { return samples.isEmpty(); }
-    qint64 durationMs() const
-    {
-        const qint64 frames = sampleRate > 0 && channels > 0 ? samples.size() / (2 * channels) : 0;
-        return sampleRate > 0 ? frames * 1000 / sampleRate : 0;
-    }
-};
+// The learner's own recording, held as every sound is in memory. It is never
+// written to a file.
+using VoiceTake = PcmAudio;
 
 class VoiceRecorder {
 public:

@@ -2,9 +2,7 @@
 // How long a recording may hold the window: a word or vowel plays blocking,
 // so a recording is played only when it is at most a minute long, by what
 // its header declares and by what its size allows.
-#include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace ejteto {
 
@@ -15,10 +13,6 @@ constexpr int kMaxRecordingSeconds = 60;
 // more than a minute in any format.
 constexpr qint64 kMaxRecordingBytesPerSecond = 8 * 4 * 192000;
 constexpr qint64 kMaxRecordingBytes = kMaxRecordingSeconds * kMaxRecordingBytesPerSecond + 1024 * 1024;
-
-// The length in seconds that the WAVE header of `header` (the file's first
-// bytes) declares for its sound, when it declares one.
-std::optional<double> declaredWaveSeconds(const QByteArray& header);
 
 // Raises "A(z) %1 felvétel túl hosszú (legfeljebb egy perc lehet)." with the
 // path when the regular file at `path` is larger than kMaxRecordingBytes or

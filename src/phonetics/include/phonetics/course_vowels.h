@@ -3,6 +3,7 @@
 // time: what the chart shows and what a take is judged against. Stored as
 // media/phones/formants.csv beside the recordings, one line per sound:
 //   sound;F1;F2;F3 at 25 %;F1;F2;F3 at 50 %;F1;F2;F3 at 75 %   (Hz)
+#include "content/sound_id.h"
 #include "phonetics/vowel_measurement.h"
 
 #include <QByteArray>
@@ -12,14 +13,8 @@
 
 namespace ejteto::phonetics {
 
-constexpr int kCourseVowelCount = 16;
-
-// The diphthongs of the course, whose onset and offset count: /eɪ/ /aɪ/
-// /ɔɪ/ /eʊ/ /aʊ/.
-bool isDiphthong(int soundId);
-
 struct CourseVowels {
-    std::array<VowelMeasurement, kCourseVowelCount + 1> sound; // [1..16]; [0] unused
+    std::array<VowelMeasurement, kSoundCount + 1> sound; // [1..16]; [0] unused
 
     const VowelMeasurement& of(int soundId) const { return sound.at(static_cast<size_t>(soundId)); }
 };

@@ -28,7 +28,7 @@ struct TakeTarget {
     std::array<int, 2> confusables{}; // the vowels learners take for it; 0: none
     QString word;                     // the word said; empty for the vowel alone
 
-    bool known() const { return sound >= 1 && sound <= kCourseVowelCount; }
+    bool known() const { return SoundId::isValid(sound); }
 };
 
 // The target of a take of `model` (a course vowel or word recording), its

@@ -1,8 +1,7 @@
 #include "tool_windows/listening_drill/drill_sounds.h"
 
-#include "app/regular_file.h"
-#include "app/wav_check.h"
-#include "content/noise_mix.h"
+#include "audio/noise_mix.h"
+#include "audio/wav_file.h"
 #include "content/voice_library.h"
 #include "media/media_errors.h"
 #include "media/media_player.h"
@@ -29,9 +28,9 @@ void DrillSounds::play(const ListeningSound& sound)
 
 QString DrillSounds::noisyCopyOf(const QString& path, int snrDb)
 {
-    const FileRead read = readRegularFile(path, kMaxRecordingBytes);
-    const std::optional<MonoPcm> voice = read.bytes ? readPcm16Wav(*read.bytes) : std::nullopt;
-    if (!voice)
+    // A file that is no usable recording plays as it is: the player says why.
+    const WavReading voice = readWavFile(path);
+    if (!voice.check.playable())
         return path;
     if (!scratch_)
         scratch_ = std::make_unique<QTemporaryDir>();
@@ -40,7 +39,7 @@ QString DrillSounds::noisyCopyOf(const QString& path, int snrDb)
     const QString mixPath = scratch_->filePath(QStringLiteral("zajos.wav"));
     QFile out(mixPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        out.write(pcm16WavBytes(mixNoise(*voice, snrDb, noiseSeed_++))) < 0)
+        out.write(wavBytes(mixNoise(mixedToMono(voice.audio), snrDb, noiseSeed_++))) < 0)
         return path;
     return mixPath;
 }

@@ -77,7 +77,7 @@ KiejtesWindow::VerdictTexts KiejtesWindow::verdictTexts(const phonetics::JudgedT
     if (take.fault == TakeFault::NoVowel)
         return {phonetics::analysisFaultText(take.analysis.fault), {}};
     const phonetics::VowelMeasurement& v = take.analysis.vowel;
-    const QString measured = phonetics::isDiphthong(take.target.sound)
+    const QString measured = isDiphthong(take.target.sound)
                                  ? QStringLiteral("A kiejtésed: eleje %1, vége %2.").arg(hz(v.onset), hz(v.offset))
                                  : QStringLiteral("A kiejtésed: %1.").arg(hz(v.mid));
     if (take.fault == TakeFault::NoCourse)

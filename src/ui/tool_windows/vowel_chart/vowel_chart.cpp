@@ -118,13 +118,14 @@ void VowelChart::paintEvent(QPaintEvent*)
     const double factor = coach_->scale();
     const QFont symbolFont = layoutFont(QStringLiteral("Gentium"), -15);
     const QFont targetFont = layoutFont(QStringLiteral("Gentium"), -17, true);
-    for (int n = 1; n <= phonetics::kCourseVowelCount; ++n) {
+    for (const SoundId s : allSounds()) {
+        const int n = s.value();
         const phonetics::VowelMeasurement v = phonetics::scaled(coach_->course()->of(n), factor);
         const bool target = n == target_;
         p.setPen(QPen(target ? kTarget : kCourse, target ? 2 : 1));
         p.setFont(target ? targetFont : symbolFont);
         QPointF at = place(v.mid.f1, v.mid.f2);
-        if (phonetics::isDiphthong(n)) {
+        if (isDiphthong(n)) {
             at = place(v.onset.f1, v.onset.f2);
             arrow(p, at, place(v.offset.f1, v.offset.f2));
         } else if (target) {
@@ -145,7 +146,7 @@ void VowelChart::paintEvent(QPaintEvent*)
         p.setPen(QPen(colour, latest ? 2.5 : 1.5));
         p.setBrush(colour);
         const phonetics::VowelMeasurement& t = it->analysis.vowel;
-        if (phonetics::isDiphthong(it->target.sound)) {
+        if (isDiphthong(it->target.sound)) {
             arrow(p, place(t.onset.f1, t.onset.f2), place(t.offset.f1, t.offset.f2));
         } else {
             p.drawEllipse(place(t.mid.f1, t.mid.f2), latest ? 5 : 3.5, latest ? 5 : 3.5);
