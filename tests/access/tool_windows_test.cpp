@@ -38,6 +38,25 @@ void choose(QMenu* menu, const QString& text)
 
 } // namespace
 
+TEST(ToolWindowFirstPlace, IsBesideTheMainWindowNeverOverItsTiles)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize tool(420, 380);
+    // Room to the right: there, level with the window's top.
+    EXPECT_EQ(placeBeside({100, 80, 767, 570}, tool, screen), QPoint(867, 80));
+    // No room to the right: below it, its left edges in line.
+    EXPECT_EQ(placeBeside({400, 20, 767, 570}, tool, screen), QPoint(400, 590));
+    // Room on neither: left of it, slid up to stay on the screen.
+    EXPECT_EQ(placeBeside({480, 700, 767, 320}, tool, screen), QPoint(60, 1024 - 380));
+    // Room on no side at all: against the screen's right edge, over the
+    // window's titles, inside the screen.
+    const QRect small(0, 0, 1024, 700);
+    const QPoint last = placeBeside({100, 60, 767, 570}, tool, small);
+    EXPECT_EQ(last, QPoint(1024 - 420, 60));
+    EXPECT_TRUE(small.contains(QRect(last, tool)));
+    EXPECT_GE(last.x(), 100 + 484) << "the mosaic ends at the window's x 484";
+}
+
 TEST_F(KeyboardTest, AToolOpensByItsKeyAndByTheMenuAndItsWindowClosesOnEsc)
 {
     FormView& f = startForKeys();

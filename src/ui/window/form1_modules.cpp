@@ -2,6 +2,7 @@
 // (the module id, the control panel, the level and lesson it reads) and
 // hands the rest to its module, which binds its own panel.
 #include "content/practice_run.h"
+#include "controls/focus_visibility.h"
 #include "lecture/lecture_module.h"
 #include "listening/recording_sounds.h"
 #include "pairs/pairs_module.h"
@@ -68,8 +69,11 @@ void TForm1::Button_SzomutatoClick()
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
     enterPanel(ModulePanel::WordIndex);
-    // Typing filters at once, and the box says how many words match.
-    wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
+    // Opened by a key, typing filters at once, and the box says how many
+    // words match; opened by the mouse, the box stays cream until the
+    // learner clicks or tabs into it.
+    if (keyboardInUse())
+        wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Button_JatekClick()

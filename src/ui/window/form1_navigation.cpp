@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "content/practice_run.h"
 #include "content/run_clock.h"
+#include "controls/focus_visibility.h"
 #include "keyboard/mosaic_keys.h"
 #include "keyboard/panel_focus.h"
 #include "lecture/lecture_module.h"
@@ -95,6 +96,11 @@ void TForm1::Bezargombmegnyomas(ModulePanel panel)
 void TForm1::enterPanel(ModulePanel panel)
 {
     mosaicKeys_->setCovered(true);
+    // Opened by the mouse, the panel shows exactly as laid out: a focused
+    // control would change colour (the word index's filter box turns light
+    // blue). Opened by a key, Enter, Esc and the answer keys work at once.
+    if (!keyboardInUse())
+        return;
     // In the order of the registry's panels.
     const QList<QWidget*> chains[] = {practice_->panel().tabChain(), wordIndex_->panel().tabChain(),
                                       pairs_->panel().tabChain(), lecture_->panel().tabChain()};

@@ -137,8 +137,9 @@ private:
     void Image_SoundClick();
     void Label_DeveloperClick();
     void openHelp();
-    // A module panel comes into view with the focus on its first control,
-    // the mosaic under it out of reach; closed, it gives the focus back to
+    // A module panel comes into view with the mosaic under it out of reach,
+    // and, opened by a key, the focus on its first control (opened by the
+    // mouse, no focus moves); closed, it gives the focus back to
     // the control panel's button that opened it.
     void enterPanel(ModulePanel panel);
     void leavePanel(ModulePanel panel);
