@@ -427,7 +427,7 @@ int main(int argc, char** argv)
             Samples ps, fs;
             ps.add(p);
             fs.add(f);
-            printRow(QStringLiteral("(e) %1: %2").arg(QLatin1String(kinds[k].name), what), ps, fs, Unit::MiB);
+            printRow(QStringLiteral("(e) %1: %2").arg(QString::fromUtf8(kinds[k].name), what), ps, fs, Unit::MiB);
         };
         row(QStringLiteral("RSS after warm-up"), programFigures[k].afterWarmUp, floorFigures[k].afterWarmUp);
         row(QStringLiteral("RSS after %1 more").arg(cycles), programFigures[k].atEnd, floorFigures[k].atEnd);
