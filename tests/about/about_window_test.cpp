@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -133,6 +134,24 @@ TEST_F(AboutWindow, WindowIsAFixedStayOnTopToolWindowWithoutTitleBarButtons)
     EXPECT_EQ(about_.size(), QSize(257, 365));
     EXPECT_EQ(about_.font().pixelSize(), 11);
     EXPECT_FALSE(about_.windowIcon().isNull());
+}
+
+TEST(AboutCaption, IsTheLayoutsAloneWhileTheVersionIsStillTold)
+{
+    // As the installed program runs: with its version set.
+    const QString before = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    const auto restore = qScopeGuard([&] { QCoreApplication::setApplicationVersion(before); });
+    QWidget main;
+    main.setGeometry(120, 90, 761, 541);
+    main.show();
+    TForm_About about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Névjegy"));
+    about.showOver(&main);
+    QApplication::processEvents();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Névjegy"));
+    EXPECT_TRUE(about.Button_Bezar->accessibleDescription().contains(QStringLiteral("Változat: 1.0.0.")))
+        << about.Button_Bezar->accessibleDescription().toStdString();
 }
 
 TEST_F(AboutWindow, TextsAndFontsAreTheLayouts)

@@ -104,8 +104,9 @@ TEST_F(AccessibilityTest, EveryVisibleControlALearnerCanUseHasANameAndAnAction)
     QTest::mouseClick(f.Image_Mosaic[3], Qt::LeftButton);
     walk(&f.form, "lesson chosen");
 
-    QTest::mouseClick(f.Button_Inditas_Eloadas, Qt::LeftButton);
-    EXPECT_EQ(focus(), f.Button_Eloadas_LejatszasSzunet) << "the lecture opens on its play button";
+    f.Button_Inditas_Eloadas->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Space);
+    EXPECT_EQ(focus(), f.Button_Eloadas_LejatszasSzunet) << "opened by a key, the lecture opens on its play button";
     walk(&f.form, "lecture");
     key(Qt::Key_Escape);
 

@@ -45,11 +45,10 @@ TForm_About::TForm_About(QWidget* parent)
       appDir_(currentAppDir())
 {
     installAccessibleControls(); // before any control exists
+    centreOnFirstShowing();
     setFixedSize(kClientWidth, kClientHeight);
-    // The version in the title bar, beside the caption; the window's own
-    // layout stays as it is.
-    if (const QString version = QCoreApplication::applicationVersion(); !version.isEmpty())
-        setWindowTitle(QStringLiteral("Névjegy – Ejteto! ") + version);
+    // The caption is the layout's alone; the version is told by --version,
+    // the help page and the close button's description (FormActivate).
     QPalette p = palette();
     p.setColor(QPalette::Window, colorFromValue(colors::Cream));
     setPalette(p);

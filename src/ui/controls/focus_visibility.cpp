@@ -9,7 +9,7 @@ namespace ejteto {
 
 namespace {
 
-bool keyboardInUse = false;
+bool keysUsed = false;
 
 // Qt's own styles draw a button's focus frame only in a window marked as
 // reached by the keyboard; the mark follows the same rule as our frames.
@@ -40,15 +40,15 @@ protected:
             return false;
         switch (e->type()) {
         case QEvent::KeyPress:
-            if (!keyboardInUse && !isModifierOnly(static_cast<QKeyEvent*>(e)->key())) {
-                keyboardInUse = true;
+            if (!keysUsed && !isModifierOnly(static_cast<QKeyEvent*>(e)->key())) {
+                keysUsed = true;
                 markWindows(true);
             }
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (keyboardInUse) {
-                keyboardInUse = false;
+            if (keysUsed) {
+                keysUsed = false;
                 markWindows(false);
             }
             break;
@@ -70,6 +70,8 @@ void watchFocusVisibility()
     qApp->installEventFilter(watch);
 }
 
-bool focusVisible(const QWidget* control) { return keyboardInUse && control->hasFocus(); }
+bool focusVisible(const QWidget* control) { return keysUsed && control->hasFocus(); }
+
+bool keyboardInUse() { return keysUsed; }
 
 } // namespace ejteto

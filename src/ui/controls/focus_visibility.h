@@ -12,5 +12,8 @@ namespace ejteto {
 void watchFocusVisibility();
 // True while the focus of `control`'s window should be drawn.
 bool focusVisible(const QWidget* control);
+// True when the learner's last press was a key rather than a mouse button:
+// what they opened by a key may take the focus, what they clicked may not.
+bool keyboardInUse();
 
 } // namespace ejteto

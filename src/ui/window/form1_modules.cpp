@@ -2,6 +2,7 @@
 // (the module id, the control panel, the level and lesson it reads) and
 // hands the rest to its module, which binds its own panel.
 #include "content/practice_run.h"
+#include "controls/focus_visibility.h"
 #include "keyboard/mosaic_keys.h"
 #include "keyboard/panel_focus.h"
 #include "lecture/lecture_module.h"
@@ -22,12 +23,16 @@ namespace ejteto {
 
 namespace {
 
-// A module panel comes into view with the focus on its first control, the
-// mosaic under it out of reach.
+// A module panel comes into view with the mosaic under it out of reach.
+// Opened by a key, the focus goes to its first control, so Enter, Esc and
+// the answer keys work at once; opened by the mouse, the panel shows exactly
+// as laid out: a focused control would change colour (the word index's
+// filter box turns light blue).
 void enterPanel(MosaicKeys& mosaic, const QList<QWidget*>& tabChain)
 {
     mosaic.setCovered(true);
-    focusFirstReachable(tabChain);
+    if (keyboardInUse())
+        focusFirstReachable(tabChain);
 }
 
 } // namespace
@@ -82,8 +87,11 @@ void TForm1::Button_SzomutatoClick()
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
     enterPanel(*mosaicKeys_, wordIndex_->panel().tabChain());
-    // Typing filters at once, and the box says how many words match.
-    wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
+    // Opened by a key, typing filters at once, and the box says how many
+    // words match; opened by the mouse, the box stays cream until the
+    // learner clicks or tabs into it.
+    if (keyboardInUse())
+        wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Button_JatekClick()

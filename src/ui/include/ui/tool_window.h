@@ -6,11 +6,21 @@
 // window's keys; nothing of the main window's fixed layout changes for them.
 #include <QKeySequence>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
 namespace ejteto {
+
+// Where a tool window's frame of `tool` size first goes, beside the main
+// window's frame `main` on the screen's free area `screen`: to its right
+// where the screen has room, else below it, else left of it, else above it,
+// so it never covers the mosaic; on a screen with room on no side, against
+// the screen's right edge, over the window's title texts rather than its
+// tiles. Always inside `screen` where the tool fits on it.
+QPoint placeBeside(const QRect& main, const QSize& tool, const QRect& screen);
 
 class ToolWindow : public QWidget {
     Q_OBJECT
@@ -20,9 +30,10 @@ public:
     ToolWindow(const QString& objectName, const QString& title, QWidget* parent = nullptr,
                Qt::WindowFlags extraFlags = {});
 
-    // Shows the window without blocking. The first time it is centred over
-    // `mainWindow`; afterwards it comes back where the learner left it.
-    // Does nothing while it is already visible.
+    // Shows the window without blocking. The first time it goes beside
+    // `mainWindow` (placeBeside), or centred over it when so set; afterwards
+    // it comes back where the learner left it. Does nothing while it is
+    // already visible.
     void showOver(QWidget* mainWindow);
 
     // Esc in the window: it hides.
@@ -33,13 +44,16 @@ public:
     void setHelpOpener(std::function<void()> open) { openHelp_ = std::move(open); }
 
 protected:
+    // The About window's layout centres it over the main window the first time.
+    void centreOnFirstShowing() { centreFirst_ = true; }
     void hideEvent(QHideEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
-    void centreOver(QWidget* mainWindow);
+    void placeFirst(QWidget* mainWindow);
 
     std::function<void()> openHelp_;
+    bool centreFirst_ = false;
     bool placed_ = false; // shown at least once
     QPoint lastPosition_; // where it was when last hidden
 };
