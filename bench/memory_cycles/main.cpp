@@ -138,8 +138,8 @@ public:
         // The tools as the program sets them up once the window is on screen.
         ListeningToolServices drill;
         drill.clock = &clock_;
-        listening_ = installListeningDrill(form_, drill);
-        kiejtes_ = installKiejtes(form_);
+        listening_ = installListeningDrill(form_.tools(), drill);
+        kiejtes_ = installKiejtes(form_.tools());
     }
 
     std::vector<CycleKind> kinds()
