@@ -26,9 +26,10 @@ public:
     explicit VowelCoach(const std::optional<CourseVowels>& course) : course_(course) {}
 
     // A take of mono 16-bit samples, the learner repeating `target` (1..16),
-    // whose confusable vowels are `confusables`.
+    // whose confusable vowels are `confusables`; `word` the word said
+    // ("cat"), or empty for the vowel alone or a word not known.
     const CoachedTake& hear(const qint16* samples, qsizetype count, int sampleRate, int target,
-                            std::array<int, 2> confusables);
+                            std::array<int, 2> confusables, const QString& word = {});
 
     // The latest take first; only takes that held a vowel, at most kKept.
     const std::deque<CoachedTake>& measuredTakes() const { return measured_; }
