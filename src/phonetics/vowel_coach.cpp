@@ -26,6 +26,7 @@ const CoachedTake& VowelCoach::hear(const qint16* samples, qsizetype count, int 
 {
     CoachedTake take;
     take.target = target;
+    take.word = word;
     take.analysis = analyseTake(samples, count, sampleRate, {word, target});
     const bool known = target >= 1 && target <= kCourseVowelCount;
     if (take.analysis.ok() && known) {

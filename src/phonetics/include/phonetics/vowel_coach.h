@@ -15,6 +15,7 @@ namespace ejteto::phonetics {
 
 struct CoachedTake {
     int target = 0; // the vowel the learner was repeating, 1..16
+    QString word;   // the word said, empty for the vowel alone
     VowelAnalysis analysis;
     std::optional<VowelVerdict> verdict; // when the take held a vowel and the course's are known
 };
