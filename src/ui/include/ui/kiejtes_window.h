@@ -22,8 +22,9 @@ public:
     explicit KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent = nullptr);
 
     // A take of the learner repeating vowel `target` (0 when the word's
-    // vowel is not known), with the two vowels confused with it.
-    void hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables);
+    // vowel is not known), with the two vowels confused with it; `word` the
+    // word repeated, empty when the model was the vowel alone.
+    void hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables, const QString& word = {});
 
     QLabel* verdictLabel() const { return verdict_; }
     VowelChart* chart() const { return chart_; }

@@ -40,7 +40,7 @@ std::unique_ptr<ToolWindow> installKiejtes(TForm1& form, JudgedTakeSink judged)
                 const SoundRecord& s = tables.SoundTable[static_cast<size_t>(target)];
                 confusables = {s.Confusable1, s.Confusable2};
             }
-            w->hearTake(take, target, confusables);
+            w->hearTake(take, target, confusables, model.kind == CourseRecording::Kind::Word ? model.word : QString());
             if (const auto& heard = w->coach().lastTake(); judged && heard && target >= 1 && target <= 16) {
                 const phonetics::FormantPoint mid =
                     heard->analysis.ok() ? heard->analysis.vowel.mid : phonetics::FormantPoint{};

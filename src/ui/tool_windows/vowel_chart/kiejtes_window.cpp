@@ -73,11 +73,11 @@ KiejtesWindow::KiejtesWindow(const std::optional<phonetics::CourseVowels>& cours
     showVerdict(coach_.course() ? firstText() : missingCourseText(), {});
 }
 
-void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables)
+void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables, const QString& word)
 {
     const std::vector<qint16> mono = monoSamples(take);
     const phonetics::CoachedTake& heard =
-        coach_.hear(mono.data(), static_cast<qsizetype>(mono.size()), take.sampleRate, target, confusables);
+        coach_.hear(mono.data(), static_cast<qsizetype>(mono.size()), take.sampleRate, target, confusables, word);
     // A take without a vowel is said so, and no point stands for it.
     chart_->showCoach(&coach_, target, heard.analysis.ok());
     if (!heard.analysis.ok()) {
@@ -94,7 +94,7 @@ void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 
     }
     const QString scale = QStringLiteral(" A hangodhoz igazítva: a tananyag hangjai %1-szeresen.")
                               .arg(QString::number(coach_.scale(), 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
-    showVerdict(phonetics::verdictText(*heard.verdict, symbolText), measured + scale);
+    showVerdict(phonetics::verdictText(*heard.verdict, symbolText, word), measured + scale);
 }
 
 void KiejtesWindow::showVerdict(const QString& text, const QString& details)
