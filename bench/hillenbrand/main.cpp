@@ -21,7 +21,7 @@
 #include "contentkit/wav_file.h"
 #include "phonetics/course_vowels.h"
 #include "phonetics/formant_analysis.h"
-#include "phonetics/vowel_coach.h"
+#include "phonetics/take_judge.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -168,10 +168,10 @@ Take whole(const contentkit::PcmAudio& audio)
 
 // The take judge as the program runs it on a tile's take: `word` the word
 // said ("had"), or empty for a vowel said alone.
-const phonetics::CoachedTake& judge(phonetics::VowelCoach& coach, const Take& t, int lesson,
-                                    std::array<int, 2> confusables, const QString& word)
+phonetics::JudgedTake judge(phonetics::TakeJudge& judge, const Take& t, int lesson, std::array<int, 2> confusables,
+                            const QString& word)
 {
-    return coach.hear(t.samples.data(), static_cast<qsizetype>(t.samples.size()), t.rate, lesson, confusables, word);
+    return judge.judge(t.samples.data(), static_cast<qsizetype>(t.samples.size()), t.rate, {lesson, confusables, word});
 }
 
 bool within10(double measured, double truth) { return measured > 0 && std::abs(measured / truth - 1) <= 0.10; }
@@ -256,9 +256,9 @@ void printTable(const std::map<QString, Tally>& word, const std::map<QString, Ta
 
 double judgeMs(const Take& t, const phonetics::CourseVowels& course, const QString& word)
 {
-    phonetics::VowelCoach coach(course);
+    phonetics::TakeJudge coach(course);
     const int64_t start = nowNs();
-    const phonetics::CoachedTake& heard = judge(coach, t, 4, {10, 3}, word);
+    const phonetics::JudgedTake heard = judge(coach, t, 4, {10, 3}, word);
     const double ms = msBetween(start, nowNs());
     if (!heard.analysis.ok())
         fail(QStringLiteral("the 3 s take was not judged: %1").arg(phonetics::analysisFaultText(heard.analysis.fault)));
@@ -335,8 +335,8 @@ int main(int argc, char** argv)
         // Formants alone: a fresh run, the lesson the file's own vowel.
         for (auto [tally, take, said] : {std::tuple(&word[r.group], whole(audio), wordOf(r.vowel)),
                                          std::tuple(&cut[r.group], cutOut(audio, r.startMs, r.endMs), QString())}) {
-            phonetics::VowelCoach coach(course);
-            const phonetics::CoachedTake& heard = judge(coach, take, 1, {3, 2}, said);
+            phonetics::TakeJudge coach(course);
+            const phonetics::JudgedTake heard = judge(coach, take, 1, {3, 2}, said);
             ++tally->formantsTotal;
             tally->formantsWithin += heard.analysis.ok() && within10(heard.analysis.vowel.mid.f1, r.f1) &&
                                      within10(heard.analysis.vowel.mid.f2, r.f2);
@@ -348,7 +348,7 @@ int main(int argc, char** argv)
     // The verdicts: one run per talker and way of taking.
     for (const auto& [speaker, files] : bySpeaker) {
         for (const bool cutVowel : {false, true}) {
-            phonetics::VowelCoach coach(course);
+            phonetics::TakeJudge coach(course);
             for (const auto& [vowelName, lesson] : kRun) {
                 const QString vowel = QLatin1String(vowelName);
                 const Row* r = files.value(vowel, nullptr);
@@ -356,9 +356,8 @@ int main(int argc, char** argv)
                     continue;
                 const contentkit::PcmAudio audio = contentkit::readWav(dir + QLatin1Char('/') + r->file);
                 const Take take = cutVowel ? cutOut(audio, r->startMs, r->endMs) : whole(audio);
-                const phonetics::CoachedTake& heard =
-                    judge(coach, take, lesson, confusables[static_cast<size_t>(lesson)],
-                          cutVowel ? QString() : wordOf(vowel));
+                const phonetics::JudgedTake heard = judge(coach, take, lesson, confusables[static_cast<size_t>(lesson)],
+                                                          cutVowel ? QString() : wordOf(vowel));
                 const int score = scoreOf(vowel, lesson);
                 if (score == 0)
                     continue;

@@ -146,16 +146,16 @@ void VowelChart::paintEvent(QPaintEvent*)
         p.setBrush(colour);
         const phonetics::VowelMeasurement& t = it->analysis.vowel;
         QPointF at = place(t.mid.f1, t.mid.f2);
-        if (phonetics::isDiphthong(it->target)) {
+        if (phonetics::isDiphthong(it->target.sound)) {
             at = place(t.offset.f1, t.offset.f2);
             arrow(p, place(t.onset.f1, t.onset.f2), at);
         } else {
             p.drawEllipse(at, latest ? 5 : 3.5, latest ? 5 : 3.5);
         }
         // The latest word said stands beside its vowel's point.
-        if (latest && !it->word.isEmpty()) {
+        if (latest && !it->target.word.isEmpty()) {
             p.setFont(small);
-            p.drawText(QRectF(at.x() + 7, at.y() - 7, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, it->word);
+            p.drawText(QRectF(at.x() + 7, at.y() - 7, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, it->target.word);
         }
     }
 }
