@@ -69,7 +69,7 @@ class TakeJudge {
 public:
     // `course`: the course's measured vowels; nothing when the installation
     // lacks them (takes are then measured but not judged).
-    explicit TakeJudge(std::optional<CourseVowels> course) : course_(std::move(course)) {}
+    explicit TakeJudge(const std::optional<CourseVowels>& course) : course_(course) {}
 
     // A take of mono 16-bit samples at `sampleRate`. A measured take of a
     // known vowel refines the speaker's scale before it is judged.
