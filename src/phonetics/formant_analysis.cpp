@@ -5,6 +5,7 @@
 #include "phonetics/speech_watch.h"
 #include "pitch.h"
 #include "resampler.h"
+#include "voice_checks.h"
 
 #include <algorithm>
 #include <array>
@@ -23,10 +24,6 @@ constexpr double kHopSec = 0.01;
 // Shorter than this, a take holds no vowel worth measuring.
 constexpr double kShortestTakeSec = 0.1;
 constexpr double kShortestVowelSec = 0.06;
-// Samples this near full scale were cut off by the microphone; more than
-// this share of them in the voice bends every formant.
-constexpr int kClipLevel = 32640;
-constexpr double kClippedShare = 0.002;
 // Five formants below the ceiling: ten predictor coefficients.
 constexpr int kOrder = 10;
 // A Gaussian window of 50 ms, whose effective length is half that.
@@ -217,15 +214,24 @@ bool vowelLike(const FormantPoint& p)
     return p.f1 >= kLowestF1 && p.f2 - p.f1 >= kClosestF1F2;
 }
 
+std::vector<double> usableCeilings(const AnalysisOptions& options, int sampleRate)
+{
+    std::vector<double> ceilings;
+    for (double c : options.ceilingsHz)
+        if (c > 0 && 2 * c <= sampleRate)
+            ceilings.push_back(c);
+    return ceilings;
+}
+
+VowelAnalysis measureAt(const std::vector<float>& x, double rate, double startSec, double endSec, double f0,
+                        const std::vector<double>& ceilings);
+
 } // namespace
 
 VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRate, const AnalysisOptions& options)
 {
     VowelAnalysis result;
-    std::vector<double> ceilings;
-    for (double c : options.ceilingsHz)
-        if (c > 0 && 2 * c <= sampleRate)
-            ceilings.push_back(c);
+    const std::vector<double> ceilings = usableCeilings(options, sampleRate);
     if (ceilings.empty()) {
         result.fault = AnalysisFault::RateTooLow;
         return result;
@@ -245,11 +251,7 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
         result.fault = AnalysisFault::NoVoice;
         return result;
     }
-    qsizetype clipped = 0;
-    for (qsizetype i = voiceFirst; i < voiceLast; ++i)
-        if (std::abs(int(samples[i])) >= kClipLevel)
-            ++clipped;
-    if (double(clipped) > kClippedShare * double(voiceLast - voiceFirst)) {
+    if (overdriven(samples, voiceFirst, voiceLast)) {
         result.fault = AnalysisFault::Clipped;
         return result;
     }
@@ -281,7 +283,31 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     for (size_t i = run->first; i < run->second; ++i)
         if (pitch[i].f0 > 0)
             f0s.push_back(pitch[i].f0);
+    return measureAt(x, rate, startSec, endSec, median(f0s), ceilings);
+}
 
+VowelAnalysis analyseVowelAt(const qint16* samples, qsizetype count, int sampleRate, double startSec, double endSec,
+                             double f0, const AnalysisOptions& options)
+{
+    VowelAnalysis result;
+    const std::vector<double> ceilings = usableCeilings(options, sampleRate);
+    if (ceilings.empty()) {
+        result.fault = AnalysisFault::RateTooLow;
+        return result;
+    }
+    if (samples == nullptr || count <= 0 || endSec - startSec < kShortestVowelSec) {
+        result.fault = AnalysisFault::TooShort;
+        return result;
+    }
+    return measureAt(std::vector<float>(samples, samples + count), sampleRate, startSec, endSec, f0, ceilings);
+}
+
+namespace {
+
+VowelAnalysis measureAt(const std::vector<float>& x, double rate, double startSec, double endSec, double f0,
+                        const std::vector<double>& ceilings)
+{
+    VowelAnalysis result;
     const int frameCount =
         std::clamp(static_cast<int>((endSec - startSec) * (kLastAt - kFirstAt) / kHopSec) + 1, 3, kMostFrames);
     std::vector<Track> tracks;
@@ -301,7 +327,7 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     v.onset = pointAt(*best, 0.25);
     v.mid = pointAt(*best, 0.5);
     v.offset = pointAt(*best, 0.75);
-    v.f0 = median(f0s);
+    v.f0 = f0;
     v.ceilingHz = best->ceiling;
     v.startSec = startSec;
     v.endSec = endSec;
@@ -313,5 +339,7 @@ VowelAnalysis analyseVowel(const qint16* samples, qsizetype count, int sampleRat
     result.fault = AnalysisFault::None;
     return result;
 }
+
+} // namespace
 
 } // namespace ejteto::phonetics

@@ -7,12 +7,22 @@ namespace ejteto::phonetics {
 
 namespace {
 
-// Beyond these the estimate is a mismeasured F3, not a voice: a small
+// Beyond these the estimate is a mismeasured formant, not a voice: a small
 // child's tract is about 1.5 times shorter than a man's.
 constexpr double kSmallest = 0.8;
 constexpr double kLargest = 1.5;
 
 } // namespace
+
+SpeakerScale SpeakerScale::restored(double factor, int takes)
+{
+    SpeakerScale s;
+    if (takes > 0 && std::isfinite(factor) && factor > 0) {
+        s.meanLog_ = std::clamp(std::log(factor), std::log(kSmallest), std::log(kLargest));
+        s.takes_ = takes;
+    }
+    return s;
+}
 
 void SpeakerScale::addTake(const VowelMeasurement& take, const VowelMeasurement& model)
 {
@@ -20,23 +30,19 @@ void SpeakerScale::addTake(const VowelMeasurement& take, const VowelMeasurement&
     int count = 0;
     for (const auto& [t, m] :
          {std::pair(take.onset, model.onset), std::pair(take.mid, model.mid), std::pair(take.offset, model.offset)})
-        if (t.f3 > 0 && m.f3 > 0) {
-            sum += std::log(t.f3 / m.f3);
-            ++count;
-        }
-    if (count > 0)
-        logRatios_.push_back(std::clamp(sum / count, std::log(kSmallest), std::log(kLargest)));
+        for (const auto& [said, wanted] : {std::pair(t.f2, m.f2), std::pair(t.f3, m.f3)})
+            if (said > 0 && wanted > 0) {
+                sum += std::log(said / wanted);
+                ++count;
+            }
+    if (count == 0)
+        return;
+    const double logRatio = std::clamp(sum / count, std::log(kSmallest), std::log(kLargest));
+    ++takes_;
+    meanLog_ += (logRatio - meanLog_) / std::min(takes_, kRemembered);
 }
 
-double SpeakerScale::factor() const
-{
-    if (logRatios_.empty())
-        return 1.0;
-    double sum = 0;
-    for (double r : logRatios_)
-        sum += r;
-    return std::exp(sum / double(logRatios_.size()));
-}
+double SpeakerScale::factor() const { return takes_ > 0 ? std::exp(meanLog_) : 1.0; }
 
 VowelMeasurement scaled(const VowelMeasurement& v, double factor)
 {

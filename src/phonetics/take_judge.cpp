@@ -3,10 +3,28 @@
 #include "content/recording_player.h"
 #include "content/tables.h"
 #include "phonetics/formant_analysis.h"
+#include "phonetics/word_vowel.h"
 
 #include <algorithm>
 
 namespace ejteto::phonetics {
+
+namespace {
+
+// The vowel found in the take (a word's stressed vowel, or the vowel said
+// alone), then measured where it lies.
+VowelAnalysis analyseTake(const qint16* samples, qsizetype count, int sampleRate, const TakeTarget& target)
+{
+    const VowelSpan span = findVowel(samples, count, sampleRate, {target.word, target.sound});
+    if (!span.ok()) {
+        VowelAnalysis failed;
+        failed.fault = span.fault;
+        return failed;
+    }
+    return analyseVowelAt(samples, count, sampleRate, span.startSec, span.endSec, span.f0);
+}
+
+} // namespace
 
 TakeTarget takeTargetOf(const CourseRecording& model, const ContentTables& tables)
 {
@@ -41,7 +59,7 @@ JudgedTake TakeJudge::judge(const qint16* samples, qsizetype count, int sampleRa
 {
     JudgedTake take;
     take.target = target;
-    take.analysis = analyseVowel(samples, count, sampleRate);
+    take.analysis = analyseTake(samples, count, sampleRate, target);
     if (!take.analysis.ok())
         take.fault = TakeFault::NoVowel;
     else if (!course_)

@@ -17,6 +17,8 @@ QString analysisFaultText(AnalysisFault fault)
         return QStringLiteral("A felvétel mintavételi frekvenciája túl alacsony a magánhangzó méréséhez.");
     case AnalysisFault::NoFormants:
         return QStringLiteral("Nem hallottam magánhangzót: a hangban nincsenek egy magánhangzó formánsai.");
+    case AnalysisFault::TwoWords:
+        return QStringLiteral("Több szót hallottam, szünettel köztük. Egyszerre csak egy szót mondj!");
     }
     return {};
 }

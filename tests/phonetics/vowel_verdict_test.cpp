@@ -3,6 +3,7 @@
 // Hungarian words that say which way to move.
 #include "support/synthetic_vowel.h"
 
+#include "phonetics/auditory_scale.h"
 #include "phonetics/formant_analysis.h"
 #include "phonetics/speaker_scale.h"
 #include "phonetics/vowel_verdict.h"
@@ -119,4 +120,45 @@ TEST(CourseVowels, StoredMeasurementsReadBackAndADamagedFileIsRefused)
     garbled.replace("1;301;", "1;x;");
     for (const QByteArray& bad : {shortened, garbled, QByteArray(), QByteArray(text + "4;1;1;1;1;1;1;1;1;1\n")})
         EXPECT_FALSE(parseCourseVowels(bad)) << bad.constData();
+}
+
+// A word's verdict names the word; a take about halfway between the lesson's
+// vowel and a confusable one is called uncertain, never one of them.
+TEST(VowelVerdict, AWordIsNamedAndATakeBetweenTwoVowelsIsUncertain)
+{
+    const CourseVowels c = course();
+    const VowelVerdict wrong = judgeVowel(take(3, 1.0, 120), 4, {10, 3}, c, 1.0);
+    EXPECT_TRUE(verdictText(wrong, symbol, QStringLiteral("bad"))
+                    .startsWith(u"bad: /3/-t hallottam /4/ helyett. Ejtsd nyíltabban"))
+        << verdictText(wrong, symbol, QStringLiteral("bad")).toStdString();
+
+    VowelMeasurement halfway = c.of(3);
+    for (const auto& [mine, e, ae] :
+         {std::tuple(&halfway.onset, c.of(3).onset, c.of(4).onset), std::tuple(&halfway.mid, c.of(3).mid, c.of(4).mid),
+          std::tuple(&halfway.offset, c.of(3).offset, c.of(4).offset)})
+        *mine = {barkToHz((hzToBark(e.f1) + hzToBark(ae.f1)) / 2), barkToHz((hzToBark(e.f2) + hzToBark(ae.f2)) / 2),
+                 barkToHz((hzToBark(e.f3) + hzToBark(ae.f3)) / 2)};
+    const VowelVerdict between = judgeVowel(halfway, 4, {10, 3}, c, 1.0);
+    EXPECT_TRUE(between.uncertain());
+    EXPECT_FALSE(between.right());
+    const QString text = verdictText(between, symbol, QStringLiteral("bad"));
+    EXPECT_TRUE(text.startsWith(u"bad: bizonytalan: /") && text.contains(u"/3/") && text.contains(u"/4/"))
+        << text.toStdString();
+
+    // A clear /æ/ is not made uncertain by the band.
+    EXPECT_TRUE(judgeVowel(take(4, 1.0, 120), 4, {10, 3}, c, 1.0).right());
+}
+
+// The speaker's scale carries over from one session to the next as kept,
+// and a new learner (or nothing kept) starts from the course voice's.
+TEST(SpeakerScale, AKeptScaleGoesOnAndANewLearnerStartsFromOne)
+{
+    const CourseVowels c = course();
+    SpeakerScale kept = SpeakerScale::restored(1.25, 20);
+    EXPECT_NEAR(kept.factor(), 1.25, 1e-9);
+    kept.addTake(take(10, 1.25, 230), c.of(10));
+    EXPECT_EQ(kept.takeCount(), 21);
+    EXPECT_NEAR(kept.factor(), 1.25, 0.03);
+    for (const auto& [factor, takes] : {std::pair(1.3, 0), std::pair(-1.0, 5), std::pair(std::nan(""), 5)})
+        EXPECT_EQ(SpeakerScale::restored(factor, takes).factor(), 1.0);
 }

@@ -26,4 +26,10 @@ inline VowelAnalysis analyseVowel(const std::vector<qint16>& samples, int sample
     return analyseVowel(samples.data(), static_cast<qsizetype>(samples.size()), sampleRate, options);
 }
 
+// The vowel known to lie between `startSec` and `endSec` of the samples (as
+// the vowel finder of a word gives it), measured the same way; `f0` is
+// passed through. A span too short to measure is TooShort.
+VowelAnalysis analyseVowelAt(const qint16* samples, qsizetype count, int sampleRate, double startSec, double endSec,
+                             double f0, const AnalysisOptions& options = {});
+
 } // namespace ejteto::phonetics

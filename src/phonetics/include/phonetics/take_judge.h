@@ -21,8 +21,9 @@ struct CourseRecording;
 namespace ejteto::phonetics {
 
 // What the learner was repeating: a lesson's vowel, or a word with its
-// vowel. Judging looks at `sound` and its two `confusables` alone; the
-// word's spelling is carried along for whoever reads the take back.
+// vowel. Judging looks at `sound` and its two `confusables`; the word tells
+// the vowel finder that a whole word was said, and is carried along for
+// the verdict's sentence and whoever reads the take back.
 struct TakeTarget {
     int sound = 0;                    // the vowel, 1..16; 0 when not known
     std::array<int, 2> confusables{}; // the vowels learners take for it; 0: none
@@ -68,7 +69,7 @@ class TakeJudge {
 public:
     // `course`: the course's measured vowels; nothing when the installation
     // lacks them (takes are then measured but not judged).
-    explicit TakeJudge(std::optional<CourseVowels> course) : course_(std::move(course)) {}
+    explicit TakeJudge(const std::optional<CourseVowels>& course) : course_(course) {}
 
     // A take of mono 16-bit samples at `sampleRate`. A measured take of a
     // known vowel refines the speaker's scale before it is judged.

@@ -34,6 +34,7 @@ enum class AnalysisFault {
     Clipped,    // the microphone was overdriven
     RateTooLow, // the sampling rate cannot hold the formants
     NoFormants, // voiced, but the resonances could not be followed
+    TwoWords,   // more than one word, a pause between them
 };
 
 struct VowelAnalysis {

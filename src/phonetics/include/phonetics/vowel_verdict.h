@@ -1,8 +1,9 @@
 #pragma once
 // Which vowel the learner said: the nearest, on the Bark scale, of the
 // lesson's vowel and the two that learners confuse with it, the course's
-// vowels carried to the learner's voice first; and which way to move the
-// tongue to reach the lesson's vowel, in Hungarian.
+// vowels carried to the learner's voice first; "uncertain" when the take
+// lies about halfway between two of them; and which way to move the tongue
+// to reach the lesson's vowel, in Hungarian.
 #include "phonetics/course_vowels.h"
 
 #include <QString>
@@ -24,12 +25,15 @@ QString moveText(Move move);
 struct VowelVerdict {
     int target = 0;
     int nearest = 0;                      // the target or one of its confusables
+    int between = 0;                      // the runner-up when the take lies between it and `nearest`
     std::array<double, 3> distanceBark{}; // target, confusable 1, confusable 2
     // Ways to move towards the target: at its midpoint, or for a diphthong
     // at the start and at the end of its glide.
     std::vector<Move> mid, onset, offset;
 
-    bool right() const { return nearest == target; }
+    bool uncertain() const { return between != 0; }
+    // The lesson's vowel was heard, and clearly.
+    bool right() const { return nearest == target && !uncertain(); }
 };
 
 // `take` judged against the course vowels `course`, carried to the
@@ -38,7 +42,9 @@ struct VowelVerdict {
 VowelVerdict judgeVowel(const VowelMeasurement& take, int target, std::array<int, 2> confusables,
                         const CourseVowels& course, double scale);
 
-// The verdict said in Hungarian, the vowels written by `symbolOf` ("/æ/").
-QString verdictText(const VowelVerdict& verdict, const std::function<QString(int)>& symbolOf);
+// The verdict said in Hungarian, the vowels written by `symbolOf` ("/æ/");
+// with `word`, about that word ("bad: /e/-t hallottam /æ/ helyett. Ejtsd
+// nyíltabban.").
+QString verdictText(const VowelVerdict& verdict, const std::function<QString(int)>& symbolOf, const QString& word = {});
 
 } // namespace ejteto::phonetics

@@ -49,6 +49,8 @@ QString outcomeText(const phonetics::JudgedTake& take)
     using phonetics::TakeFault;
     switch (take.fault) {
     case TakeFault::None:
+        if (take.verdict->uncertain())
+            return QStringLiteral("uncertain");
         return take.verdict->right() ? QStringLiteral("right") : QStringLiteral("wrong");
     case TakeFault::NoCourse:
         return QStringLiteral("no_course");
@@ -66,6 +68,8 @@ QString outcomeText(const phonetics::JudgedTake& take)
         return QStringLiteral("rate_too_low");
     case AnalysisFault::NoFormants:
         return QStringLiteral("no_formants");
+    case AnalysisFault::TwoWords:
+        return QStringLiteral("two_words");
     case AnalysisFault::None:
     case AnalysisFault::NoVoice:
         break;

@@ -86,7 +86,7 @@ KiejtesWindow::VerdictTexts KiejtesWindow::verdictTexts(const phonetics::JudgedT
         return {measured, measured};
     const QString scale = QStringLiteral(" A hangodhoz igazítva: a tananyag hangjai %1-szeresen.")
                               .arg(QString::number(take.scale, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
-    return {phonetics::verdictText(*take.verdict, symbolText), measured + scale};
+    return {phonetics::verdictText(*take.verdict, symbolText, take.target.word), measured + scale};
 }
 
 void KiejtesWindow::showVerdict(const QString& text, const QString& details)

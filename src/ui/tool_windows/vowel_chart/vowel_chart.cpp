@@ -146,10 +146,17 @@ void VowelChart::paintEvent(QPaintEvent*)
         p.setPen(QPen(colour, latest ? 2.5 : 1.5));
         p.setBrush(colour);
         const phonetics::VowelMeasurement& t = it->analysis.vowel;
+        QPointF at = place(t.mid.f1, t.mid.f2);
         if (isDiphthong(it->target.sound)) {
-            arrow(p, place(t.onset.f1, t.onset.f2), place(t.offset.f1, t.offset.f2));
+            at = place(t.offset.f1, t.offset.f2);
+            arrow(p, place(t.onset.f1, t.onset.f2), at);
         } else {
-            p.drawEllipse(place(t.mid.f1, t.mid.f2), latest ? 5 : 3.5, latest ? 5 : 3.5);
+            p.drawEllipse(at, latest ? 5 : 3.5, latest ? 5 : 3.5);
+        }
+        // The latest word said stands beside its vowel's point.
+        if (latest && !it->target.word.isEmpty()) {
+            p.setFont(small);
+            p.drawText(QRectF(at.x() + 7, at.y() - 7, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, it->target.word);
         }
     }
 }
