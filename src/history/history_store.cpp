@@ -3,6 +3,7 @@
 #include "history_faults.h"
 #include "history_schema.h"
 #include "history_time.h"
+#include "schedule_keeper.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -203,6 +204,8 @@ HistoryWrite HistoryStore::recordRun(const RunReport& run)
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();
+    if (const QSqlError e = schedule(runReviews(contrasts_, run), run.endedAt); e.type() != QSqlError::NoError)
+        return failed(e);
     q.prepare(QStringLiteral("INSERT INTO answers (run_id, question, word1, word2, word3, word4, sound1, sound2, "
                              "sound3, sound4, correct_place, chosen_place, wrong_tries) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -237,7 +240,8 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& take)
 {
     return insertOne(QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3) "
                                     "VALUES (?, ?, ?, ?, ?, ?)"),
-                     {historyTime(take.takenAt), take.targetSound, take.verdict, take.f1, take.f2, take.f3});
+                     {historyTime(take.takenAt), take.targetSound, take.verdict, take.f1, take.f2, take.f3},
+                     {takeReview(take.targetSound, QString(), verdictFoundTarget(take.verdict))}, take.takenAt);
 }
 
 HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& answer)
@@ -245,10 +249,42 @@ HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& an
     return insertOne(QStringLiteral("INSERT INTO listening_answers (answered_at, played_sound, chosen_sound, word) "
                                     "VALUES (?, ?, ?, ?)"),
                      {historyTime(answer.answeredAt), answer.playedSound, answer.chosenSound,
-                      answer.word.isNull() ? QStringLiteral("") : answer.word});
+                      answer.word.isNull() ? QStringLiteral("") : answer.word},
+                     answerReviews(contrasts_, Skill::Hearing, answer.playedSound, answer.chosenSound, answer.offered,
+                                   ratingOfRightAnswer(answer.responseMs)),
+                     answer.answeredAt);
 }
 
-HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values)
+HistoryWrite HistoryStore::useCourse(const CourseContrasts& contrasts)
+{
+    if (!available())
+        return {0, opening_.message};
+    contrasts_ = contrasts;
+    QSqlDatabase db = database();
+    if (scheduleBuiltWith(db, contrasts))
+        return {};
+    QSqlQuery q(db);
+    WriteTransaction t(q);
+    if (!t.begun())
+        return failed(q.lastError());
+    if (const QSqlError e = rebuildSchedule(db, contrasts); e.type() != QSqlError::NoError)
+        return failed(e);
+    if (!t.commit())
+        return failed(q.lastError());
+    return {};
+}
+
+QSqlError HistoryStore::schedule(const std::vector<ItemReview>& reviews, const QDateTime& at)
+{
+    QSqlDatabase db = database();
+    // Without the course the answer is kept and the schedule caught up later.
+    if (contrasts_.empty())
+        return markScheduleStale(db);
+    return applyReviews(db, reviews, at);
+}
+
+HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values,
+                                     const std::vector<ItemReview>& reviews, const QDateTime& at)
 {
     if (!available())
         return {0, opening_.message};
@@ -262,6 +298,10 @@ HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantLis
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();
+    if (at.isValid()) {
+        if (const QSqlError e = schedule(reviews, at); e.type() != QSqlError::NoError)
+            return failed(e);
+    }
     if (!t.commit())
         return failed(q.lastError());
     return {id, {}};
@@ -279,7 +319,7 @@ HistoryWrite HistoryStore::clear()
         return failed(q.lastError());
     for (const QLatin1String table :
          {QLatin1String("answers"), QLatin1String("confusion_counts"), QLatin1String("runs"), QLatin1String("takes"),
-          QLatin1String("listening_answers")}) {
+          QLatin1String("listening_answers"), QLatin1String("schedule")}) {
         if (!q.exec(QStringLiteral("DELETE FROM ") + table))
             return failed(q.lastError());
     }

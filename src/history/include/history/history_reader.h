@@ -2,6 +2,8 @@
 // Reads the history for the progress window and the export, on a connection
 // of its own: the write-ahead log lets it read while the recorder (or another
 // running copy) writes, so a read never waits for a write.
+#include "content/today_plan.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -26,11 +28,33 @@ struct StoredRun {
     int steps = 0;      // pairs games
 };
 
+// One answer of the listening drill (or of the day's practice), as kept.
+struct StoredListeningAnswer {
+    int64_t id = 0;
+    QString answeredAt; // UTC, ISO 8601
+    int playedSound = 0;
+    int chosenSound = 0;
+    QString word; // empty for the vowel alone
+};
+
+// One judged take, as kept.
+struct StoredTake {
+    int64_t id = 0;
+    QString takenAt; // UTC, ISO 8601
+    int targetSound = 0;
+    QString verdict;
+};
+
 struct LessonProgress {
     int lesson = 0;
     int runs = 0; // practice and test runs, finished or abandoned
     int abandoned = 0;
     std::vector<int> testScores; // right answers of every finished test, oldest first
+    // The lesson's vowel heard in the drill and judged in takes.
+    int hearingRight = 0, hearingTotal = 0;
+    int sayingRight = 0, sayingTotal = 0;
+    QString nextDue;       // the soonest due item of the lesson, UTC ISO 8601; empty: none
+    int daysPractised = 0; // days with a run, a drill answer or a take of the lesson (UTC days)
 };
 
 // A vowel the learner took for another: `count` answers chose a word of
@@ -41,9 +65,21 @@ struct Confusion {
     int count = 0;
 };
 
+// A vowel taken for another, by where it happened: heard in the drill,
+// said in a take (found nearest another vowel), chosen in practice and tests.
+struct SkillConfusion {
+    int expectedSound = 0;
+    int chosenSound = 0;
+    int hearing = 0;
+    int saying = 0;
+    int choosing = 0;
+    int total() const { return hearing + saying + choosing; }
+};
+
 struct HistorySummary {
-    std::vector<LessonProgress> lessons; // lessons with at least one run, by number
-    std::vector<Confusion> confusions;   // most frequent first
+    std::vector<LessonProgress> lessons;       // lessons with a run, a drill answer or a take, by number
+    std::vector<Confusion> confusions;         // practice and tests, most frequent first
+    std::vector<SkillConfusion> allConfusions; // all three sources, most frequent first
     int pairsGames = 0;
 };
 
@@ -61,8 +97,12 @@ public:
     // history); otherwise why not, in Hungarian.
     const QString& problem() const { return problem_; }
 
-    std::vector<StoredRun> runs() const; // oldest first
+    std::vector<StoredRun> runs() const;                         // oldest first
+    std::vector<StoredListeningAnswer> listeningAnswers() const; // oldest first
+    std::vector<StoredTake> takes() const;                       // oldest first
     HistorySummary summary(int confusionCount = 8) const;
+    // Every item of the schedule; none in a file from an older program.
+    std::vector<ScheduledItem> schedule() const;
 
 private:
     QSqlDatabase database() const;
@@ -72,6 +112,7 @@ private:
     QString connection_;
     mutable QString problem_;
     bool empty_ = false; // no file yet
+    int version_ = 0;    // the file's schema
 };
 
 } // namespace ejteto
