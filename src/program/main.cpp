@@ -20,6 +20,7 @@
 #include "ui/progress_window.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
+#include "ui/today_tool.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -70,7 +71,8 @@ public:
     explicit ListeningHistory(ejteto::HistoryRecorder& history) : history_(history) {}
     void recordAnswer(const ejteto::ListeningAnswer& a) override
     {
-        history_.recordListeningAnswer({a.at, a.soundId, a.chosen, a.word});
+        history_.recordListeningAnswer(
+            {a.at, a.soundId, a.chosen, a.word, std::vector<int>(a.offered.begin(), a.offered.end()), a.responseMs});
     }
 
 private:
@@ -155,6 +157,8 @@ int main(int argc, char** argv)
         showFatalError(ejteto::AppError(QStringLiteral("Exception"), QString::fromLocal8Bit(e.what())));
         return 1;
     }
+    // The schedule turns answers into items by the course's confusable vowels.
+    history.useCourse(ejteto::CourseContrasts::from(form->content()));
     // The About window and the tool windows are hidden until asked for:
     // they are made once the main window is on screen.
     std::unique_ptr<ejteto::TForm_About> about;
@@ -162,17 +166,21 @@ int main(int argc, char** argv)
     ListeningHistory listeningHistory(history);
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
+    std::unique_ptr<ejteto::TodayTool> today;
     QObject::connect(
         form.get(), &ejteto::TForm1::firstPainted, form.get(),
-        [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
+        [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
             about = std::make_unique<ejteto::TForm_About>();
             form->setAboutWindow(about.get());
-            kiejtes = ejteto::installKiejtes(*form, [&history](const ejteto::JudgedTake& t) {
+            kiejtes = ejteto::installKiejtes(*form, [&history, &today](const ejteto::JudgedTake& t) {
                 history.recordTake({QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
+                if (today)
+                    today->takeJudged(t.target, t.verdict);
             });
             progress = ejteto::installProgressWindow(*form, history);
             listening = ejteto::installListeningDrill(*form);
             listening->setAnswerSink(&listeningHistory);
+            today = ejteto::installTodayPractice(*form, history);
         });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();

@@ -96,6 +96,9 @@ public:
     void addTool(ToolEntry entry);
     // Every take of record-and-compare, as soon as it is recorded.
     void addTakeObserver(TakeObserver observer);
+    // Records the learner saying `model` and compares, as F does on a
+    // control that plays it (a tool window's "say this word").
+    void sayAndCompare(const CourseRecording& model) { recordAndCompare(model); }
 
     // What the window holds, to read: for the About window's neighbours and
     // for tests. Every change goes through the window's own handlers.
