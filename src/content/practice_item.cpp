@@ -126,7 +126,7 @@ std::vector<ItemReview> answerReviews(const CourseContrasts& contrasts, Skill sk
         if (valid(s) && s != expected && std::find(others.begin(), others.end(), s) == others.end())
             others.push_back(s);
     }
-    if (offered.empty()) {
+    if (others.empty()) {
         for (const int s : contrasts.of(expected)) {
             if (s > 0)
                 others.push_back(s);

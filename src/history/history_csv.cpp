@@ -88,16 +88,22 @@ QByteArray historyCsv(const std::vector<StoredRun>& runs, const std::vector<Stor
     // A listening answer and a take have a moment, not a span: it stands as
     // both the start and the end. Right or wrong count as 1 and 0.
     for (const StoredListeningAnswer& a : heard) {
-        const bool right = a.playedSound == a.chosenSound;
+        const bool right = a.right;
         row({QString::number(a.id), QStringLiteral("hallás"), QString::number(a.playedSound), QString(), QString(),
              a.answeredAt, a.answeredAt, QString::number(right ? 1 : 0), QString::number(right ? 0 : 1), QString(),
              QString(), QString::number(a.playedSound), QString::number(a.chosenSound), a.word, QString()});
     }
+    // A take's "chosen" vowel is the one heard in it; a take that was not
+    // judged counts as neither right nor wrong.
     for (const StoredTake& t : takes) {
-        const bool right = verdictFoundTarget(t.verdict);
+        const bool right = t.verdict == QLatin1String("right") || verdictFoundTarget(t.verdict);
+        const bool wrong =
+            t.verdict == QLatin1String("wrong") || (!right && t.verdict.startsWith(QLatin1String("Ezt")));
         row({QString::number(t.id), QStringLiteral("kiejtés"), QString::number(t.targetSound), QString(), QString(),
-             t.takenAt, t.takenAt, QString::number(right ? 1 : 0), QString::number(right ? 0 : 1), QString(), QString(),
-             QString::number(t.targetSound), QString(), QString(), t.verdict});
+             t.takenAt, t.takenAt, right || wrong ? QString::number(right ? 1 : 0) : QString(),
+             right || wrong ? QString::number(right ? 0 : 1) : QString(), QString(), QString(),
+             QString::number(t.targetSound), t.nearestSound > 0 ? QString::number(t.nearestSound) : QString(), t.word,
+             t.verdict});
     }
     return out;
 }

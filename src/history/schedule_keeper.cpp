@@ -80,9 +80,14 @@ std::vector<ItemReview> runReviews(const CourseContrasts& contrasts, const RunRe
     return out;
 }
 
-ItemReview takeReview(int targetSound, const QString& word, bool right)
+std::vector<ItemReview> takeReviews(int targetSound, const QString& word, const QString& verdict)
 {
-    return {{Skill::Saying, targetSound, 0, word}, right ? Rating::Good : Rating::Again};
+    // Files before version 3 kept the sentence shown instead of the verdict.
+    const bool right = verdict == QLatin1String("right") || verdictFoundTarget(verdict);
+    const bool wrong = verdict == QLatin1String("wrong") || verdict.startsWith(QLatin1String("Ezt hallottam:"));
+    if (!right && !wrong)
+        return {};
+    return {{{Skill::Saying, targetSound, 0, word}, right ? Rating::Good : Rating::Again}};
 }
 
 QSqlError applyReviews(QSqlDatabase& db, const std::vector<ItemReview>& reviews, const QDateTime& at)
@@ -144,16 +149,21 @@ QSqlError rebuildSchedule(QSqlDatabase& db, const CourseContrasts& contrasts)
         mergeReviews(events.back().reviews,
                      answerReviews(contrasts, Skill::Choosing, q.value(2).toInt(), q.value(3).toInt(), offered));
     }
-    if (!q.exec(QStringLiteral("SELECT answered_at, played_sound, chosen_sound FROM listening_answers")))
+    // Answers kept before version 3 read no offered vowels and no time.
+    if (!q.exec(QStringLiteral("SELECT answered_at, played_sound, chosen_sound, offered1, offered2, offered3, "
+                               "response_ms FROM listening_answers")))
+        return q.lastError();
+    while (q.next()) {
+        const std::array<int, 3> offered = {q.value(3).toInt(), q.value(4).toInt(), q.value(5).toInt()};
+        events.push_back(
+            {q.value(0).toString(), answerReviews(contrasts, Skill::Hearing, q.value(1).toInt(), q.value(2).toInt(),
+                                                  offered, ratingOfRightAnswer(q.value(6).toLongLong()))});
+    }
+    if (!q.exec(QStringLiteral("SELECT taken_at, target_sound, verdict, word FROM takes")))
         return q.lastError();
     while (q.next())
-        events.push_back({q.value(0).toString(),
-                          answerReviews(contrasts, Skill::Hearing, q.value(1).toInt(), q.value(2).toInt(), {})});
-    if (!q.exec(QStringLiteral("SELECT taken_at, target_sound, verdict FROM takes")))
-        return q.lastError();
-    while (q.next())
-        events.push_back({q.value(0).toString(),
-                          {takeReview(q.value(1).toInt(), QString(), verdictFoundTarget(q.value(2).toString()))}});
+        events.push_back(
+            {q.value(0).toString(), takeReviews(q.value(1).toInt(), q.value(3).toString(), q.value(2).toString())});
     std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.at < b.at; });
 
     // Replayed in memory, written once.

@@ -5,6 +5,7 @@
 // older program or the course's confusable vowels changed.
 #include "content/practice_item.h"
 #include "content/run_report.h"
+#include "history/history_store.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -17,8 +18,14 @@ namespace ejteto {
 // one review per contrast, the worst rating it had.
 std::vector<ItemReview> runReviews(const CourseContrasts& contrasts, const RunReport& run);
 
-// The review a judged take gives its word (or vowel).
-ItemReview takeReview(int targetSound, const QString& word, bool right);
+// The review a judged take gives its word (or vowel): Good when the vowel
+// heard was the target, Again when it was another; none for a take that was
+// not judged (no voice, too short, ...).
+std::vector<ItemReview> takeReviews(int targetSound, const QString& word, const QString& verdict);
+inline std::vector<ItemReview> takeReviews(const TakeReport& t)
+{
+    return takeReviews(t.targetSound, t.word, t.verdict);
+}
 
 // Moves the items of `reviews` on, as reviewed at `at`. Runs inside the
 // caller's transaction on `db`.

@@ -65,15 +65,12 @@ int exportHistoryTo(int argc, char** argv)
     return 0;
 }
 
-// Every answer of the listening drill goes to the kept history.
+// Every answer of the listening drill goes to the kept history, every field
+// of it.
 class ListeningHistory : public ejteto::ListeningAnswerSink {
 public:
     explicit ListeningHistory(ejteto::HistoryRecorder& history) : history_(history) {}
-    void recordAnswer(const ejteto::ListeningAnswer& a) override
-    {
-        history_.recordListeningAnswer(
-            {a.at, a.soundId, a.chosen, a.word, std::vector<int>(a.offered.begin(), a.offered.end()), a.responseMs});
-    }
+    void recordAnswer(const ejteto::ListeningAnswer& a) override { history_.recordListeningAnswer(a); }
 
 private:
     ejteto::HistoryRecorder& history_;
@@ -167,21 +164,21 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
     std::unique_ptr<ejteto::TodayTool> today;
-    QObject::connect(
-        form.get(), &ejteto::TForm1::firstPainted, form.get(),
-        [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
-            about = std::make_unique<ejteto::TForm_About>();
-            form->setAboutWindow(about.get());
-            kiejtes = ejteto::installKiejtes(*form, [&history, &today](const ejteto::JudgedTake& t) {
-                history.recordTake({QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
-                if (today)
-                    today->takeJudged(t.target, t.verdict);
-            });
-            progress = ejteto::installProgressWindow(*form, history);
-            listening = ejteto::installListeningDrill(*form);
-            listening->setAnswerSink(&listeningHistory);
-            today = ejteto::installTodayPractice(*form, history);
-        });
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
+                         about = std::make_unique<ejteto::TForm_About>();
+                         form->setAboutWindow(about.get());
+                         kiejtes = ejteto::installKiejtes(
+                             form->tools(), [&history, &today](const ejteto::phonetics::JudgedTake& t) {
+                                 history.recordTake(ejteto::takeReport(t, QDateTime::currentDateTimeUtc()));
+                                 if (today)
+                                     today->takeJudged(t);
+                             });
+                         progress = ejteto::installProgressWindow(form->tools(), history);
+                         listening = ejteto::installListeningDrill(form->tools());
+                         listening->setAnswerSink(&listeningHistory);
+                         today = ejteto::installTodayPractice(form->tools(), history);
+                     });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))

@@ -40,11 +40,8 @@ TEST(HistoryExportTest, TheProgramWritesOneRowPerRunAnswerAndTakeWithoutAWindow)
         left.level = -1;
         ASSERT_TRUE(store.recordRun(left).ok());
         ASSERT_TRUE(store.recordPairsGame({2, sampleTime(30), sampleTime(31), 63.8f, 14}).ok());
-        ASSERT_TRUE(store.recordListeningAnswer({sampleTime(32), 3, 4, QStringLiteral("bed"), {3, 4}, 800}).ok());
-        ASSERT_TRUE(store
-                        .recordTake({sampleTime(33), 5, QStringLiteral("Ezt hallottam: /uː/. Ez a lecke hangja!"), 300,
-                                     900, 2300})
-                        .ok());
+        ASSERT_TRUE(store.recordListeningAnswer(answerOf(sampleTime(32), 3, 4, QStringLiteral("bed"))).ok());
+        ASSERT_TRUE(store.recordTake(takeOf(sampleTime(33), 5, 5, QStringLiteral("food"))).ok());
     }
     const QString csv = dir.filePath(QStringLiteral("hét, \"A\" csoport.csv"));
     QProcess p;
@@ -61,8 +58,7 @@ TEST(HistoryExportTest, TheProgramWritesOneRowPerRunAnswerAndTakeWithoutAWindow)
                        "2,gyakorlat,12,nincs,félbehagyott,2026-03-02T08:18:35.000Z,2026-03-02T08:20:05.000Z,0,1,,,,,,\n"
                        "3,játék,,Nehéz,befejezett,2026-03-02T08:30:05.000Z,2026-03-02T08:31:05.000Z,,,63.8,14,,,,\n"
                        "1,hallás,3,,,2026-03-02T08:32:05.000Z,2026-03-02T08:32:05.000Z,0,1,,,3,4,bed,\n"
-                       "1,kiejtés,5,,,2026-03-02T08:33:05.000Z,2026-03-02T08:33:05.000Z,1,0,,,5,,,"
-                       "Ezt hallottam: /uː/. Ez a lecke hangja!\n"));
+                       "1,kiejtés,5,,,2026-03-02T08:33:05.000Z,2026-03-02T08:33:05.000Z,1,0,,,5,5,food,right\n"));
 
     // A field with a comma or a quote is quoted.
     StoredRun odd;

@@ -28,11 +28,10 @@ TEST_F(KeyboardTest, TodaysSessionByKeysLeavesAScheduleOfEveryItemAnswered)
     // The take is "recorded" and judged at once: right for the vowel alone.
     const auto say = [&](const CourseRecording& model) {
         said << (model.kind == CourseRecording::Kind::Vowel ? QStringLiteral("vowel") : model.word);
-        tool->takeJudged(model.soundId, model.kind == CourseRecording::Kind::Vowel
-                                            ? QStringLiteral("Ezt hallottam: x. Ez a lecke hangja!")
-                                            : QStringLiteral("Ezt hallottam: y, nem x."));
+        const bool vowel = model.kind == CourseRecording::Kind::Vowel;
+        tool->takeJudged(model.soundId, vowel, vowel ? QStringLiteral("Ez a lecke hangja!") : QStringLiteral("Nem."));
     };
-    tool = installTodayPractice(f.form, history, {InstantMediaEngine::factory(media), &time, &random, say});
+    tool = installTodayPractice(f.form.tools(), history, {InstantMediaEngine::factory(media), &time, &random, say});
     TodayWindow& w = tool->window();
 
     key(Qt::Key_M, Qt::ControlModifier);

@@ -62,7 +62,7 @@ TEST_F(ProgressWindowTest, AKeyboardTestRunIsKeptWithItsTenAnswersAndShownByCtrl
     HistoryRecorder history(path, nullptr, {});
     services.runs = &history;
     FormView& f = startForKeys();
-    const std::unique_ptr<ProgressWindow> window = installProgressWindow(f.form, history);
+    const std::unique_ptr<ProgressWindow> window = installProgressWindow(f.form.tools(), history);
 
     tabTo(f.Image_Mosaic[1]);
     key(Qt::Key_Return);
@@ -140,9 +140,9 @@ TEST_F(ProgressWindowTest, APreparedHistoryIsShownExportedAndForgotten)
         // The drill and a take count beside the tests; the schedule says when.
         ASSERT_TRUE(store.useCourse(CourseContrasts::fromPairs({{{0, 0}, {}, {}, {4, 7}}})).ok());
         for (const int chosen : {3, 4, 3})
-            ASSERT_TRUE(
-                store.recordListeningAnswer({sampleTime(42), 3, chosen, QStringLiteral("bed"), {3, 4}, 0}).ok());
-        ASSERT_TRUE(store.recordTake({sampleTime(43), 5, QStringLiteral("Ez a lecke hangja!"), 0, 0, 0}).ok());
+            ASSERT_TRUE(store.recordListeningAnswer(answerOf(sampleTime(42), 3, chosen, QStringLiteral("bed"))).ok());
+        ASSERT_TRUE(store.recordTake(takeOf(sampleTime(43), 5, 5)).ok());
+        ASSERT_TRUE(store.recordTake(takeOf(sampleTime(44), 3, 4)).ok());
     }
     HistoryRecorder history(path, nullptr, {});
     ProgressWindow window(history);
@@ -153,14 +153,14 @@ TEST_F(ProgressWindowTest, APreparedHistoryIsShownExportedAndForgotten)
     auto* lessons = part<QTableWidget>(&window, "Table_Haladas_Leckek");
     ASSERT_EQ(lessons->rowCount(), 2);
     EXPECT_EQ(row(lessons, 0), (QStringList{"3. lecke", "2", "0", "2", "3/10", "8/10", "romlik", "8, 3", "2/3 (67 %)",
-                                            "–", "most", "1"}));
+                                            "0/1 (0 %)", "most", "1"}));
     EXPECT_EQ(row(lessons, 1),
               (QStringList{"5. lecke", "1", "1", "0", "–", "–", "–", "", "–", "1/1 (100 %)", "most", "1"}));
     EXPECT_EQ(part<QWidget>(&window, "Chart_Haladas_Tendencia")->accessibleDescription(),
               QStringLiteral("Időrendben, a 10-ből: 8, 3."));
     auto* confusions = part<QListWidget>(&window, "List_Haladas_Tevesztesek");
     ASSERT_EQ(confusions->count(), 1);
-    EXPECT_EQ(confusions->item(0)->text(), QStringLiteral("/e/ helyett /æ/: hallásban 1, tesztben 9"))
+    EXPECT_EQ(confusions->item(0)->text(), QStringLiteral("/e/ helyett /æ/: hallásban 1, kiejtésben 1, tesztben 9"))
         << "one view of all three sources";
     EXPECT_EQ(
         part<QLabel>(&window, "Label_Haladas_Javaslat")->text(),

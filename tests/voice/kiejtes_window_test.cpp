@@ -87,7 +87,7 @@ protected:
             f.write(courseVowels());
         }
         FormView& f = startOn(std::move(tiny));
-        tool = installKiejtes(f.form, [this](const JudgedTake& t) { judged.push_back(t); });
+        tool = installKiejtes(f.form.tools(), [this](const phonetics::JudgedTake& t) { judged.push_back(t); });
         window = static_cast<KiejtesWindow*>(tool.get());
         f.form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
@@ -97,7 +97,7 @@ protected:
     std::shared_ptr<std::vector<qint16>> next = std::make_shared<std::vector<qint16>>();
     std::unique_ptr<ToolWindow> tool;
     KiejtesWindow* window = nullptr;
-    std::vector<JudgedTake> judged; // what the learner's history would keep
+    std::vector<phonetics::JudgedTake> judged; // what the learner's history would keep
 };
 
 } // namespace
@@ -141,10 +141,20 @@ TEST_F(KiejtesTest, EachTakeShowsTheVerdictAboveTheChartAndLeavesTheMainWindowAs
     // Each judged take goes to the history with its verdict and formants;
     // the take without a vowel with none.
     ASSERT_EQ(judged.size(), 3u);
-    EXPECT_EQ(judged[0].target, 4);
-    EXPECT_TRUE(judged[1].verdict.startsWith(u"Ezt hallottam: /uː/"));
-    EXPECT_NEAR(judged[1].f1, 640 * 1.3, 83) << "the child's F1, within 10 %";
-    EXPECT_EQ(judged[2].f1, 0);
+    EXPECT_EQ(judged[0].target.sound, 4);
+    EXPECT_EQ(judged[0].nearest(), 4);
+    EXPECT_EQ(judged[1].nearest(), 5) << "the vowel heard, not the sentence shown";
+    EXPECT_NEAR(judged[1].analysis.vowel.mid.f1, 640 * 1.3, 83) << "the child's F1, within 10 %";
+    EXPECT_FALSE(judged[2].measured());
+    // As the history keeps them.
+    const TakeReport kept = takeReport(judged[1], QDateTime::currentDateTimeUtc());
+    EXPECT_EQ(kept.targetSound, 4);
+    EXPECT_EQ(kept.nearestSound, 5);
+    EXPECT_EQ(kept.verdict, "wrong");
+    EXPECT_TRUE(kept.movesMid.contains(u"open")) << kept.movesMid.toStdString();
+    EXPECT_GT(kept.onset.f1, 0);
+    EXPECT_EQ(takeReport(judged[2], {}).verdict, "no_voice");
+    EXPECT_EQ(takeReport(judged[2], {}).mid.f1, 0);
 
     EXPECT_EQ(grab(), before) << "no pixel of the main window moves";
     EXPECT_EQ(files(install->dir()), filesBefore) << "nothing is written";

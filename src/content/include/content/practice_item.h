@@ -63,7 +63,7 @@ struct ItemReview {
 // The reviews one answer of hearing or choosing gives: a wrong one rates its
 // contrast Again; a right one rates Good (or `rightRating`) each contrast of
 // the lesson's vowel with the vowels offered beside it, or, where the
-// offered vowels were not kept, with its two confusables.
+// offered vowels were not kept (none of them valid), with its two confusables.
 std::vector<ItemReview> answerReviews(const CourseContrasts& contrasts, Skill skill, int expected, int chosen,
                                       std::span<const int> offered, Rating rightRating = Rating::Good);
 

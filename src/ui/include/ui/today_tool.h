@@ -14,28 +14,32 @@ namespace ejteto {
 class Clock;
 class HistoryRecorder;
 class RandomSource;
-class TForm1;
 class TodayWindow;
+class ToolHost;
 struct CourseRecording;
+namespace phonetics {
+struct JudgedTake;
+}
 
 struct TodayToolServices {
     MediaEngineFactory engines;     // empty: GStreamer
     Clock* clock = nullptr;         // not owned; none: the wall clock
     RandomSource* random = nullptr; // not owned; none: the program's
-    // Records the learner saying `model` and judges the take; none: the
-    // main window's record-and-compare (the verdict comes back through
-    // takeJudged).
+    // Records the learner saying `model`; none: the main window's
+    // record-and-compare (the judged take comes back through takeJudged).
     std::function<void(const CourseRecording& model)> sayAndJudge;
 };
 
 class TodayTool {
 public:
-    TodayTool(TForm1& form, HistoryRecorder& history, const TodayToolServices& services = {});
+    TodayTool(ToolHost& host, HistoryRecorder& history, const TodayToolServices& services = {});
     ~TodayTool();
 
     TodayWindow& window() { return *window_; }
-    // A judged take of the vowel `target`: the saying step on screen hears of it.
-    void takeJudged(int target, const QString& verdict);
+    // A judged take: the saying step on screen hears of it.
+    void takeJudged(const phonetics::JudgedTake& take);
+    // The same, as its vowel, whether the vowel heard was it, and the verdict's text.
+    void takeJudged(int target, bool right, const QString& verdict);
 
 private:
     struct Parts;
@@ -43,8 +47,8 @@ private:
     std::unique_ptr<TodayWindow> window_;
 };
 
-// Makes the tool and offers it on `form`: key Ctrl+M, menu line "Mai gyakorlás".
-std::unique_ptr<TodayTool> installTodayPractice(TForm1& form, HistoryRecorder& history,
+// Makes the tool and offers it on `host`: key Ctrl+M, menu line "Mai gyakorlás".
+std::unique_ptr<TodayTool> installTodayPractice(ToolHost& host, HistoryRecorder& history,
                                                 const TodayToolServices& services = {});
 
 } // namespace ejteto
