@@ -1,9 +1,10 @@
 #pragma once
 // What a learning tool beside the main window may ask of it: to be offered
 // (its key and its line in the right-click menu), record-and-compare (a take
-// asked for, and every take heard of), the lesson chosen, where the course's media lie, the
-// content tables, and the main window to place itself over and to give the
-// learner's keys back to. Tools see nothing else of the window.
+// asked for, and every take heard of), the lesson chosen, where the course's
+// media lie, the content tables, and the main window to place itself over
+// and to give the learner's keys back to. Tools see nothing else of the
+// window.
 #include "content/compare_controller.h"
 #include "ui/tool_window.h"
 
