@@ -66,6 +66,7 @@ TodayPlan planToday(const std::vector<ScheduledItem>& schedule, const CourseCont
     // The most forgotten first: after a year away every item is due, and
     // the session takes the weakest, not all of them.
     std::vector<PlannedItem> dueItems;
+    dueItems.reserve(due.size());
     for (const ScheduledItem* s : due)
         dueItems.push_back(planned(*s, now));
     std::stable_sort(dueItems.begin(), dueItems.end(),
