@@ -47,7 +47,7 @@ public:
     // expected vowel's lesson.
     PracticeItem contrast(Skill skill, int expected, int other) const;
     // "2,3;1,3;...": what the kept schedule was built with.
-    QString signature() const;
+    const QString& signature() const { return signature_; }
     bool empty() const { return signature_.isEmpty(); }
 
 private:
