@@ -4,8 +4,11 @@
 // window's pixels and the installation's files untouched. Takes are vowels
 // synthesised in the test, never a microphone.
 #include "access/keyboard_fixture.h"
+#include "support/scoped_env.h"
 #include "support/synthetic_vowel.h"
 
+#include "history/history_reader.h"
+#include "history/history_recorder.h"
 #include "phonetics/course_vowels.h"
 #include "ui/kiejtes.h"
 #include "ui/kiejtes_window.h"
@@ -15,6 +18,8 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace ejteto;
 using namespace ejteto::testing;
@@ -71,15 +76,32 @@ QStringList files(const QString& folder)
     return out;
 }
 
+// `samples` as a 16-bit mono WAV file at 22050 Hz.
+void writeWav(const QString& path, const std::vector<qint16>& samples)
+{
+    const auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 4); };
+    const auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 2); };
+    const auto data = quint32(samples.size() * 2);
+    QByteArray wav = "RIFF" + le32(36 + data) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) + le32(44100) +
+                     le16(2) + le16(16) + "data" + le32(data);
+    for (const qint16 s : samples)
+        wav += le16(quint16(s));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wav);
+}
+
 QString accessibleName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
 
 class KiejtesTest : public KeyboardTest {
 protected:
-    FormView& startWithChart(bool microphone = true, bool measuredCourse = true)
+    // `realMicrophone`: the program's own recorder, on EJTETO_AUDIO_SOURCE.
+    FormView& startWithChart(bool microphone = true, bool measuredCourse = true, bool realMicrophone = false)
     {
-        services.recorders = [next = next, log = media, microphone] {
-            return std::make_unique<SyntheticRecorder>(next, log, microphone);
-        };
+        if (!realMicrophone)
+            services.recorders = [next = next, log = media, microphone] {
+                return std::make_unique<SyntheticRecorder>(next, log, microphone);
+            };
         auto tiny = std::make_unique<TinyInstall>(shortRecordings());
         if (measuredCourse) {
             QFile f(tiny->file(QStringLiteral("media/phones/formants.csv")));
@@ -87,7 +109,11 @@ protected:
             f.write(courseVowels());
         }
         FormView& f = startOn(std::move(tiny));
-        tool = installKiejtes(f.form.tools(), [this](const phonetics::JudgedTake& t) { judged.push_back(t); });
+        tool = installKiejtes(f.form.tools(), [this](const phonetics::JudgedTake& t) {
+            judged.push_back(t);
+            if (alsoJudged)
+                alsoJudged(t);
+        });
         window = static_cast<KiejtesWindow*>(tool.get());
         f.form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
@@ -98,6 +124,7 @@ protected:
     std::unique_ptr<ToolWindow> tool;
     KiejtesWindow* window = nullptr;
     std::vector<phonetics::JudgedTake> judged; // what the learner's history would keep
+    JudgedTakeSink alsoJudged;
 };
 
 } // namespace
@@ -201,4 +228,36 @@ TEST_F(KiejtesTest, WithoutAMicrophoneOrTheCoursesMeasurementsNothingIsJudged)
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->verdictLabel()->text(), KiejtesWindow::missingCourseText());
     EXPECT_FALSE(window->coach().lastTake()->verdict);
+}
+
+TEST_F(KiejtesTest, ATakeFromTheMicrophoneReachesTheHistoryWithTheVowelHeard)
+{
+    // The learner says the /æ/ of tile 4, then falls quiet: a WAV file played
+    // as the microphone, through the program's own recorder.
+    QTemporaryDir dir;
+    std::vector<qint16> voice = synthesize(monophthong(780, 1650, 2450, 1.0, 120));
+    voice.resize(voice.size() + 22050);
+    const QString wav = dir.filePath(QStringLiteral("ae.wav"));
+    writeWav(wav, voice);
+    const ScopedEnv microphone("EJTETO_AUDIO_SOURCE", "filesrc location=" + wav.toUtf8() + " ! wavparse");
+    // Set, the history stays there to be looked at with sqlite3.
+    const QString path = qEnvironmentVariable("EJTETO_TEST_TAKE_HISTORY", dir.filePath(QStringLiteral("h.sqlite")));
+    {
+        HistoryRecorder history(path, nullptr, {});
+        alsoJudged = [&history](const phonetics::JudgedTake& t) {
+            history.recordTake(takeReport(t, QDateTime::currentDateTimeUtc()));
+        };
+        FormView& f = startWithChart(true, true, true);
+        QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+        EXPECT_TRUE(window->verdictLabel()->text().startsWith(u"Ezt hallottam: /æ/."))
+            << window->verdictLabel()->text().toStdString();
+        ASSERT_TRUE(history.flush(10000));
+        alsoJudged = {};
+    }
+    const std::vector<StoredTake> takes = HistoryReader(path).takes();
+    ASSERT_FALSE(takes.empty());
+    EXPECT_EQ(takes.back().targetSound, 4);
+    EXPECT_EQ(takes.back().nearestSound, 4);
+    EXPECT_EQ(takes.back().verdict, "right");
+    EXPECT_NEAR(takes.back().mid[0], 780, 80);
 }
