@@ -117,7 +117,7 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
     // it knows the course's confusable vowels (`schedule_source` says which
     // it was built with; none, and it is built again).
     {
-        QStringLiteral("CREATE TABLE schedule ("
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule ("
                        " item TEXT PRIMARY KEY," // "hear/3/4", "choose/3/4", "say/3/bed"
                        " skill TEXT NOT NULL CHECK (skill IN ('hear', 'say', 'choose')),"
                        " lesson INTEGER NOT NULL,"
@@ -128,8 +128,9 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
                        " last_review TEXT NOT NULL," // UTC, ISO 8601
                        " due_at TEXT NOT NULL)"      // UTC, ISO 8601
                        " WITHOUT ROWID"),
-        QStringLiteral("CREATE INDEX schedule_by_due ON schedule (due_at)"),
-        QStringLiteral("CREATE TABLE schedule_source (id INTEGER PRIMARY KEY CHECK (id = 1), contrasts TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_due ON schedule (due_at)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule_source (id INTEGER PRIMARY KEY CHECK (id = 1), contrasts "
+                       "TEXT NOT NULL)"),
     },
 }};
 

@@ -268,7 +268,8 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
          t.offset.f1,
          t.offset.f2,
          t.offset.f3,
-         t.speakerScale});
+         t.speakerScale},
+        takeReviews(t), t.takenAt);
 }
 
 HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)

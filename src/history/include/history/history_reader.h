@@ -73,8 +73,8 @@ struct LessonProgress {
     // The lesson's vowel heard in the drill and judged in takes.
     int hearingRight = 0, hearingTotal = 0;
     int sayingRight = 0, sayingTotal = 0;
-    QString nextDue;       // the soonest due item of the lesson, UTC ISO 8601; empty: none
-    int daysPractised = 0; // days with a run, a drill answer or a take of the lesson (UTC days)
+    QString nextDue = QString(); // the soonest due item of the lesson, UTC ISO 8601; empty: none
+    int daysPractised = 0;       // days with a run, a drill answer or a take of the lesson (UTC days)
 };
 
 // A vowel the learner took for another: `count` answers chose a word of
