@@ -1,5 +1,7 @@
 #include "history/history_csv.h"
 
+#include "content/practice_item.h"
+
 #include <QSaveFile>
 
 namespace ejteto {
@@ -41,11 +43,22 @@ QString levelText(int level)
 
 } // namespace
 
-QByteArray historyCsv(const std::vector<StoredRun>& runs)
+QByteArray historyCsv(const std::vector<StoredRun>& runs, const std::vector<StoredListeningAnswer>& heard,
+                      const std::vector<StoredTake>& takes)
 {
     QByteArray out = QStringLiteral("azonosító,fajta,lecke,szint,állapot,kezdés,befejezés,helyes,helytelen,"
-                                    "másodperc,lépések\n")
+                                    "másodperc,lépések,hang,választott,szó,ítélet\n")
                          .toUtf8();
+    const auto row = [&out](std::initializer_list<QString> cells) {
+        bool first = true;
+        for (const QString& c : cells) {
+            if (!first)
+                out += ',';
+            out += field(c);
+            first = false;
+        }
+        out += '\n';
+    };
     for (const StoredRun& r : runs) {
         const bool game = r.kind == QLatin1String("pairs");
         const QString cells[] = {
@@ -60,6 +73,10 @@ QByteArray historyCsv(const std::vector<StoredRun>& runs)
             game ? QString() : QString::number(r.wrongCount),
             game ? QString::number(r.seconds, 'f', 1) : QString(),
             game ? QString::number(r.steps) : QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
         };
         for (size_t i = 0; i < std::size(cells); ++i) {
             if (i > 0)
@@ -67,6 +84,26 @@ QByteArray historyCsv(const std::vector<StoredRun>& runs)
             out += field(cells[i]);
         }
         out += '\n';
+    }
+    // A listening answer and a take have a moment, not a span: it stands as
+    // both the start and the end. Right or wrong count as 1 and 0.
+    for (const StoredListeningAnswer& a : heard) {
+        const bool right = a.right;
+        row({QString::number(a.id), QStringLiteral("hallás"), QString::number(a.playedSound), QString(), QString(),
+             a.answeredAt, a.answeredAt, QString::number(right ? 1 : 0), QString::number(right ? 0 : 1), QString(),
+             QString(), QString::number(a.playedSound), QString::number(a.chosenSound), a.word, QString()});
+    }
+    // A take's "chosen" vowel is the one heard in it; a take that was not
+    // judged counts as neither right nor wrong.
+    for (const StoredTake& t : takes) {
+        const bool right = t.verdict == QLatin1String("right") || verdictFoundTarget(t.verdict);
+        const bool wrong =
+            t.verdict == QLatin1String("wrong") || (!right && t.verdict.startsWith(QLatin1String("Ezt")));
+        row({QString::number(t.id), QStringLiteral("kiejtés"), QString::number(t.targetSound), QString(), QString(),
+             t.takenAt, t.takenAt, right || wrong ? QString::number(right ? 1 : 0) : QString(),
+             right || wrong ? QString::number(right ? 0 : 1) : QString(), QString(), QString(),
+             QString::number(t.targetSound), t.nearestSound > 0 ? QString::number(t.nearestSound) : QString(), t.word,
+             t.verdict});
     }
     return out;
 }
@@ -77,10 +114,12 @@ QString exportHistory(const QString& historyPath, const QString& file)
     if (!reader.problem().isEmpty())
         return reader.problem();
     const std::vector<StoredRun> runs = reader.runs();
+    const std::vector<StoredListeningAnswer> heard = reader.listeningAnswers();
+    const std::vector<StoredTake> takes = reader.takes();
     if (!reader.problem().isEmpty())
         return reader.problem();
     QSaveFile out(file);
-    const QByteArray csv = historyCsv(runs);
+    const QByteArray csv = historyCsv(runs, heard, takes);
     if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit())
         return QStringLiteral("Az előzmények nem írhatók ebbe a fájlba: %1 (%2).").arg(file, out.errorString());
     return {};

@@ -3,9 +3,11 @@
 #include "history/history_store.h"
 #include "history_faults.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <map>
 
@@ -198,6 +200,25 @@ QStringList summaryStatements(int confusionCount)
                        " ORDER BY count DESC, expected_sound, chosen_sound LIMIT %1")
             .arg(confusionCount),
         QStringLiteral("SELECT COUNT(*) FROM runs WHERE kind = 'pairs'"),
+        // From schema 2: the drill's answers and the takes.
+        QStringLiteral("SELECT played_sound, SUM(played_sound = chosen_sound), COUNT(*) FROM listening_answers "
+                       "GROUP BY played_sound"),
+        // A take counts when it was judged: "right" or "wrong", or an older
+        // file's sentence.
+        QStringLiteral("SELECT target_sound, SUM(verdict = 'right' OR verdict LIKE '%Ez a lecke hangja%'), COUNT(*) "
+                       "FROM takes WHERE verdict IN ('right', 'wrong') OR verdict LIKE 'Ezt hallottam:%' "
+                       "GROUP BY target_sound"),
+        QStringLiteral("SELECT played_sound, chosen_sound, COUNT(*) FROM listening_answers "
+                       "WHERE chosen_sound <> played_sound GROUP BY played_sound, chosen_sound"),
+        QStringLiteral("SELECT lesson, COUNT(DISTINCT day) FROM ("
+                       "SELECT lesson, substr(ended_at, 1, 10) AS day FROM runs WHERE kind <> 'pairs' "
+                       "UNION SELECT played_sound, substr(answered_at, 1, 10) FROM listening_answers "
+                       "UNION SELECT target_sound, substr(taken_at, 1, 10) FROM takes) GROUP BY lesson"),
+        // From schema 4: when each lesson is next due.
+        QStringLiteral("SELECT lesson, MIN(due_at) FROM schedule GROUP BY lesson"),
+        // From schema 3: the vowel heard in a take that missed.
+        QStringLiteral("SELECT target_sound, nearest_sound, COUNT(*) FROM takes "
+                       "WHERE verdict = 'wrong' AND nearest_sound > 0 GROUP BY target_sound, nearest_sound"),
     };
 }
 
@@ -210,24 +231,102 @@ HistorySummary HistoryReader::summary(int confusionCount) const
     QSqlQuery q(database());
     q.setForwardOnly(true);
     std::map<int, LessonProgress> lessons;
+    const auto lesson = [&lessons](const QVariant& id) -> LessonProgress& {
+        LessonProgress& l = lessons[id.toInt()];
+        l.lesson = id.toInt();
+        return l;
+    };
     exec(q, statements[0]);
     while (q.next()) {
-        LessonProgress& l = lessons[q.value(0).toInt()];
-        l.lesson = q.value(0).toInt();
+        LessonProgress& l = lesson(q.value(0));
         l.runs = q.value(1).toInt();
         l.abandoned = q.value(2).toInt();
     }
     exec(q, statements[1]);
     while (q.next())
         lessons[q.value(0).toInt()].testScores.push_back(q.value(1).toInt());
-    for (auto& [lesson, progress] : lessons)
-        out.lessons.push_back(std::move(progress));
     exec(q, statements[2]);
-    while (q.next())
-        out.confusions.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()});
+    std::map<std::pair<int, int>, SkillConfusion> all;
+    while (q.next()) {
+        const Confusion c{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()};
+        out.confusions.push_back(c);
+        SkillConfusion& s = all[{c.expectedSound, c.chosenSound}];
+        s.choosing = c.count;
+    }
     exec(q, statements[3]);
     if (q.next())
         out.pairsGames = q.value(0).toInt();
+    if (version_ >= 2) {
+        exec(q, statements[4]);
+        while (q.next()) {
+            LessonProgress& l = lesson(q.value(0));
+            l.hearingRight = q.value(1).toInt();
+            l.hearingTotal = q.value(2).toInt();
+        }
+        exec(q, statements[5]);
+        while (q.next()) {
+            LessonProgress& l = lesson(q.value(0));
+            l.sayingRight = q.value(1).toInt();
+            l.sayingTotal = q.value(2).toInt();
+        }
+        exec(q, statements[6]);
+        while (q.next())
+            all[{q.value(0).toInt(), q.value(1).toInt()}].hearing = q.value(2).toInt();
+        exec(q, statements[7]);
+        while (q.next())
+            lessons[q.value(0).toInt()].daysPractised = q.value(1).toInt();
+    }
+    if (version_ >= 3) {
+        exec(q, statements[9]);
+        while (q.next())
+            all[{q.value(0).toInt(), q.value(1).toInt()}].saying = q.value(2).toInt();
+    }
+    if (version_ >= 4) {
+        exec(q, statements[8]);
+        while (q.next()) {
+            // Only lessons already listed: an item is due because of an answer.
+            const auto it = lessons.find(q.value(0).toInt());
+            if (it != lessons.end())
+                it->second.nextDue = q.value(1).toString();
+        }
+    }
+    for (auto& [number, progress] : lessons) {
+        if (number >= 1)
+            out.lessons.push_back(std::move(progress));
+    }
+    for (auto& [pair, c] : all) {
+        c.expectedSound = pair.first;
+        c.chosenSound = pair.second;
+        out.allConfusions.push_back(c);
+    }
+    std::stable_sort(out.allConfusions.begin(), out.allConfusions.end(),
+                     [](const SkillConfusion& a, const SkillConfusion& b) { return a.total() > b.total(); });
+    if (out.allConfusions.size() > size_t(confusionCount))
+        out.allConfusions.resize(size_t(confusionCount));
+    return out;
+}
+
+std::vector<ScheduledItem> HistoryReader::schedule() const
+{
+    std::vector<ScheduledItem> out;
+    // The schedule came with schema 4; an older file is scheduled once the
+    // program has brought it up to date.
+    if (empty_ || !problem_.isEmpty() || version_ < 4)
+        return out;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    exec(q, QStringLiteral("SELECT item, stability, difficulty, reviews, lapses, last_review, due_at FROM schedule"));
+    while (q.next()) {
+        const std::optional<PracticeItem> item = PracticeItem::fromKey(q.value(0).toString());
+        if (!item)
+            continue;
+        ScheduledItem s;
+        s.item = *item;
+        s.state = {q.value(1).toDouble(), q.value(2).toDouble(), q.value(3).toInt(), q.value(4).toInt()};
+        s.lastReview = QDateTime::fromString(q.value(5).toString(), Qt::ISODateWithMs);
+        s.due = QDateTime::fromString(q.value(6).toString(), Qt::ISODateWithMs);
+        out.push_back(s);
+    }
     return out;
 }
 

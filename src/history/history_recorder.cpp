@@ -42,6 +42,11 @@ void HistoryRecorder::recordListeningAnswer(const ListeningAnswerReport& answer)
     post([answer](HistoryStore& s) { return s.recordListeningAnswer(answer); });
 }
 
+void HistoryRecorder::useCourse(const CourseContrasts& contrasts)
+{
+    post([contrasts](HistoryStore& s) { return s.useCourse(contrasts); });
+}
+
 void HistoryRecorder::clear()
 {
     post([](HistoryStore& s) { return s.clear(); });

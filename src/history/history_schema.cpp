@@ -112,6 +112,26 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
         QStringLiteral("ALTER TABLE listening_answers ADD COLUMN response_ms INTEGER"),
         QStringLiteral("CREATE INDEX listening_answers_by_sound ON listening_answers (played_sound, answered_at)"),
     },
+    // 4: what the learner knows of each practice item and when it is next
+    // due. Left empty here: the store fills it from every kept answer once
+    // it knows the course's confusable vowels (`schedule_source` says which
+    // it was built with; none, and it is built again).
+    {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule ("
+                       " item TEXT PRIMARY KEY," // "hear/3/4", "choose/3/4", "say/3/bed"
+                       " skill TEXT NOT NULL CHECK (skill IN ('hear', 'say', 'choose')),"
+                       " lesson INTEGER NOT NULL,"
+                       " stability REAL NOT NULL,"  // days
+                       " difficulty REAL NOT NULL," // 1..10
+                       " reviews INTEGER NOT NULL,"
+                       " lapses INTEGER NOT NULL,"
+                       " last_review TEXT NOT NULL," // UTC, ISO 8601
+                       " due_at TEXT NOT NULL)"      // UTC, ISO 8601
+                       " WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_by_due ON schedule (due_at)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule_source (id INTEGER PRIMARY KEY CHECK (id = 1), contrasts "
+                       "TEXT NOT NULL)"),
+    },
 }};
 
 } // namespace

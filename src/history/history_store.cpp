@@ -3,6 +3,7 @@
 #include "history_faults.h"
 #include "history_schema.h"
 #include "history_time.h"
+#include "schedule_keeper.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -206,6 +207,8 @@ HistoryWrite HistoryStore::recordRun(const RunReport& run)
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();
+    if (const QSqlError e = schedule(runReviews(contrasts_, run), run.endedAt); e.type() != QSqlError::NoError)
+        return failed(e);
     q.prepare(QStringLiteral("INSERT INTO answers (run_id, question, word1, word2, word3, word4, sound1, sound2, "
                              "sound3, sound4, correct_place, chosen_place, wrong_tries) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -265,7 +268,8 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
          t.offset.f1,
          t.offset.f2,
          t.offset.f3,
-         t.speakerScale});
+         t.speakerScale},
+        takeReviews(t), t.takenAt);
 }
 
 HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)
@@ -276,10 +280,41 @@ HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {historyTime(a.at), a.soundId, a.chosen, notNull(a.word), a.lesson, notNull(a.voice), a.offered[0],
          a.offered[1], a.offered[2], a.right ? 1 : 0, a.noisy ? 1 : 0, a.snrDb, a.trialNo,
-         static_cast<qlonglong>(a.responseMs)});
+         static_cast<qlonglong>(a.responseMs)},
+        answerReviews(contrasts_, Skill::Hearing, a.soundId, a.chosen, a.offered, ratingOfRightAnswer(a.responseMs)),
+        a.at);
 }
 
-HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values)
+HistoryWrite HistoryStore::useCourse(const CourseContrasts& contrasts)
+{
+    if (!available())
+        return {0, opening_.message};
+    contrasts_ = contrasts;
+    QSqlDatabase db = database();
+    if (scheduleBuiltWith(db, contrasts))
+        return {};
+    QSqlQuery q(db);
+    WriteTransaction t(q);
+    if (!t.begun())
+        return failed(q.lastError());
+    if (const QSqlError e = rebuildSchedule(db, contrasts); e.type() != QSqlError::NoError)
+        return failed(e);
+    if (!t.commit())
+        return failed(q.lastError());
+    return {};
+}
+
+QSqlError HistoryStore::schedule(const std::vector<ItemReview>& reviews, const QDateTime& at)
+{
+    QSqlDatabase db = database();
+    // Without the course the answer is kept and the schedule caught up later.
+    if (contrasts_.empty())
+        return markScheduleStale(db);
+    return applyReviews(db, reviews, at);
+}
+
+HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values,
+                                     const std::vector<ItemReview>& reviews, const QDateTime& at)
 {
     if (!available())
         return {0, opening_.message};
@@ -293,6 +328,10 @@ HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantLis
     if (!q.exec())
         return failed(q.lastError());
     const int64_t id = q.lastInsertId().toLongLong();
+    if (at.isValid()) {
+        if (const QSqlError e = schedule(reviews, at); e.type() != QSqlError::NoError)
+            return failed(e);
+    }
     if (!t.commit())
         return failed(q.lastError());
     return {id, {}};
@@ -310,7 +349,7 @@ HistoryWrite HistoryStore::clear()
         return failed(q.lastError());
     for (const QLatin1String table :
          {QLatin1String("answers"), QLatin1String("confusion_counts"), QLatin1String("runs"), QLatin1String("takes"),
-          QLatin1String("listening_answers")}) {
+          QLatin1String("listening_answers"), QLatin1String("schedule")}) {
         if (!q.exec(QStringLiteral("DELETE FROM ") + table))
             return failed(q.lastError());
     }

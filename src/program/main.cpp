@@ -20,6 +20,7 @@
 #include "ui/progress_window.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
+#include "ui/today_tool.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -153,6 +154,8 @@ int main(int argc, char** argv)
         showFatalError(ejteto::AppError(QStringLiteral("Exception"), QString::fromLocal8Bit(e.what())));
         return 1;
     }
+    // The schedule turns answers into items by the course's confusable vowels.
+    history.useCourse(ejteto::CourseContrasts::from(form->content()));
     // The About window and the tool windows are hidden until asked for:
     // they are made once the main window is on screen.
     std::unique_ptr<ejteto::TForm_About> about;
@@ -160,17 +163,21 @@ int main(int argc, char** argv)
     ListeningHistory listeningHistory(history);
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
+    std::unique_ptr<ejteto::TodayTool> today;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
-                         kiejtes =
-                             ejteto::installKiejtes(form->tools(), [&history](const ejteto::phonetics::JudgedTake& t) {
+                         kiejtes = ejteto::installKiejtes(
+                             form->tools(), [&history, &today](const ejteto::phonetics::JudgedTake& t) {
                                  history.recordTake(ejteto::takeReport(t, QDateTime::currentDateTimeUtc()));
+                                 if (today)
+                                     today->takeJudged(t);
                              });
                          progress = ejteto::installProgressWindow(form->tools(), history);
                          listening = ejteto::installListeningDrill(form->tools());
                          listening->setAnswerSink(&listeningHistory);
+                         today = ejteto::installTodayPractice(form->tools(), history);
                      });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();

@@ -29,7 +29,7 @@ QProcess* exportWith(QProcess& p, const QString& dataHome, const QString& file)
 
 } // namespace
 
-TEST(HistoryExportTest, TheProgramWritesOneRowPerRunWithoutAWindow)
+TEST(HistoryExportTest, TheProgramWritesOneRowPerRunAnswerAndTakeWithoutAWindow)
 {
     QTemporaryDir dir;
     {
@@ -40,6 +40,8 @@ TEST(HistoryExportTest, TheProgramWritesOneRowPerRunWithoutAWindow)
         left.level = -1;
         ASSERT_TRUE(store.recordRun(left).ok());
         ASSERT_TRUE(store.recordPairsGame({2, sampleTime(30), sampleTime(31), 63.8f, 14}).ok());
+        ASSERT_TRUE(store.recordListeningAnswer(answerOf(sampleTime(32), 3, 4, QStringLiteral("bed"))).ok());
+        ASSERT_TRUE(store.recordTake(takeOf(sampleTime(33), 5, 5, QStringLiteral("food"))).ok());
     }
     const QString csv = dir.filePath(QStringLiteral("hét, \"A\" csoport.csv"));
     QProcess p;
@@ -50,10 +52,13 @@ TEST(HistoryExportTest, TheProgramWritesOneRowPerRunWithoutAWindow)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(
         QString::fromUtf8(f.readAll()),
-        QStringLiteral("azonosító,fajta,lecke,szint,állapot,kezdés,befejezés,helyes,helytelen,másodperc,lépések\n"
-                       "1,teszt,3,Közepes,befejezett,2026-03-02T08:08:35.000Z,2026-03-02T08:10:05.000Z,8,2,,\n"
-                       "2,gyakorlat,12,nincs,félbehagyott,2026-03-02T08:18:35.000Z,2026-03-02T08:20:05.000Z,0,1,,\n"
-                       "3,játék,,Nehéz,befejezett,2026-03-02T08:30:05.000Z,2026-03-02T08:31:05.000Z,,,63.8,14\n"));
+        QStringLiteral("azonosító,fajta,lecke,szint,állapot,kezdés,befejezés,helyes,helytelen,másodperc,lépések,"
+                       "hang,választott,szó,ítélet\n"
+                       "1,teszt,3,Közepes,befejezett,2026-03-02T08:08:35.000Z,2026-03-02T08:10:05.000Z,8,2,,,,,,\n"
+                       "2,gyakorlat,12,nincs,félbehagyott,2026-03-02T08:18:35.000Z,2026-03-02T08:20:05.000Z,0,1,,,,,,\n"
+                       "3,játék,,Nehéz,befejezett,2026-03-02T08:30:05.000Z,2026-03-02T08:31:05.000Z,,,63.8,14,,,,\n"
+                       "1,hallás,3,,,2026-03-02T08:32:05.000Z,2026-03-02T08:32:05.000Z,0,1,,,3,4,bed,\n"
+                       "1,kiejtés,5,,,2026-03-02T08:33:05.000Z,2026-03-02T08:33:05.000Z,1,0,,,5,5,food,right\n"));
 
     // A field with a comma or a quote is quoted.
     StoredRun odd;

@@ -77,6 +77,32 @@ inline ListeningAnswer sampleAnswer(const QDateTime& at)
     return a;
 }
 
+// A listening answer: `played` heard, `chosen` chosen, the two offered.
+inline ListeningAnswer answerOf(const QDateTime& at, int played, int chosen, const QString& word = QString())
+{
+    ListeningAnswer a;
+    a.lesson = played;
+    a.word = word;
+    a.soundId = played;
+    a.offered = {played, played == chosen ? 0 : chosen, 0};
+    a.chosen = chosen;
+    a.right = played == chosen;
+    a.at = at;
+    return a;
+}
+
+// A judged take of `target` that was heard as `nearest`.
+inline TakeReport takeOf(const QDateTime& at, int target, int nearest, const QString& word = QString())
+{
+    TakeReport t;
+    t.takenAt = at;
+    t.targetSound = target;
+    t.word = word;
+    t.verdict = nearest == target ? QStringLiteral("right") : QStringLiteral("wrong");
+    t.nearestSound = nearest;
+    return t;
+}
+
 inline QDateTime sampleTime(int minute) { return QDateTime(QDate(2026, 3, 2), QTime(8, minute, 5), Qt::UTC); }
 
 } // namespace ejteto::testing

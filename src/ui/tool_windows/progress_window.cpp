@@ -31,17 +31,46 @@ constexpr int kFreshRunsWaitMs = 200;
 constexpr int kClearWaitMs = 5000;
 constexpr size_t kScoresInTable = 10;
 
-const QStringList kColumns = {QStringLiteral("Lecke"),        QStringLiteral("Futások"),
-                              QStringLiteral("Félbehagyva"),  QStringLiteral("Tesztek"),
-                              QStringLiteral("Utolsó teszt"), QStringLiteral("Legjobb teszt"),
-                              QStringLiteral("Tendencia"),    QStringLiteral("Utolsó tesztek")};
+const QStringList kColumns = {
+    QStringLiteral("Lecke"),     QStringLiteral("Futások"),        QStringLiteral("Félbehagyva"),
+    QStringLiteral("Tesztek"),   QStringLiteral("Utolsó teszt"),   QStringLiteral("Legjobb teszt"),
+    QStringLiteral("Tendencia"), QStringLiteral("Utolsó tesztek"), QStringLiteral("Hallás"),
+    QStringLiteral("Kiejtés"),   QStringLiteral("Esedékes"),       QStringLiteral("Napok")};
 
 QString scoreText(int score) { return QStringLiteral("%1/10").arg(score); }
 
-QString confusionText(const Confusion& c)
+// "/e/ helyett /æ/: hallásban 7, kiejtésben 4, tesztben 2", the sources
+// without a mix-up left out.
+QString confusionText(const SkillConfusion& c)
 {
+    QStringList where;
+    if (c.hearing > 0)
+        where << QStringLiteral("hallásban %1").arg(c.hearing);
+    if (c.saying > 0)
+        where << QStringLiteral("kiejtésben %1").arg(c.saying);
+    if (c.choosing > 0)
+        where << QStringLiteral("tesztben %1").arg(c.choosing);
     return QStringLiteral("%1 helyett %2: %3")
-        .arg(symbolText(c.expectedSound), symbolText(c.chosenSound), timesText(c.count));
+        .arg(symbolText(c.expectedSound), symbolText(c.chosenSound), where.join(QStringLiteral(", ")));
+}
+
+QString accuracyText(int right, int total)
+{
+    if (total == 0)
+        return QStringLiteral("–");
+    return QStringLiteral("%1/%2 (%3 %)").arg(right).arg(total).arg((100 * right + total / 2) / total);
+}
+
+QString dueText(const QString& due)
+{
+    if (due.isEmpty())
+        return QStringLiteral("–");
+    const QDateTime when = QDateTime::fromString(due, Qt::ISODateWithMs);
+    if (!when.isValid())
+        return QStringLiteral("–");
+    if (when <= QDateTime::currentDateTimeUtc())
+        return QStringLiteral("most");
+    return when.toLocalTime().toString(QStringLiteral("yyyy.MM.dd. H:mm"));
 }
 
 // A label the keyboard can reach and screen readers read as text.
@@ -86,7 +115,7 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, QWidget* parent)
 {
     chooseFile_ = [this] { return askExportFile(this); };
     confirmClear_ = [this] { return askClear(this); };
-    resize(640, 600);
+    resize(820, 600);
 
     problem_ = readableLabel(QStringLiteral("Label_Haladas_Problema"), this);
     suggestion_ = readableLabel(QStringLiteral("Label_Haladas_Javaslat"), this);
@@ -194,6 +223,10 @@ void ProgressWindow::display(const HistorySummary& summary)
             s.empty() ? QStringLiteral("–") : scoreText(*std::max_element(s.begin(), s.end())),
             trendText(l).isEmpty() ? QStringLiteral("–") : trendText(l),
             latest.join(QStringLiteral(", ")),
+            accuracyText(l.hearingRight, l.hearingTotal),
+            accuracyText(l.sayingRight, l.sayingTotal),
+            dueText(l.nextDue),
+            QString::number(l.daysPractised),
         };
         for (int c = 0; c < static_cast<int>(std::size(cells)); ++c)
             lessons_->setItem(static_cast<int>(r), c, new QTableWidgetItem(cells[c]));
@@ -206,9 +239,9 @@ void ProgressWindow::display(const HistorySummary& summary)
         showLesson(-1);
 
     confusions_->clear();
-    for (const Confusion& c : summary.confusions)
+    for (const SkillConfusion& c : summary.allConfusions)
         confusions_->addItem(confusionText(c));
-    if (summary.confusions.empty())
+    if (summary.allConfusions.empty())
         confusions_->addItem(QStringLiteral("Még nincs tévesztés."));
     games_->setText(QStringLiteral("Befejezett játékok: %1").arg(summary.pairsGames));
     gamesShown_ = summary.pairsGames;

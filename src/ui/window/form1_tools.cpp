@@ -56,7 +56,7 @@ void TForm1::addTool(ToolEntry entry)
     watchToolWindow(keys_.get(), windowKeys_, window);
 }
 
-void TForm1::addTakeObserver(TakeObserver observer) { voice_->controller().addTakeObserver(std::move(observer)); }
+CompareController& TForm1::compare() { return voice_->controller(); }
 
 int TForm1::currentLesson() const { return state_.CurrentLesson; }
 

@@ -2,6 +2,8 @@
 // Reads the history for the progress window and the export, on a connection
 // of its own: the write-ahead log lets it read while the recorder (or another
 // running copy) writes, so a read never waits for a write.
+#include "content/today_plan.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -68,6 +70,11 @@ struct LessonProgress {
     int runs = 0; // practice and test runs, finished or abandoned
     int abandoned = 0;
     std::vector<int> testScores; // right answers of every finished test, oldest first
+    // The lesson's vowel heard in the drill and judged in takes.
+    int hearingRight = 0, hearingTotal = 0;
+    int sayingRight = 0, sayingTotal = 0;
+    QString nextDue = QString(); // the soonest due item of the lesson, UTC ISO 8601; empty: none
+    int daysPractised = 0;       // days with a run, a drill answer or a take of the lesson (UTC days)
 };
 
 // A vowel the learner took for another: `count` answers chose a word of
@@ -78,9 +85,21 @@ struct Confusion {
     int count = 0;
 };
 
+// A vowel taken for another, by where it happened: heard in the drill,
+// said in a take (found nearest another vowel), chosen in practice and tests.
+struct SkillConfusion {
+    int expectedSound = 0;
+    int chosenSound = 0;
+    int hearing = 0;
+    int saying = 0;
+    int choosing = 0;
+    int total() const { return hearing + saying + choosing; }
+};
+
 struct HistorySummary {
-    std::vector<LessonProgress> lessons; // lessons with at least one run, by number
-    std::vector<Confusion> confusions;   // most frequent first
+    std::vector<LessonProgress> lessons;       // lessons with a run, a drill answer or a take, by number
+    std::vector<Confusion> confusions;         // practice and tests, most frequent first
+    std::vector<SkillConfusion> allConfusions; // all three sources, most frequent first
     int pairsGames = 0;
 };
 
@@ -102,6 +121,8 @@ public:
     std::vector<StoredTake> takes() const;                       // oldest first
     std::vector<StoredListeningAnswer> listeningAnswers() const; // oldest first
     HistorySummary summary(int confusionCount = 8) const;
+    // Every item of the schedule; none in a file from an older program.
+    std::vector<ScheduledItem> schedule() const;
 
 private:
     QSqlDatabase database() const;

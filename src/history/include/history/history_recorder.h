@@ -33,6 +33,8 @@ public:
     void pairsGameFinished(const PairsGameReport& game) override;
     void recordTake(const TakeReport& take);
     void recordListeningAnswer(const ListeningAnswerReport& answer);
+    // The course's confusable vowels for the schedule (HistoryStore::useCourse).
+    void useCourse(const CourseContrasts& contrasts);
     // Forgets the whole history, after everything handed over before.
     void clear();
 

@@ -10,6 +10,7 @@
 // copy, or in a folder that cannot be written leaves the store unavailable.
 // Either way `opening().message` says so once, in Hungarian.
 #include "content/listening_answer_sink.h"
+#include "content/practice_item.h"
 #include "content/run_report.h"
 
 #include <QDateTime>
@@ -25,7 +26,7 @@ enum class HistoryFault;
 
 // The schema this program writes; files with a higher `user_version` come
 // from a newer program and are left alone.
-constexpr int kHistorySchemaVersion = 3;
+constexpr int kHistorySchemaVersion = 4;
 
 // $XDG_DATA_HOME/ejteto/history.sqlite, ~/.local/share when that is unset
 // or not an absolute folder.
@@ -101,6 +102,12 @@ public:
     HistoryWrite recordPairsGame(const PairsGameReport& game);
     HistoryWrite recordTake(const TakeReport& take);
     HistoryWrite recordListeningAnswer(const ListeningAnswerReport& answer);
+    // The course's confusable vowels, which turn answers into the items of
+    // the schedule. The schedule is rebuilt from every kept answer when it
+    // was built with others (or with none: a file from an older program).
+    // Until this is called, answers are kept and the schedule is brought up
+    // to date afterwards.
+    HistoryWrite useCourse(const CourseContrasts& contrasts);
     // Empties every table in one transaction; the file stays.
     HistoryWrite clear();
 
@@ -114,12 +121,16 @@ private:
     void disconnect();
     HistoryWrite failed(const QSqlError& error) const;
     // One row of `statement`, in a transaction of its own.
-    HistoryWrite insertOne(const QString& statement, const QVariantList& values);
+    HistoryWrite insertOne(const QString& statement, const QVariantList& values,
+                           const std::vector<ItemReview>& reviews = {}, const QDateTime& at = {});
+    // Inside a write transaction: the schedule moved on by `reviews`.
+    QSqlError schedule(const std::vector<ItemReview>& reviews, const QDateTime& at);
 
     QString path_;
     HistoryStoreOptions options_;
     QString connection_;
     HistoryOpening opening_;
+    CourseContrasts contrasts_; // empty until useCourse()
 };
 
 } // namespace ejteto

@@ -147,7 +147,7 @@ private:
 
     // ---- what the tool windows ask of it (form1_tools.cpp) -----------------
     void addTool(ToolEntry entry) override;
-    void addTakeObserver(TakeObserver observer) override;
+    CompareController& compare() override;
     int currentLesson() const override;
     QString mediaFolder() const override;
     const ContentTables& contentTables() const override;

@@ -1,9 +1,10 @@
 #pragma once
 // What a learning tool beside the main window may ask of it: to be offered
-// (its key and its line in the right-click menu), to hear of every take of
-// record-and-compare, the lesson chosen, where the course's media lie, the
-// content tables, and the main window to place itself over and to give the
-// learner's keys back to. Tools see nothing else of the window.
+// (its key and its line in the right-click menu), record-and-compare (a take
+// asked for, and every take heard of), the lesson chosen, where the course's
+// media lie, the content tables, and the main window to place itself over
+// and to give the learner's keys back to. Tools see nothing else of the
+// window.
 #include "content/compare_controller.h"
 #include "ui/tool_window.h"
 
@@ -20,8 +21,10 @@ public:
     // Offers a learning tool: its key and its line in the right-click menu
     // of the tiles and cards open it, and its window gets Esc and F1.
     virtual void addTool(ToolEntry entry) = 0;
-    // Every take of record-and-compare, as soon as it is recorded.
-    virtual void addTakeObserver(TakeObserver observer) = 0;
+    // Record-and-compare itself: a tool may ask the learner to say a word
+    // or vowel (a press), and hear of every take as soon as it is recorded.
+    virtual CompareController& compare() = 0;
+    void addTakeObserver(TakeObserver observer) { compare().addTakeObserver(std::move(observer)); }
 
     // The lesson chosen in the mosaic, 1..16; 0 before the first choice.
     virtual int currentLesson() const = 0;
