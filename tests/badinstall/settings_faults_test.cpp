@@ -137,6 +137,27 @@ struct HelperRun {
     QString printed;
 };
 
+// The save helper as the ordinary user can start it. As root, that user is
+// "nobody", who may not enter the folder the checkout lies in (root's home,
+// a home folder of mode 0700): the helper is then started from a copy in a
+// temporary folder that everybody may enter, kept for the whole run.
+QString startableHelper()
+{
+    static const QString path = [] {
+        const QString built = QStringLiteral(EJTETO_SAVE_HELPER);
+        if (!runningAsRoot())
+            return built;
+        static QTemporaryDir open(QDir::tempPath() + QStringLiteral("/ejteto-helper-XXXXXX"));
+        const QString copy = open.filePath(QStringLiteral("save_level_helper"));
+        if (!open.isValid() || !QFile::copy(built, copy) ||
+            ::chmod(QFile::encodeName(open.path()).constData(), 0755) != 0 ||
+            ::chmod(QFile::encodeName(copy).constData(), 0755) != 0)
+            return built;
+        return copy;
+    }();
+    return path;
+}
+
 // The save helper (under `strace` with `straceArgs` when given), run as the
 // ordinary user.
 HelperRun runHelper(const QStringList& helperArgs, const QStringList& straceArgs = {})
@@ -147,7 +168,7 @@ HelperRun runHelper(const QStringList& helperArgs, const QStringList& straceArgs
             if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
                 ::_exit(99);
         });
-    const QString helper = QStringLiteral(EJTETO_SAVE_HELPER);
+    const QString helper = startableHelper();
     if (straceArgs.isEmpty()) {
         p.start(helper, helperArgs);
     } else {
