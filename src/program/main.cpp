@@ -6,6 +6,7 @@
 // window.
 #include "app/app_error.h"
 #include "app/command_line.h"
+#include "app/paths.h"
 #include "app/qt_translation.h"
 #include "app/screen_fit.h"
 #include "content/listening_answer_sink.h"
