@@ -78,6 +78,40 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
                        " chosen_sound INTEGER NOT NULL,"
                        " word TEXT NOT NULL)"),
     },
+    // 3: a take keeps what was judged, not the sentence shown (the old rows
+    // keep theirs); a listening answer keeps every field. Columns are only
+    // added: rows of version 2 read NULL where nothing was kept.
+    {
+        QStringLiteral("ALTER TABLE takes ADD COLUMN word TEXT"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN nearest_sound INTEGER"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN confusable1 INTEGER"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN confusable2 INTEGER"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN bark_target REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN bark_confusable1 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN bark_confusable2 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN moves_onset TEXT"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN moves_mid TEXT"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN moves_offset TEXT"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN onset_f1 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN onset_f2 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN onset_f3 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN offset_f1 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN offset_f2 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN offset_f3 REAL"),
+        QStringLiteral("ALTER TABLE takes ADD COLUMN speaker_scale REAL"),
+        QStringLiteral("CREATE INDEX takes_by_sound ON takes (target_sound, taken_at)"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN lesson INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN voice TEXT"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN offered1 INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN offered2 INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN offered3 INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN is_right INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN noisy INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN snr_db INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN trial_no INTEGER"),
+        QStringLiteral("ALTER TABLE listening_answers ADD COLUMN response_ms INTEGER"),
+        QStringLiteral("CREATE INDEX listening_answers_by_sound ON listening_answers (played_sound, answered_at)"),
+    },
 }};
 
 } // namespace

@@ -68,6 +68,9 @@ QString kindName(RunKind kind)
     return kind == RunKind::Practice ? QStringLiteral("practice") : QStringLiteral("test");
 }
 
+// SQLite keeps a null QString as NULL; the text columns keep "" instead.
+QString notNull(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+
 QString outcomeName(RunEnd end)
 {
     return end == RunEnd::Finished ? QStringLiteral("finished") : QStringLiteral("abandoned");
@@ -233,19 +236,47 @@ HistoryWrite HistoryStore::recordPairsGame(const PairsGameReport& game)
                       static_cast<double>(game.seconds), game.steps});
 }
 
-HistoryWrite HistoryStore::recordTake(const TakeReport& take)
+HistoryWrite HistoryStore::recordTake(const TakeReport& t)
 {
-    return insertOne(QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3) "
-                                    "VALUES (?, ?, ?, ?, ?, ?)"),
-                     {historyTime(take.takenAt), take.targetSound, take.verdict, take.f1, take.f2, take.f3});
+    return insertOne(
+        QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3, word, nearest_sound, "
+                       "confusable1, confusable2, bark_target, bark_confusable1, bark_confusable2, moves_onset, "
+                       "moves_mid, moves_offset, onset_f1, onset_f2, onset_f3, offset_f1, offset_f2, offset_f3, "
+                       "speaker_scale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {historyTime(t.takenAt),
+         t.targetSound,
+         t.verdict,
+         t.mid.f1,
+         t.mid.f2,
+         t.mid.f3,
+         notNull(t.word),
+         t.nearestSound,
+         t.confusables[0],
+         t.confusables[1],
+         t.distanceBark[0],
+         t.distanceBark[1],
+         t.distanceBark[2],
+         notNull(t.movesOnset),
+         notNull(t.movesMid),
+         notNull(t.movesOffset),
+         t.onset.f1,
+         t.onset.f2,
+         t.onset.f3,
+         t.offset.f1,
+         t.offset.f2,
+         t.offset.f3,
+         t.speakerScale});
 }
 
-HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& answer)
+HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)
 {
-    return insertOne(QStringLiteral("INSERT INTO listening_answers (answered_at, played_sound, chosen_sound, word) "
-                                    "VALUES (?, ?, ?, ?)"),
-                     {historyTime(answer.answeredAt), answer.playedSound, answer.chosenSound,
-                      answer.word.isNull() ? QStringLiteral("") : answer.word});
+    return insertOne(
+        QStringLiteral("INSERT INTO listening_answers (answered_at, played_sound, chosen_sound, word, lesson, voice, "
+                       "offered1, offered2, offered3, is_right, noisy, snr_db, trial_no, response_ms) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {historyTime(a.at), a.soundId, a.chosen, notNull(a.word), a.lesson, notNull(a.voice), a.offered[0],
+         a.offered[1], a.offered[2], a.right ? 1 : 0, a.noisy ? 1 : 0, a.snrDb, a.trialNo,
+         static_cast<qlonglong>(a.responseMs)});
 }
 
 HistoryWrite HistoryStore::insertOne(const QString& statement, const QVariantList& values)

@@ -1,21 +1,20 @@
 #include "phonetics/vowel_coach.h"
 
-#include "phonetics/formant_analysis.h"
-
 namespace ejteto::phonetics {
 
-const CoachedTake& VowelCoach::hear(const qint16* samples, qsizetype count, int sampleRate, int target,
-                                    std::array<int, 2> confusables)
+const JudgedTake& VowelCoach::hear(const VoiceTake& take, const TakeTarget& target)
 {
-    CoachedTake take;
-    take.target = target;
-    take.analysis = analyseVowel(samples, count, sampleRate);
-    const bool known = target >= 1 && target <= kCourseVowelCount;
-    if (take.analysis.ok() && known) {
-        if (course_) {
-            scale_.addTake(take.analysis.vowel, course_->of(target));
-            take.verdict = judgeVowel(take.analysis.vowel, target, confusables, *course_, scale_.factor());
-        }
+    return keep(judge_.judge(take, target));
+}
+
+const JudgedTake& VowelCoach::hear(const qint16* samples, qsizetype count, int sampleRate, const TakeTarget& target)
+{
+    return keep(judge_.judge(samples, count, sampleRate, target));
+}
+
+const JudgedTake& VowelCoach::keep(JudgedTake take)
+{
+    if (take.measured() && take.target.known()) {
         measured_.push_front(take);
         if (measured_.size() > kKept)
             measured_.pop_back();

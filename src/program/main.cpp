@@ -66,14 +66,12 @@ int exportHistoryTo(int argc, char** argv)
     return 0;
 }
 
-// Every answer of the listening drill goes to the kept history.
+// Every answer of the listening drill goes to the kept history, every field
+// of it.
 class ListeningHistory : public ejteto::ListeningAnswerSink {
 public:
     explicit ListeningHistory(ejteto::HistoryRecorder& history) : history_(history) {}
-    void recordAnswer(const ejteto::ListeningAnswer& a) override
-    {
-        history_.recordListeningAnswer({a.at, a.soundId, a.chosen, a.word});
-    }
+    void recordAnswer(const ejteto::ListeningAnswer& a) override { history_.recordListeningAnswer(a); }
 
 private:
     ejteto::HistoryRecorder& history_;
@@ -183,18 +181,18 @@ int main(int argc, char** argv)
     ListeningHistory listeningHistory(history);
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
-    QObject::connect(
-        form.get(), &ejteto::TForm1::firstPainted, form.get(),
-        [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
-            about = std::make_unique<ejteto::TForm_About>();
-            form->setAboutWindow(about.get());
-            kiejtes = ejteto::installKiejtes(*form, [&history](const ejteto::JudgedTake& t) {
-                history.recordTake({QDateTime::currentDateTimeUtc(), t.target, t.verdict, t.f1, t.f2, t.f3});
-            });
-            progress = ejteto::installProgressWindow(*form, history);
-            listening = ejteto::installListeningDrill(*form);
-            listening->setAnswerSink(&listeningHistory);
-        });
+    QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes] {
+                         about = std::make_unique<ejteto::TForm_About>();
+                         form->setAboutWindow(about.get());
+                         kiejtes =
+                             ejteto::installKiejtes(form->tools(), [&history](const ejteto::phonetics::JudgedTake& t) {
+                                 history.recordTake(ejteto::takeReport(t, QDateTime::currentDateTimeUtc()));
+                             });
+                         progress = ejteto::installProgressWindow(form->tools(), history);
+                         listening = ejteto::installListeningDrill(form->tools());
+                         listening->setAnswerSink(&listeningHistory);
+                     });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();
     if (qEnvironmentVariableIsSet("EJTETO_QUIT_AFTER_START"))

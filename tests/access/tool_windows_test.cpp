@@ -43,12 +43,12 @@ TEST_F(KeyboardTest, AToolOpensByItsKeyAndByTheMenuAndItsWindowClosesOnEsc)
     FormView& f = startForKeys();
     ToolWindow tool(QStringLiteral("Tool"), QStringLiteral("Próba"));
     int opened = 0;
-    f.form.addTool({QStringLiteral("Próba"), QKeySequence(Qt::CTRL | Qt::Key_K),
-                    [&] {
-                        ++opened;
-                        tool.showOver(&f.form);
-                    },
-                    &tool});
+    f.form.tools().addTool({QStringLiteral("Próba"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                            [&] {
+                                ++opened;
+                                tool.showOver(&f.form);
+                            },
+                            &tool});
 
     key(Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(opened, 1);

@@ -1,7 +1,9 @@
 #pragma once
 // Runs as the controllers report them, made up for the history's tests and
 // its helper process.
+#include "content/listening_answer_sink.h"
 #include "content/run_report.h"
+#include "history/history_store.h"
 
 #include <QDateTime>
 
@@ -33,6 +35,46 @@ inline RunReport sampleRun(RunKind kind, int lesson, int wrong, const QDateTime&
     r.rightCount = kind == RunKind::Test ? 10 - wrong : 0;
     r.wrongCount = wrong;
     return r;
+}
+
+// A take of lesson 7's vowel heard as its confusable 8, with a word.
+inline TakeReport sampleTake(const QDateTime& at)
+{
+    TakeReport t;
+    t.takenAt = at;
+    t.targetSound = 7;
+    t.word = QStringLiteral("cup");
+    t.verdict = QStringLiteral("wrong");
+    t.nearestSound = 8;
+    t.confusables = {8, 2};
+    t.distanceBark = {1.5, 0.25, 2.75};
+    t.movesOnset = QStringLiteral("close");
+    t.movesMid = QStringLiteral("close back");
+    t.movesOffset = QString();
+    t.onset = {610, 1190, 2490};
+    t.mid = {620, 1180, 2500};
+    t.offset = {630, 1170, 2510};
+    t.speakerScale = 1.125;
+    return t;
+}
+
+// An answer of the listening drill, in noise, in a voice of its own.
+inline ListeningAnswer sampleAnswer(const QDateTime& at)
+{
+    ListeningAnswer a;
+    a.lesson = 4;
+    a.word = QStringLiteral("ship");
+    a.soundId = 4;
+    a.voice = QStringLiteral("anna");
+    a.offered = {6, 4, 9};
+    a.chosen = 6;
+    a.right = false;
+    a.snrDb = 5;
+    a.noisy = true;
+    a.trialNo = 12;
+    a.responseMs = 1375;
+    a.at = at;
+    return a;
 }
 
 inline QDateTime sampleTime(int minute) { return QDateTime(QDate(2026, 3, 2), QTime(8, minute, 5), Qt::UTC); }

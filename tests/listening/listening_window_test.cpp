@@ -61,7 +61,7 @@ TEST_F(ListeningWindowTest, ARoundPlayedWithKeysOnly)
     writeVoices();
     random.seed(99u);
     std::unique_ptr<ListeningTool> tool =
-        installListeningDrill(f.form, {InstantMediaEngine::factory(media), &time, &random});
+        installListeningDrill(f.form.tools(), {InstantMediaEngine::factory(media), &time, &random});
     tool->setAnswerSink(&answers);
     ListeningWindow& w = tool->window();
 

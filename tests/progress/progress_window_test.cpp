@@ -62,7 +62,7 @@ TEST_F(ProgressWindowTest, AKeyboardTestRunIsKeptWithItsTenAnswersAndShownByCtrl
     HistoryRecorder history(path, nullptr, {});
     services.runs = &history;
     FormView& f = startForKeys();
-    const std::unique_ptr<ProgressWindow> window = installProgressWindow(f.form, history);
+    const std::unique_ptr<ProgressWindow> window = installProgressWindow(f.form.tools(), history);
 
     tabTo(f.Image_Mosaic[1]);
     key(Qt::Key_Return);

@@ -4,8 +4,11 @@
 // window's pixels and the installation's files untouched. Takes are vowels
 // synthesised in the test, never a microphone.
 #include "access/keyboard_fixture.h"
+#include "support/scoped_env.h"
 #include "support/synthetic_vowel.h"
 
+#include "history/history_reader.h"
+#include "history/history_recorder.h"
 #include "phonetics/course_vowels.h"
 #include "ui/kiejtes.h"
 #include "ui/kiejtes_window.h"
@@ -15,6 +18,8 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace ejteto;
 using namespace ejteto::testing;
@@ -71,15 +76,32 @@ QStringList files(const QString& folder)
     return out;
 }
 
+// `samples` as a 16-bit mono WAV file at 22050 Hz.
+void writeWav(const QString& path, const std::vector<qint16>& samples)
+{
+    const auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 4); };
+    const auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&(v = qToLittleEndian(v))), 2); };
+    const auto data = quint32(samples.size() * 2);
+    QByteArray wav = "RIFF" + le32(36 + data) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) + le32(44100) +
+                     le16(2) + le16(16) + "data" + le32(data);
+    for (const qint16 s : samples)
+        wav += le16(quint16(s));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wav);
+}
+
 QString accessibleName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
 
 class KiejtesTest : public KeyboardTest {
 protected:
-    FormView& startWithChart(bool microphone = true, bool measuredCourse = true)
+    // `realMicrophone`: the program's own recorder, on EJTETO_AUDIO_SOURCE.
+    FormView& startWithChart(bool microphone = true, bool measuredCourse = true, bool realMicrophone = false)
     {
-        services.recorders = [next = next, log = media, microphone] {
-            return std::make_unique<SyntheticRecorder>(next, log, microphone);
-        };
+        if (!realMicrophone)
+            services.recorders = [next = next, log = media, microphone] {
+                return std::make_unique<SyntheticRecorder>(next, log, microphone);
+            };
         auto tiny = std::make_unique<TinyInstall>(shortRecordings());
         if (measuredCourse) {
             QFile f(tiny->file(QStringLiteral("media/phones/formants.csv")));
@@ -87,7 +109,11 @@ protected:
             f.write(courseVowels());
         }
         FormView& f = startOn(std::move(tiny));
-        tool = installKiejtes(f.form, [this](const JudgedTake& t) { judged.push_back(t); });
+        tool = installKiejtes(f.form.tools(), [this](const phonetics::JudgedTake& t) {
+            judged.push_back(t);
+            if (alsoJudged)
+                alsoJudged(t);
+        });
         window = static_cast<KiejtesWindow*>(tool.get());
         f.form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
@@ -97,7 +123,8 @@ protected:
     std::shared_ptr<std::vector<qint16>> next = std::make_shared<std::vector<qint16>>();
     std::unique_ptr<ToolWindow> tool;
     KiejtesWindow* window = nullptr;
-    std::vector<JudgedTake> judged; // what the learner's history would keep
+    std::vector<phonetics::JudgedTake> judged; // what the learner's history would keep
+    JudgedTakeSink alsoJudged;
 };
 
 } // namespace
@@ -141,10 +168,20 @@ TEST_F(KiejtesTest, EachTakeShowsTheVerdictAboveTheChartAndLeavesTheMainWindowAs
     // Each judged take goes to the history with its verdict and formants;
     // the take without a vowel with none.
     ASSERT_EQ(judged.size(), 3u);
-    EXPECT_EQ(judged[0].target, 4);
-    EXPECT_TRUE(judged[1].verdict.startsWith(u"Ezt hallottam: /uː/"));
-    EXPECT_NEAR(judged[1].f1, 640 * 1.3, 83) << "the child's F1, within 10 %";
-    EXPECT_EQ(judged[2].f1, 0);
+    EXPECT_EQ(judged[0].target.sound, 4);
+    EXPECT_EQ(judged[0].nearest(), 4);
+    EXPECT_EQ(judged[1].nearest(), 5) << "the vowel heard, not the sentence shown";
+    EXPECT_NEAR(judged[1].analysis.vowel.mid.f1, 640 * 1.3, 83) << "the child's F1, within 10 %";
+    EXPECT_FALSE(judged[2].measured());
+    // As the history keeps them.
+    const TakeReport kept = takeReport(judged[1], QDateTime::currentDateTimeUtc());
+    EXPECT_EQ(kept.targetSound, 4);
+    EXPECT_EQ(kept.nearestSound, 5);
+    EXPECT_EQ(kept.verdict, "wrong");
+    EXPECT_TRUE(kept.movesMid.contains(u"open")) << kept.movesMid.toStdString();
+    EXPECT_GT(kept.onset.f1, 0);
+    EXPECT_EQ(takeReport(judged[2], {}).verdict, "no_voice");
+    EXPECT_EQ(takeReport(judged[2], {}).mid.f1, 0);
 
     EXPECT_EQ(grab(), before) << "no pixel of the main window moves";
     EXPECT_EQ(files(install->dir()), filesBefore) << "nothing is written";
@@ -191,4 +228,36 @@ TEST_F(KiejtesTest, WithoutAMicrophoneOrTheCoursesMeasurementsNothingIsJudged)
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->verdictLabel()->text(), KiejtesWindow::missingCourseText());
     EXPECT_FALSE(window->coach().lastTake()->verdict);
+}
+
+TEST_F(KiejtesTest, ATakeFromTheMicrophoneReachesTheHistoryWithTheVowelHeard)
+{
+    // The learner says the /æ/ of tile 4, then falls quiet: a WAV file played
+    // as the microphone, through the program's own recorder.
+    QTemporaryDir dir;
+    std::vector<qint16> voice = synthesize(monophthong(780, 1650, 2450, 1.0, 120));
+    voice.resize(voice.size() + 22050);
+    const QString wav = dir.filePath(QStringLiteral("ae.wav"));
+    writeWav(wav, voice);
+    const ScopedEnv microphone("EJTETO_AUDIO_SOURCE", "filesrc location=" + wav.toUtf8() + " ! wavparse");
+    // Set, the history stays there to be looked at with sqlite3.
+    const QString path = qEnvironmentVariable("EJTETO_TEST_TAKE_HISTORY", dir.filePath(QStringLiteral("h.sqlite")));
+    {
+        HistoryRecorder history(path, nullptr, {});
+        alsoJudged = [&history](const phonetics::JudgedTake& t) {
+            history.recordTake(takeReport(t, QDateTime::currentDateTimeUtc()));
+        };
+        FormView& f = startWithChart(true, true, true);
+        QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton, Qt::ControlModifier);
+        EXPECT_TRUE(window->verdictLabel()->text().startsWith(u"Ezt hallottam: /æ/."))
+            << window->verdictLabel()->text().toStdString();
+        ASSERT_TRUE(history.flush(10000));
+        alsoJudged = {};
+    }
+    const std::vector<StoredTake> takes = HistoryReader(path).takes();
+    ASSERT_FALSE(takes.empty());
+    EXPECT_EQ(takes.back().targetSound, 4);
+    EXPECT_EQ(takes.back().nearestSound, 4);
+    EXPECT_EQ(takes.back().verdict, "right");
+    EXPECT_NEAR(takes.back().mid[0], 780, 80);
 }

@@ -4,12 +4,12 @@
 #include "app/color_value.h"
 #include "app/paths.h"
 #include "fonts/layout_fonts.h"
+#include "shared/help_page.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/error_box.h"
 #include "ui/nevjegy_texts.h"
 #include "ui/pictures.h"
-#include "window/help_page.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -4,11 +4,11 @@
 #include "app/paths.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
+#include "shared/module_wiring.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/program_state.h"
 #include "ui/spoken_notice.h"
-#include "window/module_wiring.h"
 
 #include <QPushButton>
 

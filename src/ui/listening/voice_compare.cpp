@@ -45,4 +45,12 @@ VoiceCompare::VoiceCompare(QWidget* window, std::unique_ptr<VoiceRecorder> recor
 
 VoiceCompare::~VoiceCompare() = default;
 
+void VoiceCompare::recordAndCompare(const std::optional<CourseRecording>& model)
+{
+    if (controller_->recording())
+        controller_->stop();
+    else if (model)
+        controller_->press(*model);
+}
+
 } // namespace ejteto

@@ -5,6 +5,7 @@
 #include "content/compare_controller.h"
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -18,6 +19,9 @@ public:
     VoiceCompare& operator=(const VoiceCompare&) = delete;
 
     CompareController& controller() { return *controller_; }
+    // Records the learner, then plays `model` and the take. While a take is
+    // being recorded it ends that take instead, with a model or without.
+    void recordAndCompare(const std::optional<CourseRecording>& model);
 
 private:
     std::unique_ptr<VoiceRecorder> recorder_;

@@ -2,12 +2,12 @@
 
 #include "accessibility/accessible_texts.h"
 #include "listening/listen_controls.h"
-#include "tool_windows/control_menu.h"
+#include "shared/control_menu.h"
+#include "shared/module_wiring.h"
 #include "ui/controls/label.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
 #include "ui/spoken_notice.h"
-#include "window/module_wiring.h"
 
 #include <QPushButton>
 #include <utility>

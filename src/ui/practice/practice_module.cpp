@@ -7,13 +7,13 @@
 #include "keyboard/panel_focus.h"
 #include "keyboard/replay_keys.h"
 #include "listening/listen_controls.h"
+#include "shared/module_wiring.h"
 #include "ui/controls/draw_symbol_tile.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
 #include "ui/spoken_notice.h"
-#include "window/module_wiring.h"
 
 #include <QApplication>
 #include <QPushButton>

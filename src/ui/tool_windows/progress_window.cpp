@@ -8,7 +8,7 @@
 #include "history/progress_advice.h"
 #include "tool_windows/trend_chart.h"
 #include "ui/error_box.h"
-#include "ui/form1.h"
+#include "ui/tool_host.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -250,18 +250,18 @@ void ProgressWindow::clearHistory()
     status_->setText(QStringLiteral("Az előzmények törölve."));
 }
 
-std::unique_ptr<ProgressWindow> installProgressWindow(TForm1& form, HistoryRecorder& history)
+std::unique_ptr<ProgressWindow> installProgressWindow(ToolHost& host, HistoryRecorder& history)
 {
     auto owned = std::make_unique<ProgressWindow>(history);
     ProgressWindow* window = owned.get();
-    form.addTool({QStringLiteral("Haladás"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                  [window, &form] {
+    host.addTool({QStringLiteral("Haladás"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                  [window, &host] {
                       if (window->isVisible()) {
                           window->refresh();
                           window->raise();
                           window->activateWindow();
                       } else {
-                          window->showOver(&form);
+                          window->showOver(&host.mainWindow());
                       }
                   },
                   window});

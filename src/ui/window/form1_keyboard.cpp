@@ -2,7 +2,6 @@
 // they are asked, and the names of the controls whose meaning comes from
 // the loaded tables or the chosen lesson.
 #include "accessibility/accessible_texts.h"
-#include "app/paths.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/listen_keys.h"
 #include "keyboard/mosaic_keys.h"
@@ -12,7 +11,6 @@
 #include "keyboard/window_keys.h"
 #include "lecture/lecture_module.h"
 #include "listening/listen_controls.h"
-#include "media/picture_word.h"
 #include "pairs/pairs_module.h"
 #include "practice/practice_module.h"
 #include "ui/controls/image_control.h"
@@ -20,12 +18,25 @@
 #include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
+#include "ui/tool_window.h"
 #include "window/window_controls.h"
 #include "word_index/word_index_module.h"
 
 #include <QPushButton>
 
 namespace ejteto {
+
+namespace {
+
+// A lesson is chosen and no test withholds its vowel, as a test hides the
+// vowel's speaker.
+bool lessonVowelOnOffer(const ProgramState& state, const PracticeModule& practice)
+{
+    const bool testRunning = practice.open() && state.CurrentModule == ModuleId::Test;
+    return state.CurrentLesson > 0 && !testRunning;
+}
+
+} // namespace
 
 void TForm1::createKeyboardPaths()
 {
@@ -43,11 +54,17 @@ void TForm1::createKeyboardPaths()
                                                [this] { runGuarded([this] { openHelp(); }); });
     windowKeys_ = window.get();
     keys_->add(std::move(window));
+    // Esc and F1 in the windows beside this one.
+    QList<ToolWindow*> toolWindows;
     if (aboutWindow_)
-        watchToolWindow(aboutWindow_);
+        toolWindows << aboutWindow_.data();
     for (const ToolEntry& tool : tools_)
         if (tool.window)
-            watchToolWindow(tool.window);
+            toolWindows << tool.window;
+    for (ToolWindow* w : toolWindows) {
+        keys_->watch(w);
+        windowKeys_->addToolWindow(w);
+    }
 
     keys_->add(std::make_unique<PanelKeys>(
         QList<ModulePanelKeys>{{practice.Panel_Modul_GyakTeszt, practice.Button_Modul_GyakTeszt_Bezar},
@@ -59,7 +76,7 @@ void TForm1::createKeyboardPaths()
     ReplayTargets replay;
     practice_->addReplayTargets(replay);
     wordIndex_->addReplayTargets(replay);
-    replay.vowelOnOffer = [this] { return lessonVowelOnOffer(); };
+    replay.vowelOnOffer = [this] { return lessonVowelOnOffer(state_, *practice_); };
     replay.playVowel = [this] { runGuarded([this] { Image_SoundClick(); }); };
     const QWidget* wordList = replay.wordList;
     std::function<void()> playListWord = replay.playListWord;
@@ -67,11 +84,11 @@ void TForm1::createKeyboardPaths()
 
     Listening lessonVowel;
     lessonVowel.slow = [this] {
-        if (lessonVowelOnOffer())
+        if (lessonVowelOnOffer(state_, *practice_))
             playLessonVowel(Speed::Slow);
     };
     lessonVowel.model = [this]() -> std::optional<CourseRecording> {
-        if (!lessonVowelOnOffer())
+        if (!lessonVowelOnOffer(state_, *practice_))
             return std::nullopt;
         return CourseRecording::ofVowel(state_.CurrentLesson);
     };
@@ -86,59 +103,6 @@ void TForm1::createKeyboardPaths()
     // The keys that hear a word slowly or compare it, told once for the whole
     // window rather than on every tile and card.
     setAccessibleDescription(windowKeyHints() + QLatin1Char(' ') + listening_->keyHints());
-}
-
-bool TForm1::lessonVowelOnOffer() const
-{
-    // A test run withholds the vowel, as it hides the vowel's speaker.
-    const bool testRunning = practice_->open() && state_.CurrentModule == ModuleId::Test;
-    return state_.CurrentLesson > 0 && !testRunning;
-}
-
-void TForm1::setAboutWindow(TForm_About* about)
-{
-    aboutWindow_ = about;
-    if (!about)
-        return;
-    about->setAppDir(installDir_); // its address is this installation's help page
-    about->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
-    if (keys_) // else the keys, made with the modules, take it then
-        watchToolWindow(about);
-}
-
-void TForm1::addTool(ToolEntry entry)
-{
-    tools_.push_back(std::move(entry));
-    ToolWindow* window = tools_.back().window;
-    if (!window)
-        return;
-    window->setHelpOpener([this] { runGuarded([this] { openHelp(); }); });
-    if (keys_)
-        watchToolWindow(window);
-}
-
-void TForm1::watchToolWindow(ToolWindow* window)
-{
-    keys_->watch(window);
-    windowKeys_->addToolWindow(window);
-}
-
-void TForm1::describeTiles()
-{
-    // Each tile is named by its lesson, its vowel and the word its picture
-    // prints, which the picture records; the IPA is its description.
-    for (int n = 1; n <= 16; ++n) {
-        const QString word = pictureWordOfFile(inactiveTilePath(state_.AppDir, n));
-        registries_.MosaicImages[n]->setAccessibleName(tileName(n, word));
-        registries_.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
-    }
-}
-
-void TForm1::describeChosenLesson()
-{
-    for (int n = 1; n <= 16; ++n)
-        registries_.MosaicImages[n]->setChecked(n == state_.CurrentLesson);
-    practice_->describeLesson(state_.CurrentLesson);
 }
 
 } // namespace ejteto

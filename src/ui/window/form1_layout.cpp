@@ -4,34 +4,36 @@
 #include "controls/fixed_palette.h"
 #include "controls/layout_widgets.h"
 #include "fonts/layout_fonts.h"
-#include "ui/form1.h"
 #include "ui/pictures.h"
 #include "window/window_controls.h"
+
+#include <QWidget>
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace ejteto {
 
-void TForm1::createLayout()
+WindowControls layOutMainWindow(QWidget& window, MosaicTiles& mosaic)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Ejteto!"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(761, 541);
-    setWindowIcon(applicationIcon());
-    setFont(layoutFont(QStringLiteral("MS Sans Serif"), -11));
+    window.setObjectName(QStringLiteral("Form1"));
+    window.setWindowTitle(QStringLiteral("Ejteto!"));
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window.setFixedSize(761, 541);
+    window.setWindowIcon(applicationIcon());
+    window.setFont(layoutFont(QStringLiteral("MS Sans Serif"), -11));
     // Set whole before any control exists, so no desktop palette reaches one.
-    setPalette(fixedLightPalette());
-    setPanelColor(this, colorFromValue(colors::Window));
-    controls_ = std::make_unique<WindowControls>(createWindowControls(this, registries_.MosaicImages));
+    window.setPalette(fixedLightPalette());
+    setPanelColor(&window, colorFromValue(colors::Window));
+    WindowControls controls = createWindowControls(&window, mosaic);
 
     // Centred on the desktop.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
-        move(avail.center() - QPoint(width() / 2, height() / 2));
+        window.move(avail.center() - QPoint(window.width() / 2, window.height() / 2));
     }
+    return controls;
 }
 
 } // namespace ejteto

@@ -2,6 +2,8 @@
 // (the module id, the control panel, the level and lesson it reads) and
 // hands the rest to its module, which binds its own panel.
 #include "content/practice_run.h"
+#include "keyboard/mosaic_keys.h"
+#include "keyboard/panel_focus.h"
 #include "lecture/lecture_module.h"
 #include "listening/recording_sounds.h"
 #include "pairs/pairs_module.h"
@@ -18,6 +20,18 @@
 
 namespace ejteto {
 
+namespace {
+
+// A module panel comes into view with the focus on its first control, the
+// mosaic under it out of reach.
+void enterPanel(MosaicKeys& mosaic, const QList<QWidget*>& tabChain)
+{
+    mosaic.setCovered(true);
+    focusFirstReachable(tabChain);
+}
+
+} // namespace
+
 void TForm1::Button_Inditas_EloadasClick()
 {
     const int n = controls_->ComboBox_Lecke->currentIndex();
@@ -25,7 +39,7 @@ void TForm1::Button_Inditas_EloadasClick()
     IranyitoPult_Deaktivalas();
     try {
         lecture_->start(n, controls_->ComboBox_Lecke->itemText(n));
-        enterPanel(ModulePanel::Lecture);
+        enterPanel(*mosaicKeys_, lecture_->panel().tabChain());
     } catch (...) {
         // The panel is not shown, so its Close button cannot give the control
         // panel back: do what closing it would, then let the error box report
@@ -60,14 +74,14 @@ void TForm1::startRun(RunKind kind)
     const QString title = controls_->ComboBox_Modul->itemText(static_cast<int>(state_.CurrentModule)) +
                           QStringLiteral(": ") + controls_->ComboBox_Lecke->currentText() + QStringLiteral(" lecke");
     practice_->run().start(kind, state_.CurrentLesson, state_.CurrentLevel, title);
-    enterPanel(ModulePanel::Practice);
+    enterPanel(*mosaicKeys_, practice_->panel().tabChain());
 }
 
 void TForm1::Button_SzomutatoClick()
 {
     IranyitoPult_Deaktivalas();
     wordIndex_->showPanel();
-    enterPanel(ModulePanel::WordIndex);
+    enterPanel(*mosaicKeys_, wordIndex_->panel().tabChain());
     // Typing filters at once, and the box says how many words match.
     wordIndex_->panel().Edit_Szomutato_Szuro->setFocus(Qt::OtherFocusReason);
 }
@@ -76,7 +90,7 @@ void TForm1::Button_JatekClick()
 {
     IranyitoPult_Deaktivalas();
     // The panel is open even when the content gives no game to deal.
-    const auto focusPanel = qScopeGuard([this] { enterPanel(ModulePanel::Game); });
+    const auto focusPanel = qScopeGuard([this] { enterPanel(*mosaicKeys_, pairs_->panel().tabChain()); });
     pairs_->open();
 }
 

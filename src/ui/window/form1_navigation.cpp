@@ -14,10 +14,8 @@
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/form1.h"
-#include "ui/help_window.h"
 #include "ui/nevjegy.h"
 #include "ui/spoken_notice.h"
-#include "window/help_page.h"
 #include "window/window_controls.h"
 #include "word_index/word_index_module.h"
 
@@ -26,13 +24,7 @@
 
 namespace ejteto {
 
-void TForm1::Mozaikmegnyomas(int n)
-{
-    chooseLesson(n);
-    Image_SoundClick();
-}
-
-void TForm1::chooseLesson(int n)
+void TForm1::Mozaikmegnyomas(int n, Speed speed)
 {
     for (int i = 1; i <= 16; ++i)
         registries_.MosaicImages[i]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, i)));
@@ -42,8 +34,14 @@ void TForm1::chooseLesson(int n)
     controls_->ComboBox_Lecke->setCurrentIndex(n);
     Gombellenorzes();
     mosaicKeys_->follow(n);
-    describeChosenLesson();
+    for (int i = 1; i <= 16; ++i)
+        registries_.MosaicImages[i]->setChecked(i == state_.CurrentLesson);
+    practice_->describeLesson(state_.CurrentLesson);
     notice_->announce(lessonChosenNotice(n));
+    if (speed == Speed::Normal)
+        Image_SoundClick();
+    else
+        playLessonVowel(speed);
 }
 
 void TForm1::Gombellenorzes()
@@ -89,22 +87,9 @@ void TForm1::Bezargombmegnyomas(ModulePanel panel)
     c.Label_Cimke_Modulvalasztas->setEnabled(true);
     c.Label_Cimke_Extra->setEnabled(true);
     Gombellenorzes();
-    leavePanel(panel);
-}
-
-void TForm1::enterPanel(ModulePanel panel)
-{
-    mosaicKeys_->setCovered(true);
-    // In the order of the registry's panels.
-    const QList<QWidget*> chains[] = {practice_->panel().tabChain(), wordIndex_->panel().tabChain(),
-                                      pairs_->panel().tabChain(), lecture_->panel().tabChain()};
-    focusFirstReachable(chains[static_cast<size_t>(panel)]);
-}
-
-void TForm1::leavePanel(ModulePanel panel)
-{
+    // The focus goes back to the control panel's button that opened the
+    // panel, the mosaic within reach again.
     mosaicKeys_->setCovered(false);
-    const WindowControls& c = *controls_;
     QPushButton* opener = panel == ModulePanel::WordIndex              ? c.Button_Szomutato
                           : panel == ModulePanel::Game                 ? c.Button_Jatek
                           : panel == ModulePanel::Lecture              ? c.Button_Inditas_Eloadas
@@ -112,16 +97,6 @@ void TForm1::leavePanel(ModulePanel panel)
                                                                        : c.Button_Inditas_Teszt;
     if (opener->isEnabled())
         opener->setFocus(Qt::OtherFocusReason);
-}
-
-void TForm1::openHelp()
-{
-    // In a window of the program's own: no browser is needed.
-    if (!help_) {
-        help_ = std::make_unique<HelpWindow>();
-        watchToolWindow(help_.get());
-    }
-    help_->showPage(helpPageUrl(installDir_).toLocalFile(), this);
 }
 
 void TForm1::Label_DeveloperClick()

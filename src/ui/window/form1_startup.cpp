@@ -19,9 +19,12 @@
 #include "media/gst_voice_recorder.h"
 #include "media/jpeg_loader.h"
 #include "media/media_player.h"
+#include "media/picture_word.h"
 #include "pairs/pairs_module.h"
 #include "practice/practice_module.h"
-#include "tool_windows/control_menu.h"
+#include "shared/control_menu.h"
+#include "shared/module_wiring.h"
+#include "shared/qt_run_clock.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/error_box.h"
@@ -29,18 +32,106 @@
 #include "ui/help_window.h"
 #include "ui/nevjegy.h"
 #include "ui/spoken_notice.h"
-#include "window/module_wiring.h"
-#include "window/qt_run_clock.h"
 #include "window/window_controls.h"
 #include "word_index/word_index_module.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <utility>
 
 namespace ejteto {
+
+namespace {
+
+// Found beside the executable, not in the working directory, so the program
+// starts from a desktop menu or any folder. Neither is ever played (each
+// player opens its own file first), so each is only checked now and
+// prepared if a command ever reaches it: the window does not wait for the
+// media service.
+void openPlaceholders(const QString& installDir, MediaPlayer& player1, MediaPlayer& player2)
+{
+    player1.setFileName(installDir + QStringLiteral("media/null.wav"));
+    player1.OpenLazily();
+    player2.setFileName(installDir + QStringLiteral("media/null.avi"));
+    player2.OpenLazily();
+}
+
+void readLevelSetting(ProgramState& state, const WindowControls& controls)
+{
+    recoverInterruptedSaves(state.AppDir);
+    const int32_t v = readLevel(levelFileToRead(state.AppDir));
+    QComboBox* levels = controls.ComboBox_Nehezseg;
+    const QSignalBlocker quiet(levels); // not a learner's change
+    levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
+    state.CurrentLevel = levels->currentIndex();
+    controls.Label_Cimke_Szint->setAccessibleName(levelNotice(levels->currentText()));
+}
+
+// The sounds and words tables; the words listed before a line that fails
+// end up in `listed`.
+void loadContentTables(const QString& appDir, ContentTables& content, std::optional<QStringList>& listed)
+{
+    const QByteArray sounds = readTableBytes(appDir + QStringLiteral("sounds.csv"));
+    const QStringList soundLines = splitTableLines(sounds);
+    loadSoundTable(content, soundLines, programRandom());
+    const QByteArray words = readTableBytes(appDir + QStringLiteral("words.csv"));
+    // A line that fails ends the load; the words before it are listed.
+    listed.emplace();
+    const QStringList wordLines = splitTableLines(words);
+    loadWordTable(content, wordLines, [&listed](const QString& word) { *listed << word; });
+    // A broken rule is told once, with the rules the content checker uses;
+    // the start goes on as it would have.
+    const QString faults = contentFaultMessage(checkContentRules(sounds, soundLines, words, wordLines), appDir);
+    if (!faults.isEmpty())
+        showErrorBox(faults);
+}
+
+// The registries' controls that always exist, and the tiles' names: each
+// tile is named by its lesson, its vowel and the word its picture prints,
+// which the picture records; the IPA is its description.
+void fillWindowRegistries(Registries& r, const WindowControls& c, const QString& appDir)
+{
+    r.LauncherButtons = {c.Button_Inditas_Eloadas, c.Button_Inditas_Gyakorlat, c.Button_Inditas_Teszt,
+                         c.Button_Szomutato, c.Button_Jatek};
+    for (int n = 1; n <= 16; ++n) {
+        const QString word = pictureWordOfFile(inactiveTilePath(appDir, n));
+        r.MosaicImages[n]->setAccessibleName(tileName(n, word));
+        r.MosaicImages[n]->setAccessibleDescription(vowelDescription(n));
+    }
+}
+
+void fillModuleRegistries(Registries& r, const PracticePanel& practice, const WordIndexPanel& index,
+                          const PairsPanel& pairs, const LecturePanel& lecture)
+{
+    r.ModulePanels = {practice.Panel_Modul_GyakTeszt, index.Panel_Szomutato, pairs.Panel_Jatek,
+                      lecture.Panel_Modul_Eloadas};
+    for (QWidget* panel : r.ModulePanels)
+        panel->move(0, panel->y());
+    QWidget* results = practice.Panel_Ertekelo;
+    results->move(32, results->y());
+    for (size_t i = 0; i < 4; ++i) {
+        r.AnswerLabels[i] = practice.Label_GyakTeszt_e[i + 1];
+        r.MeaningButtons[i] = practice.Label_GyakTeszt_h[i + 1];
+        r.MeaningLabels[i] = practice.Label_GyakTeszt_m[i + 1];
+        r.SpeakerImages[i] = practice.Image_Speaker[i + 1];
+    }
+    for (size_t q = 1; q <= 10; ++q)
+        r.ResultLabels[q] = practice.Label_Result[q];
+    r.StatusLabels = {practice.Label_GyakTesztStatusz_s1, practice.Label_GyakTesztStatusz_s2};
+    r.GameButtons = pairs.Button_Jatek_;
+}
+
+// Keyboard focus runs through `chain` in its order.
+void setTabOrders(const QList<QWidget*>& chain)
+{
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+} // namespace
 
 TForm1::TForm1(const QString& installDir, const WindowServices& services)
     : QWidget(nullptr), installDir_(installDir.isEmpty() ? currentAppDir() : installDir)
@@ -61,7 +152,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     const VoiceRecorderFactory recorders =
         services.recorders ? services.recorders : VoiceRecorderFactory([] { return makeGstVoiceRecorder(); });
 
-    createLayout();
+    controls_ = std::make_unique<WindowControls>(layOutMainWindow(*this, registries_.MosaicImages));
     notice_ = new SpokenNotice(this);
     sounds_ = std::make_unique<RecordingSounds>(this, state_, engines());
     voice_ = std::make_unique<VoiceCompare>(this, recorders(), *sounds_, *pump_);
@@ -73,7 +164,7 @@ TForm1::TForm1(const QString& installDir, const WindowServices& services)
     controls_->tabChain().first()->setFocus(Qt::OtherFocusReason);
     // A placeholder that cannot be opened is fatal: the error leaves the
     // constructor and the program ends with the "Application Error" box.
-    openPlaceholders();
+    openPlaceholders(installDir_, sounds_->player(), *lecturePlayer_);
     runGuarded([this] { Betolt(); });
     if (!services.panelsAfterFirstPaint)
         buildModules();
@@ -91,7 +182,7 @@ void TForm1::buildModules()
                                                  registries_);
     pairs_->game().setObserver(runs_);
     practice_->run().setObserver(runs_);
-    fillModuleRegistries();
+    fillModuleRegistries(registries_, practice_->panel(), wordIndex_->panel(), pairs_->panel(), lecture_->panel());
     for (qsizetype i = 0; i < startAnswerSpeakers_.size(); ++i)
         registries_.SpeakerImages[static_cast<size_t>(i)]->setPicture(startAnswerSpeakers_[i]);
     if (!startWordSpeaker_.isNull())
@@ -99,8 +190,54 @@ void TForm1::buildModules()
     startAnswerSpeakers_.clear();
     startWordSpeaker_ = QImage();
 
-    setTabOrders();
-    bindEvents();
+    // Keyboard focus runs through the control panel and the mosaic, then the
+    // module panels in their stacking order, each in its own laid-out tab
+    // order.
+    QList<QWidget*> chain = controls_->tabChain();
+    for (int n = 1; n <= 16; ++n)
+        chain << registries_.MosaicImages[n];
+    setTabOrders(chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
+                       << practice_->panel().tabChain());
+
+    // The window's own events, through the error wrapper: a failing handler
+    // shows the error box and the event loop carries on; then the modules
+    // bind theirs.
+    bindings_ = std::make_unique<GuardedBindings>(this);
+    GuardedBindings& b = *bindings_;
+    const WindowControls& w = *controls_;
+    for (int n = 1; n <= 16; ++n)
+        b.bind(registries_.MosaicImages[n], &ImageControl::clicked, [this, n] { Mozaikmegnyomas(n); });
+    b.bind(w.ComboBox_Nehezseg, &QComboBox::currentIndexChanged, [this](int) { Gombellenorzes(); });
+    b.bind(w.Button_Inditas_Eloadas, &QPushButton::clicked, [this] { Button_Inditas_EloadasClick(); });
+    b.bind(w.Button_Inditas_Gyakorlat, &QPushButton::clicked, [this] { Button_Inditas_GyakorlatClick(); });
+    b.bind(w.Button_Inditas_Teszt, &QPushButton::clicked, [this] { Button_Inditas_TesztClick(); });
+    b.bind(w.Button_Szomutato, &QPushButton::clicked, [this] { Button_SzomutatoClick(); });
+    b.bind(w.Button_Jatek, &QPushButton::clicked, [this] { Button_JatekClick(); });
+    b.bind(w.BitBtn1, &QPushButton::clicked, [this] { Label_DeveloperClick(); });
+    b.bind(w.Label_Developer, &Label::clicked, [this] { Label_DeveloperClick(); });
+
+    // The controls that play a recording, with Shift or Ctrl held and by
+    // their keys L and F; the tiles and cards with a right-click menu. A
+    // tile's slow way is its click with the vowel slowed; comparing does
+    // nothing else to it: a tile is not chosen, so a learner repeating a
+    // vowel never changes a lesson.
+    listening_ = std::make_unique<ListenControls>(
+        [this](const std::optional<CourseRecording>& model) { voice_->recordAndCompare(model); });
+    menu_ = std::make_unique<ControlMenu>(*listening_, tools_);
+    for (int n = 1; n <= 16; ++n) {
+        ImageControl* tile = registries_.MosaicImages[n];
+        listening_->addClickable(tile,
+                                 {[this, n] { Mozaikmegnyomas(n, Speed::Slow); },
+                                  [n] { return std::optional(CourseRecording::ofVowel(n)); }},
+                                 listenWaysDescription(ListenTarget::Tile));
+        menu_->attach(tile);
+    }
+    ModuleWiring wiring{b, *listening_, *menu_, *notice_, *this};
+    practice_->wire(wiring);
+    wordIndex_->wire(wiring);
+    pairs_->wire(wiring);
+    lecture_->wire(wiring);
+
     createKeyboardPaths();
     // The words the start listed, shown with the list's handlers bound.
     if (startWords_) {
@@ -114,7 +251,12 @@ TForm1::~TForm1()
     // The controls outlive this body (the widget base deletes them), and
     // some send signals or focus events as they go: nothing may reach the
     // modules once they are gone.
-    unbindEvents();
+    bindings_.reset();
+    // No key may reach the modules once they are gone.
+    mosaicKeys_ = nullptr;
+    windowKeys_ = nullptr;
+    keys_.reset();
+    listening_.reset();
 }
 
 const PracticeRunState& TForm1::practiceRun() const
@@ -129,114 +271,21 @@ const PairsGameState& TForm1::pairsGame() const
     return pairs_ ? pairs_->state() : notBuilt;
 }
 
-void TForm1::setTabOrders()
-{
-    // Keyboard focus runs through the control panel and the mosaic, then the
-    // module panels in their stacking order, each in its own laid-out tab
-    // order.
-    QList<QWidget*> chain = controls_->tabChain();
-    for (int n = 1; n <= 16; ++n)
-        chain << registries_.MosaicImages[n];
-    chain << lecture_->panel().tabChain() << wordIndex_->panel().tabChain() << pairs_->panel().tabChain()
-          << practice_->panel().tabChain();
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
-}
-
-void TForm1::openPlaceholders()
-{
-    // Found beside the executable, not in the working directory, so the
-    // program starts from a desktop menu or any folder. Neither is ever
-    // played (each player opens its own file first), so each is only checked
-    // now and prepared if a command ever reaches it: the window does not
-    // wait for the media service.
-    MediaPlayer& player1 = sounds_->player();
-    player1.setFileName(installDir_ + QStringLiteral("media/null.wav"));
-    player1.OpenLazily();
-    MediaPlayer& player2 = *lecturePlayer_;
-    player2.setFileName(installDir_ + QStringLiteral("media/null.avi"));
-    player2.OpenLazily();
-}
-
 void TForm1::Betolt()
 {
     programRandom().seedFromClock();
     state_.AppDir = installDir_;
     state_.MediaDir = mediaDirOf(state_.AppDir);
     try {
-        readLevelSetting();
-        loadContentTables();
+        readLevelSetting(state_, *controls_);
+        loadContentTables(state_.AppDir, content_, startWords_);
     } catch (...) {
         // The registries only refer to controls that always exist: filling
         // them even after a failed load keeps every button of the window safe.
-        fillRegistries();
-        describeTiles();
+        fillWindowRegistries(registries_, *controls_, state_.AppDir);
         throw;
     }
-    fillRegistries();
-    describeTiles();
-    loadRegistryPictures();
-}
-
-void TForm1::readLevelSetting()
-{
-    recoverInterruptedSaves(state_.AppDir);
-    const int32_t v = readLevel(levelFileToRead(state_.AppDir));
-    QComboBox* levels = controls_->ComboBox_Nehezseg;
-    const QSignalBlocker quiet(levels); // not a learner's change
-    levels->setCurrentIndex(v >= 0 && v < levels->count() ? v : -1);
-    state_.CurrentLevel = levels->currentIndex();
-    controls_->Label_Cimke_Szint->setAccessibleName(levelNotice(levels->currentText()));
-}
-
-void TForm1::loadContentTables()
-{
-    const QByteArray sounds = readTableBytes(state_.AppDir + QStringLiteral("sounds.csv"));
-    const QStringList soundLines = splitTableLines(sounds);
-    loadSoundTable(content_, soundLines, programRandom());
-    const QByteArray words = readTableBytes(state_.AppDir + QStringLiteral("words.csv"));
-    // A line that fails ends the load; the words before it are listed.
-    startWords_.emplace();
-    const QStringList wordLines = splitTableLines(words);
-    loadWordTable(content_, wordLines, [this](const QString& word) { *startWords_ << word; });
-    // A broken rule is told once, with the rules the content checker uses;
-    // the start goes on as it would have.
-    const QString faults = contentFaultMessage(checkContentRules(sounds, soundLines, words, wordLines), state_.AppDir);
-    if (!faults.isEmpty())
-        showErrorBox(faults);
-}
-
-void TForm1::fillRegistries()
-{
-    Registries& r = registries_;
-    r.LauncherButtons = {controls_->Button_Inditas_Eloadas, controls_->Button_Inditas_Gyakorlat,
-                         controls_->Button_Inditas_Teszt, controls_->Button_Szomutato, controls_->Button_Jatek};
-}
-
-void TForm1::fillModuleRegistries()
-{
-    Registries& r = registries_;
-    r.ModulePanels = {practice_->panel().Panel_Modul_GyakTeszt, wordIndex_->panel().Panel_Szomutato,
-                      pairs_->panel().Panel_Jatek, lecture_->panel().Panel_Modul_Eloadas};
-    for (QWidget* panel : r.ModulePanels)
-        panel->move(0, panel->y());
-    QWidget* results = practice_->panel().Panel_Ertekelo;
-    results->move(32, results->y());
-    const PracticePanel& practice = practice_->panel();
-    for (size_t i = 0; i < 4; ++i) {
-        r.AnswerLabels[i] = practice.Label_GyakTeszt_e[i + 1];
-        r.MeaningButtons[i] = practice.Label_GyakTeszt_h[i + 1];
-        r.MeaningLabels[i] = practice.Label_GyakTeszt_m[i + 1];
-        r.SpeakerImages[i] = practice.Image_Speaker[i + 1];
-    }
-    for (size_t q = 1; q <= 10; ++q)
-        r.ResultLabels[q] = practice.Label_Result[q];
-    r.StatusLabels = {practice.Label_GyakTesztStatusz_s1, practice.Label_GyakTesztStatusz_s2};
-    r.GameButtons = pairs_->panel().Button_Jatek_;
-}
-
-void TForm1::loadRegistryPictures()
-{
+    fillWindowRegistries(registries_, *controls_, state_.AppDir);
     for (int n = 1; n <= 16; ++n)
         registries_.MosaicImages[n]->setPicture(loadJpeg(inactiveTilePath(state_.AppDir, n)));
     // The four answer speakers, then the word index's: read now, shown on

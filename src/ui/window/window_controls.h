@@ -51,4 +51,8 @@ struct WindowControls {
 // control panel.
 WindowControls createWindowControls(QWidget* window, MosaicTiles& mosaic);
 
+// The main window's own place in the fixed layout (its frame, size, colour
+// and icon), then its controls outside the module panels.
+WindowControls layOutMainWindow(QWidget& window, MosaicTiles& mosaic);
+
 } // namespace ejteto

@@ -7,12 +7,12 @@
 #include "controls/layout_widgets.h"
 #include "keyboard/replay_keys.h"
 #include "listening/listen_controls.h"
+#include "shared/module_wiring.h"
 #include "ui/controls/draw_symbol_tile.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
 #include "ui/controls/word_list.h"
 #include "ui/spoken_notice.h"
-#include "window/module_wiring.h"
 
 #include <QLineEdit>
 #include <QPushButton>

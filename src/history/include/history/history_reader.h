@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,42 @@ struct StoredRun {
     int wrongCount = 0;
     double seconds = 0; // pairs games
     int steps = 0;      // pairs games
+};
+
+// One row of the takes table: a take of the vowel feedback, as judged.
+// Takes kept by a version before 3 have only the target, the sentence
+// shown as `verdict` and the middle formants; the rest reads 0 or empty.
+struct StoredTake {
+    int64_t id = 0;
+    QString takenAt;     // UTC, ISO 8601
+    int targetSound = 0; // 1..16
+    QString word;        // empty for the vowel alone
+    QString verdict;     // "right", "wrong", or why not judged (see TakeReport)
+    int nearestSound = 0;
+    std::array<int, 2> confusables{};
+    std::array<double, 3> distanceBark{};
+    QString movesOnset, movesMid, movesOffset;
+    std::array<double, 3> onset{}, mid{}, offset{}; // F1, F2, F3 in Hz
+    double speakerScale = 0;                        // 0: not kept
+};
+
+// One row of the listening_answers table: an answer of the listening drill.
+// Answers kept by a version before 3 have only the time, the sounds played
+// and chosen and the word.
+struct StoredListeningAnswer {
+    int64_t id = 0;
+    QString answeredAt; // UTC, ISO 8601
+    int lesson = 0;
+    QString word; // empty for the bare vowel
+    int playedSound = 0;
+    QString voice; // empty for the model voice
+    std::array<int, 3> offered{};
+    int chosenSound = 0;
+    bool right = false;
+    bool noisy = false;
+    int snrDb = 0;
+    int trialNo = 0;
+    qint64 responseMs = 0;
 };
 
 struct LessonProgress {
@@ -61,7 +98,9 @@ public:
     // history); otherwise why not, in Hungarian.
     const QString& problem() const { return problem_; }
 
-    std::vector<StoredRun> runs() const; // oldest first
+    std::vector<StoredRun> runs() const;                         // oldest first
+    std::vector<StoredTake> takes() const;                       // oldest first
+    std::vector<StoredListeningAnswer> listeningAnswers() const; // oldest first
     HistorySummary summary(int confusionCount = 8) const;
 
 private:
@@ -72,6 +111,7 @@ private:
     QString connection_;
     mutable QString problem_;
     bool empty_ = false; // no file yet
+    int version_ = 0;    // the file's schema
 };
 
 } // namespace ejteto

@@ -9,12 +9,14 @@
 // is begun; a file written by a newer program, locked by another running
 // copy, or in a folder that cannot be written leaves the store unavailable.
 // Either way `opening().message` says so once, in Hungarian.
+#include "content/listening_answer_sink.h"
 #include "content/run_report.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <array>
 #include <cstdint>
 
 namespace ejteto {
@@ -23,7 +25,7 @@ enum class HistoryFault;
 
 // The schema this program writes; files with a higher `user_version` come
 // from a newer program and are left alone.
-constexpr int kHistorySchemaVersion = 2;
+constexpr int kHistorySchemaVersion = 3;
 
 // $XDG_DATA_HOME/ejteto/history.sqlite, ~/.local/share when that is unset
 // or not an absolute folder.
@@ -46,21 +48,34 @@ struct HistoryOpening {
     QString keptAside; // StartedAfresh: where the old file is now
 };
 
-// An analysed take of the vowel feedback.
-struct TakeReport {
-    QDateTime takenAt;
-    int targetSound = 0;           // sound id 1..16
-    QString verdict;               // as the feedback names it
-    double f1 = 0, f2 = 0, f3 = 0; // formants in Hz; 0 when not measured
+// F1, F2 and F3 in Hz at one moment of a vowel; 0 when not measured.
+struct TakeFormants {
+    double f1 = 0, f2 = 0, f3 = 0;
 };
 
-// One answer of the listening drill.
-struct ListeningAnswerReport {
-    QDateTime answeredAt;
-    int playedSound = 0;
-    int chosenSound = 0;
-    QString word; // the word played, empty for a bare vowel
+// A judged take of the vowel feedback: what the learner was repeating, what
+// was heard, and the measurements it was judged by. The voice itself is
+// never kept.
+struct TakeReport {
+    QDateTime takenAt;
+    int targetSound = 0; // sound id 1..16
+    QString word;        // the word repeated; empty for the vowel alone
+    // "right", "wrong", or why the take was not judged: "no_voice",
+    // "too_short", "clipped", "rate_too_low", "no_formants", "no_course",
+    // "unknown_target". Rows of older files hold the sentence shown.
+    QString verdict;
+    int nearestSound = 0;                 // the vowel heard; 0 when not judged
+    std::array<int, 2> confusables{};     // the target's two confusable vowels
+    std::array<double, 3> distanceBark{}; // to the target and to each confusable
+    // Ways to move towards the target, space-separated of "open", "close",
+    // "back" and "front": at the vowel's onset, middle and offset.
+    QString movesOnset, movesMid, movesOffset;
+    TakeFormants onset, mid, offset;
+    double speakerScale = 1; // the factor the course's vowels were carried by
 };
+
+// One answer of the listening drill, every field of it.
+using ListeningAnswerReport = ListeningAnswer;
 
 // The outcome of one write: the new row's id, or why nothing was written
 // (the transaction was rolled back).

@@ -17,6 +17,7 @@
 #include "ui/module_host.h"
 #include "ui/program_state.h"
 #include "ui/registries.h"
+#include "ui/tool_host.h"
 #include "ui/tool_window.h"
 
 #include <QImage>
@@ -75,7 +76,7 @@ struct WindowServices {
     bool panelsAfterFirstPaint = false;
 };
 
-class TForm1 : public QWidget, private ModuleHost {
+class TForm1 : public QWidget, private ModuleHost, private ToolHost {
     Q_OBJECT
 public:
     // Lays the window out, opens the two media players' placeholders (an
@@ -91,11 +92,8 @@ public:
     // window's keys too.
     void setAboutWindow(TForm_About* about);
 
-    // Offers a learning tool: its key and its line in the right-click menu
-    // of the tiles and cards open it, and its window gets Esc and F1.
-    void addTool(ToolEntry entry);
-    // Every take of record-and-compare, as soon as it is recorded.
-    void addTakeObserver(TakeObserver observer);
+    // What the learning tools beside the window may ask of it, and no more.
+    ToolHost& tools() { return *this; }
 
     // What the window holds, to read: for the About window's neighbours and
     // for tests. Every change goes through the window's own handlers.
@@ -118,35 +116,22 @@ private:
     // ---- start-up and close (form1_startup.cpp) ---------------------------
     void Betolt();
     void Kilep();
-    void openPlaceholders();
-    void readLevelSetting();
-    void loadContentTables();
-    void fillRegistries();
-    void loadRegistryPictures();
-    // The learning modules with their panels, and
-    // everything that reaches into them: tab order, bindings, keys, their
-    // registries and what the start read for them. Made once.
+    // The learning modules with their panels, and everything that reaches
+    // into them: tab order, bindings, keys, their registries and what the
+    // start read for them. Made once.
     void buildModules();
-    void fillModuleRegistries();
+    void createKeyboardPaths(); // (form1_keyboard.cpp)
 
     // ---- navigation and playback (form1_navigation.cpp) --------------------
-    void Mozaikmegnyomas(int n);
+    // A tile's click: the lesson chosen, then its vowel heard; with the
+    // vowel slowed for Shift+click and L.
+    void Mozaikmegnyomas(int n, Speed speed = Speed::Normal);
     void Gombellenorzes();
     void IranyitoPult_Deaktivalas();
     void Bezargombmegnyomas(ModulePanel panel);
     void Image_SoundClick();
     void Label_DeveloperClick();
     void openHelp();
-    // A module panel comes into view with the focus on its first control,
-    // the mosaic under it out of reach; closed, it gives the focus back to
-    // the control panel's button that opened it.
-    void enterPanel(ModulePanel panel);
-    void leavePanel(ModulePanel panel);
-    // The chosen lesson as screen readers hear it: the chosen tile, the
-    // vowel's speaker.
-    void describeChosenLesson();
-    // Steps 1 to 5 of choosing lesson n: everything but its vowel.
-    void chooseLesson(int n);
 
     // ---- the control panel's launchers (form1_modules.cpp) -----------------
     void Button_Inditas_EloadasClick();
@@ -155,33 +140,18 @@ private:
     void startRun(RunKind kind);
     void Button_SzomutatoClick();
     void Button_JatekClick();
-    // What the modules ask of the window.
+
+    // ---- what the modules ask of the window (form1_modules.cpp) ------------
     void closePanel(ModulePanel panel) override;
     void playLessonVowel(Speed speed) override;
 
-    // ---- layout and bindings (form1_layout.cpp, form1_bindings.cpp) --------
-    void createLayout();
-    void setTabOrders();
-    // The window's own controls and every module's, through the error
-    // wrapper; the other ways of hearing and the right-click menu with them.
-    void bindEvents();
-    void unbindEvents();
-    // ---- keys and screen readers (form1_keyboard.cpp) ----------------------
-    void createKeyboardPaths();
-    void describeTiles();
-    // A tool window gets the window's Esc and F1.
-    void watchToolWindow(ToolWindow* window);
-    // A lesson is chosen and no test withholds its vowel.
-    bool lessonVowelOnOffer() const;
-
-    // ---- the other two ways of hearing (form1_voice.cpp) -------------------
-    // Shift+click and L, Ctrl+click and F on the mosaic's tiles.
-    void bindTileListening();
-    // A tile's click with its vowel slowed: the lesson chosen, then heard.
-    void chooseLessonSlowly(int n);
-    // Records the learner, then plays `model` and the take. While a take is
-    // being recorded it ends that take instead, with a model or without.
-    void recordAndCompare(const std::optional<CourseRecording>& model);
+    // ---- what the tool windows ask of it (form1_tools.cpp) -----------------
+    void addTool(ToolEntry entry) override;
+    void addTakeObserver(TakeObserver observer) override;
+    int currentLesson() const override;
+    QString mediaFolder() const override;
+    const ContentTables& contentTables() const override;
+    QWidget& mainWindow() override;
 
     QString installDir_;
     QPointer<TForm_About> aboutWindow_; // may go before the window

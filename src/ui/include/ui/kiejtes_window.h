@@ -21,9 +21,17 @@ public:
     // installation lacks them (the window says so).
     explicit KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent = nullptr);
 
-    // A take of the learner repeating vowel `target` (0 when the word's
-    // vowel is not known), with the two vowels confused with it.
-    void hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables);
+    // A take of the learner repeating `target`: judged, shown, and handed
+    // back for the other observers of the take (the history).
+    const phonetics::JudgedTake& hearTake(const VoiceTake& take, const phonetics::TakeTarget& target);
+
+    // What the window says of a judged take: the verdict's sentence, and the
+    // measured formants screen readers hear as its description.
+    struct VerdictTexts {
+        QString sentence;
+        QString details;
+    };
+    static VerdictTexts verdictTexts(const phonetics::JudgedTake& take);
 
     QLabel* verdictLabel() const { return verdict_; }
     VowelChart* chart() const { return chart_; }

@@ -12,7 +12,7 @@ class Clock;
 class ListeningAnswerSink;
 class ListeningWindow;
 class RandomSource;
-class TForm1;
+class ToolHost;
 
 // Left empty, the real ones: GStreamer, the wall clock, the program's random source.
 struct ListeningToolServices {
@@ -23,7 +23,7 @@ struct ListeningToolServices {
 
 class ListeningTool {
 public:
-    ListeningTool(TForm1& form, const ListeningToolServices& services = {});
+    ListeningTool(ToolHost& host, const ListeningToolServices& services = {});
     ~ListeningTool();
 
     ListeningWindow& window() { return *window_; }
@@ -39,7 +39,7 @@ private:
     std::unique_ptr<ListeningWindow> window_;
 };
 
-// Makes the drill and offers it on `form`: key Ctrl+G, menu line "Hallásgyakorlat".
-std::unique_ptr<ListeningTool> installListeningDrill(TForm1& form, const ListeningToolServices& services = {});
+// Makes the drill and offers it on `host`: key Ctrl+G, menu line "Hallásgyakorlat".
+std::unique_ptr<ListeningTool> installListeningDrill(ToolHost& host, const ListeningToolServices& services = {});
 
 } // namespace ejteto

@@ -19,7 +19,7 @@ class QTableWidget;
 namespace ejteto {
 
 class HistoryRecorder;
-class TForm1;
+class ToolHost;
 class TrendChart;
 struct HistorySummary;
 
@@ -66,8 +66,8 @@ private:
 // Makes the window and offers it on the main window: Ctrl+H and the
 // "Haladás" line of the tiles' right-click menu. A window of its own, like
 // the About window (a child of the main window would not take the keyboard
-// focus when it comes up); the caller keeps it while `form` lives, and
+// focus when it comes up); the caller keeps it while `host` lives, and
 // `history` must outlive it.
-std::unique_ptr<ProgressWindow> installProgressWindow(TForm1& form, HistoryRecorder& history);
+std::unique_ptr<ProgressWindow> installProgressWindow(ToolHost& host, HistoryRecorder& history);
 
 } // namespace ejteto

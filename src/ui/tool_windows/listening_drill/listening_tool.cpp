@@ -4,10 +4,10 @@
 #include "app/voice_paths.h"
 #include "content/voice_library.h"
 #include "media/gst_media_engine.h"
+#include "shared/qt_run_clock.h"
 #include "tool_windows/listening_drill/drill_sounds.h"
-#include "ui/form1.h"
 #include "ui/listening_window.h"
-#include "window/qt_run_clock.h"
+#include "ui/tool_host.h"
 
 namespace ejteto {
 
@@ -21,14 +21,14 @@ struct ListeningTool::Parts {
     QtRunClock realClock;
 };
 
-ListeningTool::ListeningTool(TForm1& form, const ListeningToolServices& services)
+ListeningTool::ListeningTool(ToolHost& host, const ListeningToolServices& services)
 {
     const MediaEngineFactory engines = services.engines ? services.engines : MediaEngineFactory(makeGstMediaEngine);
-    parts_ = std::make_unique<Parts>(form.state().MediaDir, engines());
-    window_ = std::make_unique<ListeningWindow>([&form] { return int(form.state().CurrentLesson); });
+    parts_ = std::make_unique<Parts>(host.mediaFolder(), engines());
+    window_ = std::make_unique<ListeningWindow>([&host] { return host.currentLesson(); });
     Clock& clock = services.clock ? *services.clock : parts_->realClock;
     RandomSource& random = services.random ? *services.random : programRandom();
-    window_->setController(std::make_unique<ListeningController>(form.content(), parts_->library, parts_->sounds,
+    window_->setController(std::make_unique<ListeningController>(host.contentTables(), parts_->library, parts_->sounds,
                                                                  random, clock, *window_));
 }
 
@@ -38,16 +38,16 @@ void ListeningTool::reloadVoices() { parts_->library.rescan(); }
 
 void ListeningTool::setAnswerSink(ListeningAnswerSink* sink) { window_->controller()->setAnswerSink(sink); }
 
-std::unique_ptr<ListeningTool> installListeningDrill(TForm1& form, const ListeningToolServices& services)
+std::unique_ptr<ListeningTool> installListeningDrill(ToolHost& host, const ListeningToolServices& services)
 {
-    auto tool = std::make_unique<ListeningTool>(form, services);
+    auto tool = std::make_unique<ListeningTool>(host, services);
     ListeningWindow* window = &tool->window();
     ListeningTool* drill = tool.get();
-    form.addTool({QStringLiteral("Hallásgyakorlat"), QKeySequence(Qt::CTRL | Qt::Key_G),
-                  [window, drill, &form] {
+    host.addTool({QStringLiteral("Hallásgyakorlat"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                  [window, drill, &host] {
                       if (!window->isVisible())
                           drill->reloadVoices();
-                      window->openOver(&form);
+                      window->openOver(&host.mainWindow());
                   },
                   window});
     return tool;

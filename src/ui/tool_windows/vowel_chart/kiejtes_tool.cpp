@@ -1,12 +1,12 @@
 #include "ui/error_box.h"
-#include "ui/form1.h"
 #include "ui/kiejtes.h"
 #include "ui/kiejtes_window.h"
+#include "ui/tool_host.h"
 
 #include "phonetics/course_vowels.h"
 
 #include <QFile>
-#include <QLabel>
+#include <QStringList>
 
 namespace ejteto {
 
@@ -21,35 +21,104 @@ std::optional<phonetics::CourseVowels> readCourseVowels(const QString& mediaDir)
     return phonetics::parseCourseVowels(f.read(64 * 1024));
 }
 
+QString movesText(const std::vector<phonetics::Move>& moves)
+{
+    QStringList words;
+    for (const phonetics::Move m : moves) {
+        switch (m) {
+        case phonetics::Move::Open:
+            words << QStringLiteral("open");
+            break;
+        case phonetics::Move::Close:
+            words << QStringLiteral("close");
+            break;
+        case phonetics::Move::Back:
+            words << QStringLiteral("back");
+            break;
+        case phonetics::Move::Front:
+            words << QStringLiteral("front");
+            break;
+        }
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QString outcomeText(const phonetics::JudgedTake& take)
+{
+    using phonetics::AnalysisFault;
+    using phonetics::TakeFault;
+    switch (take.fault) {
+    case TakeFault::None:
+        return take.verdict->right() ? QStringLiteral("right") : QStringLiteral("wrong");
+    case TakeFault::NoCourse:
+        return QStringLiteral("no_course");
+    case TakeFault::UnknownTarget:
+        return QStringLiteral("unknown_target");
+    case TakeFault::NoVowel:
+        break;
+    }
+    switch (take.analysis.fault) {
+    case AnalysisFault::TooShort:
+        return QStringLiteral("too_short");
+    case AnalysisFault::Clipped:
+        return QStringLiteral("clipped");
+    case AnalysisFault::RateTooLow:
+        return QStringLiteral("rate_too_low");
+    case AnalysisFault::NoFormants:
+        return QStringLiteral("no_formants");
+    case AnalysisFault::None:
+    case AnalysisFault::NoVoice:
+        break;
+    }
+    return QStringLiteral("no_voice");
+}
+
+TakeFormants formants(const phonetics::FormantPoint& p) { return {p.f1, p.f2, p.f3}; }
+
 } // namespace
 
-std::unique_ptr<ToolWindow> installKiejtes(TForm1& form, JudgedTakeSink judged)
+TakeReport takeReport(const phonetics::JudgedTake& take, const QDateTime& at)
 {
-    auto window = std::make_unique<KiejtesWindow>(readCourseVowels(form.state().MediaDir));
+    TakeReport r;
+    r.takenAt = at;
+    r.targetSound = take.target.sound;
+    r.word = take.target.word;
+    r.verdict = outcomeText(take);
+    r.confusables = take.target.confusables;
+    r.speakerScale = take.scale;
+    if (take.measured()) {
+        r.onset = formants(take.analysis.vowel.onset);
+        r.mid = formants(take.analysis.vowel.mid);
+        r.offset = formants(take.analysis.vowel.offset);
+    }
+    if (take.verdict) {
+        r.nearestSound = take.verdict->nearest;
+        r.distanceBark = take.verdict->distanceBark;
+        r.movesOnset = movesText(take.verdict->onset);
+        r.movesMid = movesText(take.verdict->mid);
+        r.movesOffset = movesText(take.verdict->offset);
+    }
+    return r;
+}
+
+std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged)
+{
+    auto window = std::make_unique<KiejtesWindow>(readCourseVowels(host.mediaFolder()));
     KiejtesWindow* w = window.get();
-    form.addTool(
-        {QStringLiteral("Kiejtés"), QKeySequence(Qt::CTRL | Qt::Key_K), [w, &form] { w->showOver(&form); }, w});
-    form.addTakeObserver([w, &form, judged = std::move(judged)](const CourseRecording& model, const VoiceTake& take) {
+    host.addTool({QStringLiteral("Kiejtés"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                  [w, &host] { w->showOver(&host.mainWindow()); }, w});
+    host.addTakeObserver([w, &host, judged = std::move(judged)](const CourseRecording& model, const VoiceTake& take) {
         // A fault of the chart is shown and the comparison goes on.
         runGuarded([&] {
-            const ContentTables& tables = form.content();
-            const int target =
-                model.kind == CourseRecording::Kind::Vowel ? model.soundId : SoundOfWord(tables, model.word);
-            std::array<int, 2> confusables{0, 0};
-            if (target >= 1 && target <= 16) {
-                const SoundRecord& s = tables.SoundTable[static_cast<size_t>(target)];
-                confusables = {s.Confusable1, s.Confusable2};
-            }
-            w->hearTake(take, target, confusables);
-            if (const auto& heard = w->coach().lastTake(); judged && heard && target >= 1 && target <= 16) {
-                const phonetics::FormantPoint mid =
-                    heard->analysis.ok() ? heard->analysis.vowel.mid : phonetics::FormantPoint{};
-                judged({target, w->verdictLabel()->text(), mid.f1, mid.f2, mid.f3});
-            }
+            const phonetics::JudgedTake& heard =
+                w->hearTake(take, phonetics::takeTargetOf(model, host.contentTables()));
+            // Only takes of a known vowel are kept.
+            if (judged && heard.target.known())
+                judged(heard);
             const bool wasVisible = w->isVisible();
-            w->showOver(&form);
+            w->showOver(&host.mainWindow());
             if (!wasVisible) // the learner's keys stay where they were
-                form.activateWindow();
+                host.mainWindow().activateWindow();
             // The model plays next and blocks the window: paint the verdict now.
             w->repaint();
         });

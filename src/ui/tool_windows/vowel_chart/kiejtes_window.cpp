@@ -21,18 +21,6 @@ QString hz(const phonetics::FormantPoint& p)
     return QStringLiteral("F1 %1 Hz, F2 %2 Hz").arg(std::lround(p.f1)).arg(std::lround(p.f2));
 }
 
-// The mono samples of a take: its first channel.
-std::vector<qint16> monoSamples(const VoiceTake& take)
-{
-    const int channels = std::max(1, take.channels);
-    const auto* all = reinterpret_cast<const qint16*>(take.samples.constData());
-    const qsizetype frames = take.samples.size() / (2 * channels);
-    std::vector<qint16> mono(static_cast<size_t>(frames));
-    for (qsizetype i = 0; i < frames; ++i)
-        mono[static_cast<size_t>(i)] = all[i * channels];
-    return mono;
-}
-
 } // namespace
 
 QString KiejtesWindow::firstText()
@@ -73,28 +61,32 @@ KiejtesWindow::KiejtesWindow(const std::optional<phonetics::CourseVowels>& cours
     showVerdict(coach_.course() ? firstText() : missingCourseText(), {});
 }
 
-void KiejtesWindow::hearTake(const VoiceTake& take, int target, std::array<int, 2> confusables)
+const phonetics::JudgedTake& KiejtesWindow::hearTake(const VoiceTake& take, const phonetics::TakeTarget& target)
 {
-    const std::vector<qint16> mono = monoSamples(take);
-    const phonetics::CoachedTake& heard =
-        coach_.hear(mono.data(), static_cast<qsizetype>(mono.size()), take.sampleRate, target, confusables);
+    const phonetics::JudgedTake& heard = coach_.hear(take, target);
     // A take without a vowel is said so, and no point stands for it.
-    chart_->showCoach(&coach_, target, heard.analysis.ok());
-    if (!heard.analysis.ok()) {
-        showVerdict(phonetics::analysisFaultText(heard.analysis.fault), {});
-        return;
-    }
-    const phonetics::VowelMeasurement& v = heard.analysis.vowel;
-    const QString measured = phonetics::isDiphthong(target)
+    chart_->showCoach(&coach_, target.sound, heard.measured());
+    const VerdictTexts texts = verdictTexts(heard);
+    showVerdict(texts.sentence, texts.details);
+    return heard;
+}
+
+KiejtesWindow::VerdictTexts KiejtesWindow::verdictTexts(const phonetics::JudgedTake& take)
+{
+    using phonetics::TakeFault;
+    if (take.fault == TakeFault::NoVowel)
+        return {phonetics::analysisFaultText(take.analysis.fault), {}};
+    const phonetics::VowelMeasurement& v = take.analysis.vowel;
+    const QString measured = phonetics::isDiphthong(take.target.sound)
                                  ? QStringLiteral("A kiejtésed: eleje %1, vége %2.").arg(hz(v.onset), hz(v.offset))
                                  : QStringLiteral("A kiejtésed: %1.").arg(hz(v.mid));
-    if (!heard.verdict) {
-        showVerdict(coach_.course() ? measured : missingCourseText(), measured);
-        return;
-    }
+    if (take.fault == TakeFault::NoCourse)
+        return {missingCourseText(), measured};
+    if (!take.verdict)
+        return {measured, measured};
     const QString scale = QStringLiteral(" A hangodhoz igazítva: a tananyag hangjai %1-szeresen.")
-                              .arg(QString::number(coach_.scale(), 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
-    showVerdict(phonetics::verdictText(*heard.verdict, symbolText), measured + scale);
+                              .arg(QString::number(take.scale, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+    return {phonetics::verdictText(*take.verdict, symbolText), measured + scale};
 }
 
 void KiejtesWindow::showVerdict(const QString& text, const QString& details)

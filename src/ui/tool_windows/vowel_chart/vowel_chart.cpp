@@ -145,7 +145,7 @@ void VowelChart::paintEvent(QPaintEvent*)
         p.setPen(QPen(colour, latest ? 2.5 : 1.5));
         p.setBrush(colour);
         const phonetics::VowelMeasurement& t = it->analysis.vowel;
-        if (phonetics::isDiphthong(it->target)) {
+        if (phonetics::isDiphthong(it->target.sound)) {
             arrow(p, place(t.onset.f1, t.onset.f2), place(t.offset.f1, t.offset.f2));
         } else {
             p.drawEllipse(place(t.mid.f1, t.mid.f2), latest ? 5 : 3.5, latest ? 5 : 3.5);

@@ -1,4 +1,4 @@
-#include "window/help_page.h"
+#include "shared/help_page.h"
 
 #include "app/app_error.h"
 

@@ -1,4 +1,4 @@
-#include "window/qt_run_clock.h"
+#include "shared/qt_run_clock.h"
 
 #include <QCoreApplication>
 #include <QThread>

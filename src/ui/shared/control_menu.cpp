@@ -1,4 +1,4 @@
-#include "tool_windows/control_menu.h"
+#include "shared/control_menu.h"
 
 #include "listening/listen_controls.h"
 #include "ui/error_box.h"

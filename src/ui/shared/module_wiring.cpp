@@ -1,4 +1,4 @@
-#include "window/module_wiring.h"
+#include "shared/module_wiring.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,0 +1,37 @@
+#pragma once
+// What a learning tool beside the main window may ask of it: to be offered
+// (its key and its line in the right-click menu), to hear of every take of
+// record-and-compare, the lesson chosen, where the course's media lie, the
+// content tables, and the main window to place itself over and to give the
+// learner's keys back to. Tools see nothing else of the window.
+#include "content/compare_controller.h"
+#include "ui/tool_window.h"
+
+#include <QString>
+
+namespace ejteto {
+
+struct ContentTables;
+
+class ToolHost {
+public:
+    virtual ~ToolHost() = default;
+
+    // Offers a learning tool: its key and its line in the right-click menu
+    // of the tiles and cards open it, and its window gets Esc and F1.
+    virtual void addTool(ToolEntry entry) = 0;
+    // Every take of record-and-compare, as soon as it is recorded.
+    virtual void addTakeObserver(TakeObserver observer) = 0;
+
+    // The lesson chosen in the mosaic, 1..16; 0 before the first choice.
+    virtual int currentLesson() const = 0;
+    // The installation's media folder (the program's `MediaDir`).
+    virtual QString mediaFolder() const = 0;
+    virtual const ContentTables& contentTables() const = 0;
+
+    // The main window: a tool window is placed over it, and activating it
+    // gives the learner's keys back to it.
+    virtual QWidget& mainWindow() = 0;
+};
+
+} // namespace ejteto
