@@ -6,13 +6,17 @@ namespace {
 
 QString helpText()
 {
-    return QStringLiteral("Használat: ejteto [--help | --version | --export-history FÁJL]\n"
+    return QStringLiteral("Használat: ejteto [--help | --version | --export-history FÁJL |\n"
+                          "                  --export-voice NÉV FÁJL | --import-voice FÁJL [--replace]]\n"
                           "Ejteto! – Bevezetés az angol magánhangzók világába.\n"
                           "Megnyitja a program ablakát; a tananyagot a program mappájából olvassa.\n"
                           "\n"
                           "  -h, --help     ez a leírás\n"
                           "  -v, --version  a program változata\n"
                           "  --export-history FÁJL  az előzmények CSV-fájlba, ablak nélkül\n"
+                          "  --export-voice NÉV FÁJL  egy hang hangcsomagba, ablak nélkül\n"
+                          "  --import-voice FÁJL    hangcsomag átvétele a saját hangjaid közé;\n"
+                          "                         --replace: az azonos nevű hangot lecseréli\n"
                           "\n"
                           "Billentyűk az ablakban:\n"
                           "  Tab, Shift+Tab        a vezérlők között lép\n"

@@ -6,17 +6,36 @@
 
 namespace ejteto {
 
-FolderVoiceLibrary::FolderVoiceLibrary(QString mediaDir) : mediaDir_(std::move(mediaDir))
+FolderVoiceLibrary::FolderVoiceLibrary(QString mediaDir, QString userVoicesDir)
+    : mediaDir_(std::move(mediaDir)), userVoicesDir_(std::move(userVoicesDir))
 {
-    voices_ = voiceFolders(mediaDir_);
+    rescan();
+}
+
+void FolderVoiceLibrary::rescan()
+{
+    folderOf_.clear();
+    for (const QString& v : voiceFolders(mediaDir_))
+        folderOf_.insert(v, voicesDirOf(mediaDir_));
+    if (!userVoicesDir_.isEmpty())
+        for (const QString& v : voiceFoldersIn(userVoicesDir_))
+            folderOf_.insert(v, userVoicesDir_);
+    voices_ = folderOf_.keys();
+    voices_.sort();
+    checked_.clear();
 }
 
 std::optional<QString> FolderVoiceLibrary::pathOf(const CourseRecording& r, const QString& voice) const
 {
+    if (voice.isEmpty())
+        return r.kind == CourseRecording::Kind::Vowel ? vowelRecordingPath(mediaDir_, r.soundId)
+                                                      : wordRecordingPath(mediaDir_, r.word);
+    const auto folder = folderOf_.constFind(voice);
+    if (folder == folderOf_.constEnd())
+        return std::nullopt;
     if (r.kind == CourseRecording::Kind::Vowel)
-        return voice.isEmpty() ? vowelRecordingPath(mediaDir_, r.soundId)
-                               : voiceVowelRecordingPath(mediaDir_, voice, r.soundId);
-    return voice.isEmpty() ? wordRecordingPath(mediaDir_, r.word) : voiceWordRecordingPath(mediaDir_, voice, r.word);
+        return voiceVowelRecordingPathIn(*folder, voice, r.soundId);
+    return voiceWordRecordingPathIn(*folder, voice, r.word);
 }
 
 bool FolderVoiceLibrary::playable(const CourseRecording& r, const QString& voice)

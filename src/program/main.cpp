@@ -6,6 +6,7 @@
 // window.
 #include "app/app_error.h"
 #include "app/command_line.h"
+#include "app/paths.h"
 #include "app/qt_translation.h"
 #include "app/screen_fit.h"
 #include "content/listening_answer_sink.h"
@@ -21,6 +22,7 @@
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
 #include "ui/today_tool.h"
+#include "voice_packs/voice_pack_commands.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -76,6 +78,23 @@ private:
     ejteto::HistoryRecorder& history_;
 };
 
+// `ejteto --export-voice NAME FILE` and `--import-voice FILE [--replace]`:
+// voice packs for a teacher's scripts, without a window.
+int runVoiceCommand(int argc, char** argv)
+{
+    const QCoreApplication app(argc, argv);
+    ejteto::VoiceCommandAnswer answer;
+    try {
+        answer = ejteto::runVoiceCommand(
+            QCoreApplication::arguments(),
+            ejteto::placesOfInstallation(ejteto::currentAppDir(), QStringLiteral(EJTETO_VERSION)));
+    } catch (const ejteto::AppError& e) { // the course's word table unreadable
+        answer = {1, ejteto::withFullStop(e.message()) + QLatin1Char('\n')};
+    }
+    std::fputs(answer.text.toUtf8().constData(), answer.exitCode == 0 ? stdout : stderr);
+    return answer.exitCode;
+}
+
 bool asksForExport(int argc, char** argv) { return argc >= 2 && std::strcmp(argv[1], "--export-history") == 0; }
 
 // A main window that does not fit the screen at the chosen scale cannot be
@@ -123,6 +142,8 @@ int main(int argc, char** argv)
 
     if (asksForExport(argc, argv))
         return exportHistoryTo(argc, argv);
+    if (ejteto::asksForVoiceCommand(arguments))
+        return runVoiceCommand(argc, argv);
     // Begun before the application object, whose start mostly waits on the
     // window system; joined when main ends.
     const ejteto::StartAhead ahead;

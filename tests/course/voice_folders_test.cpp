@@ -6,6 +6,7 @@
 #include "contentkit/wav_file.h"
 
 #include "app/wav_check.h"
+#include "voice_packs/voice_pack_export.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,4 +76,36 @@ TEST(VoiceFolders, TeachersVoiceIsCheckedFileByFileAndItsGapsNamed)
     // The drill's test of a file is the same: the recorder's file plays.
     EXPECT_TRUE(checkWavFile(voices + "anna/words/see.wav").playable());
     EXPECT_EQ(checkWavFile(voices + "anna/words/cat.wav").fault, WavFault::Missing);
+}
+
+TEST(VoiceFolders, OneVoiceFolderOrPackIsCheckedAsTheCoursesVoicesAre)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QStringList words = {"see", "cat"};
+    const QString anna = dir.filePath("voices/anna");
+    put(anna + "/words/see.wav", wavBytes(tone()));
+    put(anna + "/words/cat.wav", "not a recording");
+    for (int n = 1; n <= 16; ++n)
+        put(anna + QStringLiteral("/phones/%1.wav").arg(n), wavBytes(tone()));
+    const auto lines = [](const std::vector<TableProblem>& problems) {
+        QStringList out;
+        for (const TableProblem& p : problems)
+            out << p.toString();
+        return out;
+    };
+    EXPECT_EQ(lines(checkVoiceFolder(anna, words)), QStringList({anna + "/words/cat.wav: nem WAV fájl"}));
+
+    // A pack is first put through the import's checks: the broken word
+    // refuses it whole, naming the entry.
+    const QString pack = dir.filePath("anna.voice");
+    ASSERT_EQ(exportVoicePack(anna, {"anna", "", "", "", "1"}, pack).error, QString());
+    const QStringList refused = lines(checkVoicePack(pack, words));
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].contains("„words/cat.wav”")) << refused[0].toStdString();
+    QFile::remove(anna + "/words/cat.wav");
+    ASSERT_EQ(exportVoicePack(anna, {"anna", "", "", "", "1"}, pack).error, QString());
+    EXPECT_EQ(lines(checkVoicePack(pack, words)), QStringList({pack + ": 1 szó felvétele hiányzik: cat"}));
+    put(dir.filePath("junk.voice"), "not an archive");
+    EXPECT_EQ(lines(checkVoicePack(dir.filePath("junk.voice"), words)).size(), 1);
 }

@@ -14,4 +14,10 @@ namespace ejteto::contentkit {
 // `installation` holds media/; `words` are the table's words in file order.
 std::vector<TableProblem> checkVoiceFolders(const QString& installation, const QStringList& words);
 
+// One voice folder anywhere (a user's own), and one voice pack: the pack
+// must pass every check of an import (its refusal is the one line) and its
+// recordings are then checked as a folder's.
+std::vector<TableProblem> checkVoiceFolder(const QString& voiceFolder, const QStringList& words);
+std::vector<TableProblem> checkVoicePack(const QString& packFile, const QStringList& words);
+
 } // namespace ejteto::contentkit

@@ -23,21 +23,28 @@ public:
     virtual void markBroken(const CourseRecording& recording, const QString& voice) = 0;
 };
 
-// The voices of an installation's media folder; each file is checked once.
+// The voices of an installation's media folder and of the user's own voices
+// folder (userVoicesDir()); each file is checked once. A user's voice of the
+// same name as an installed one is the one heard.
 class FolderVoiceLibrary : public VoiceLibrary {
 public:
-    explicit FolderVoiceLibrary(QString mediaDir);
+    explicit FolderVoiceLibrary(QString mediaDir, QString userVoicesDir = {});
     QStringList voices() const override { return voices_; }
     bool playable(const CourseRecording& recording, const QString& voice) override;
     void markBroken(const CourseRecording& recording, const QString& voice) override;
     // The file of `recording` in `voice`; nothing for a word that cannot
     // stand as a file name.
     std::optional<QString> pathOf(const CourseRecording& recording, const QString& voice) const;
+    // Reads both voices folders again: a voice imported or recorded while
+    // the program runs is offered from then on.
+    void rescan();
 
 private:
     QString mediaDir_;
+    QString userVoicesDir_;
     QStringList voices_;
-    QHash<QString, bool> checked_; // path -> playable
+    QHash<QString, QString> folderOf_; // voice -> its voices folder
+    QHash<QString, bool> checked_;     // path -> playable
 };
 
 } // namespace ejteto

@@ -29,6 +29,9 @@ public:
     ListeningWindow& window() { return *window_; }
     // Where every answer goes (the learner's history); none by default.
     void setAnswerSink(ListeningAnswerSink* sink);
+    // Reads the voices folders again (on every opening): a voice imported
+    // or recorded meanwhile joins the drill.
+    void reloadVoices();
 
 private:
     struct Parts;

@@ -1,6 +1,7 @@
 #include "ui/listening_tool.h"
 
 #include "app/random_source.h"
+#include "app/voice_paths.h"
 #include "content/voice_library.h"
 #include "media/gst_media_engine.h"
 #include "shared/qt_run_clock.h"
@@ -12,7 +13,7 @@ namespace ejteto {
 
 struct ListeningTool::Parts {
     explicit Parts(const QString& mediaDir, std::unique_ptr<MediaEngine> engine)
-        : library(mediaDir), sounds(library, std::move(engine))
+        : library(mediaDir, userVoicesDir()), sounds(library, std::move(engine))
     {
     }
     FolderVoiceLibrary library;
@@ -33,14 +34,22 @@ ListeningTool::ListeningTool(ToolHost& host, const ListeningToolServices& servic
 
 ListeningTool::~ListeningTool() = default;
 
+void ListeningTool::reloadVoices() { parts_->library.rescan(); }
+
 void ListeningTool::setAnswerSink(ListeningAnswerSink* sink) { window_->controller()->setAnswerSink(sink); }
 
 std::unique_ptr<ListeningTool> installListeningDrill(ToolHost& host, const ListeningToolServices& services)
 {
     auto tool = std::make_unique<ListeningTool>(host, services);
     ListeningWindow* window = &tool->window();
+    ListeningTool* drill = tool.get();
     host.addTool({QStringLiteral("Hallásgyakorlat"), QKeySequence(Qt::CTRL | Qt::Key_G),
-                  [window, &host] { window->openOver(&host.mainWindow()); }, window});
+                  [window, drill, &host] {
+                      if (!window->isVisible())
+                          drill->reloadVoices();
+                      window->openOver(&host.mainWindow());
+                  },
+                  window});
     return tool;
 }
 
