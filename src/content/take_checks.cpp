@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace ejteto {
@@ -30,11 +29,11 @@ double dbfs(double rms) { return rms > 0 ? 20.0 * std::log10(rms / 32768.0) : -1
 
 TakeCheck checkTake(const VoiceTake& take, const TakeLimits& limits)
 {
-    const int channels = std::max(take.channels, 1);
-    const qsizetype frames = take.samples.size() / (2 * channels);
-    std::vector<int16_t> s(static_cast<size_t>(frames));
-    for (qsizetype i = 0; i < frames; ++i)
-        std::memcpy(&s[static_cast<size_t>(i)], take.samples.constData() + i * 2 * channels, 2);
+    // The first channel: what a voice folder keeps of a take.
+    const auto channels = static_cast<size_t>(std::max(take.channels, 1));
+    std::vector<int16_t> s(take.samples.size() / channels);
+    for (size_t i = 0; i < s.size(); ++i)
+        s[i] = take.samples[i * channels];
 
     int peak = 0;
     int clipped = 0;

@@ -1,41 +1,25 @@
 #include "voice_packs/voice_folder_store.h"
 
 #include "app/wav_check.h"
+#include "audio/wav_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QtEndian>
 #include <algorithm>
 
 namespace ejteto {
 
 namespace {
-QByteArray le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-QByteArray le16(quint16 v)
-{
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-// The canonical 44-byte header and the take's first channel.
+// The take's first channel, as every recording of a voice folder is mono.
 QByteArray monoWav(const VoiceTake& take)
 {
-    const int channels = std::max(take.channels, 1);
-    QByteArray data;
-    data.reserve(take.samples.size() / channels);
-    for (qsizetype i = 0; i + 1 < take.samples.size(); i += 2 * channels)
-        data.append(take.samples.constData() + i, 2);
-    const auto rate = quint32(take.sampleRate);
-    return QByteArrayLiteral("RIFF") + le32(quint32(36 + data.size())) + QByteArrayLiteral("WAVEfmt ") + le32(16) +
-           le16(1) + le16(1) + le32(rate) + le32(rate * 2) + le16(2) + le16(16) + QByteArrayLiteral("data") +
-           le32(quint32(data.size())) + data;
+    PcmAudio mono{take.sampleRate, 1, {}};
+    const auto channels = static_cast<size_t>(std::max(take.channels, 1));
+    mono.samples.reserve(take.samples.size() / channels);
+    for (size_t i = 0; i < take.samples.size(); i += channels)
+        mono.samples.push_back(take.samples[i]);
+    return wavBytes(mono);
 }
 } // namespace
 

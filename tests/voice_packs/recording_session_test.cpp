@@ -21,8 +21,8 @@ namespace {
 VoiceTake take(int ms, int level = 8000, int lead = 200, int tail = 200, int floor = 20)
 {
     const int rate = 16000;
-    QByteArray bytes;
-    const auto add = [&](int16_t v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
+    std::vector<int16_t> samples;
+    const auto add = [&](int16_t v) { samples.push_back(v); };
     uint32_t noise = 1;
     const auto quiet = [&] {
         noise = noise * 1103515245u + 12345u;
@@ -37,7 +37,7 @@ VoiceTake take(int ms, int level = 8000, int lead = 200, int tail = 200, int flo
     }
     for (int i = 0; i < rate * tail / 1000; ++i)
         quiet();
-    return {bytes, rate, 1};
+    return {rate, 1, samples};
 }
 
 class ScriptedRecorder : public VoiceRecorder {
