@@ -34,6 +34,7 @@ TakeCheck checkTake(const VoiceTake& take, const TakeLimits& limits)
     std::vector<int16_t> s(take.samples.size() / channels);
     for (size_t i = 0; i < s.size(); ++i)
         s[i] = take.samples[i * channels];
+    const auto frames = static_cast<qsizetype>(s.size());
 
     int peak = 0;
     int clipped = 0;
