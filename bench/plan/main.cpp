@@ -175,11 +175,11 @@ int main(int argc, char** argv)
         {
             HistoryStore store(path);
             // Rebuilt each round: a course of other confusables, then this one.
-            if (!store.useCourse(CourseContrasts()).ok())
-                fail(QStringLiteral("could not forget the schedule"));
+            if (const HistoryWrite w = store.useCourse(CourseContrasts()); !w.ok())
+                fail(QStringLiteral("could not forget the schedule: ") + w.error);
             start = nowNs();
-            if (!store.useCourse(contrasts).ok())
-                fail(QStringLiteral("the schedule was not rebuilt"));
+            if (const HistoryWrite w = store.useCourse(contrasts); !w.ok())
+                fail(QStringLiteral("the schedule was not rebuilt: ") + w.error);
         }
         const double rebuilt = msBetween(start, nowNs());
         const double read = bareReadMs(path);
