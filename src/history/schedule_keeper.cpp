@@ -186,7 +186,10 @@ QSqlError rebuildSchedule(QSqlDatabase& db, const CourseContrasts& contrasts)
             return e;
     }
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO schedule_source (id, contrasts) VALUES (1, ?)"));
-    q.addBindValue(contrasts.signature());
+    // A course without confusables signs as the empty text: the column
+    // takes no null.
+    const QString& signature = contrasts.signature();
+    q.addBindValue(signature.isNull() ? QString(QLatin1String("")) : signature);
     return q.exec() ? QSqlError() : q.lastError();
 }
 
