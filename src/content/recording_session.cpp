@@ -82,12 +82,14 @@ void RecordingSession::record()
     VoiceTake take = parts_.recorder.finish(parts_.pump, [this] { return stopAsked_; });
     recording_ = false;
     parts_.view.showRecording(false);
-    judge(parts_.shape ? parts_.shape(take) : take);
+    judge(take);
 }
 
 void RecordingSession::judge(const VoiceTake& take)
 {
     lastTake_ = take;
+    // The take as recorded is checked: once levelled, a clipped take is
+    // clipped no more and a silent one's hiss is as loud as a voice.
     const TakeCheck check = checkTake(take, current().isVowel() ? kVowelTake : kWordTake);
     if (!check.ok()) {
         parts_.view.showMessage(check.advice);
@@ -99,7 +101,9 @@ void RecordingSession::judge(const VoiceTake& take)
             return;
         }
     }
-    if (const QString error = parts_.store.keep(current(), take); !error.isEmpty()) {
+    if (parts_.shape)
+        lastTake_ = parts_.shape(take);
+    if (const QString error = parts_.store.keep(current(), lastTake_); !error.isEmpty()) {
         parts_.view.showMessage(error);
         return;
     }

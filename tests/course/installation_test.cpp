@@ -8,7 +8,7 @@
 #include "app/voice_paths.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
-#include "contentkit/audio_ops.h"
+#include "audio/pcm_shaping.h"
 #include "contentkit/table_checker.h"
 #include "contentkit/wav_file.h"
 

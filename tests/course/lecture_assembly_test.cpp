@@ -1,6 +1,6 @@
 // Putting a lecture together without the synthesizer: sound and pictures
 // stay in step, and a short lecture is held to the minimum length.
-#include "contentkit/audio_ops.h"
+#include "audio/pcm_shaping.h"
 #include "contentkit/build_manifest.h"
 #include "contentkit/lecture_video.h"
 
@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace ejteto;
 using namespace ejteto::contentkit;
 
 namespace {

@@ -1,7 +1,7 @@
 // The WAV and AVI writers and the shaping of speech, checked through the
 // readers that will meet their output: our WAV parser and GStreamer.
 #include "app/app_error.h"
-#include "contentkit/audio_ops.h"
+#include "audio/pcm_shaping.h"
 #include "contentkit/avi_writer.h"
 #include "contentkit/jpeg_encoder.h"
 #include "contentkit/wav_file.h"

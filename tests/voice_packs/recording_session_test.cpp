@@ -6,6 +6,8 @@
 #include "voice_packs/voice_folder_store.h"
 
 #include "app/wav_check.h"
+#include "audio/pcm_shaping.h"
+#include "audio/wav_file.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -109,7 +111,8 @@ TEST(RecordingSession, FaultyTakesAreHeldBackAndSoundOnesKeptUntilTheSessionGoes
     const std::vector<RecordingItem> items = recordingItems(twoWords());
     ASSERT_EQ(items.size(), 18u) << "16 vowels, cat and see once, no unsafe name";
     {
-        RecordingSession session(items, {recorder, model, store, view, pump, {}, vowel});
+        // Shaped as the window shapes takes: checked as recorded, kept trimmed and levelled.
+        RecordingSession session(items, {recorder, model, store, view, pump, shapeRecording, vowel});
         session.begin();
         EXPECT_EQ(view.item, "1/18 phones/1.wav");
         EXPECT_EQ(view.progress, "0/18");
@@ -144,7 +147,10 @@ TEST(RecordingSession, FaultyTakesAreHeldBackAndSoundOnesKeptUntilTheSessionGoes
         EXPECT_EQ(view.message, "Megvan a hang.");
         EXPECT_EQ(view.item, "2/18 phones/2.wav");
         EXPECT_EQ(view.progress, "1/18");
-        EXPECT_TRUE(checkWavFile(folder + "/phones/1.wav").playable());
+        const WavReading kept = readWavFile(folder + "/phones/1.wav");
+        ASSERT_TRUE(kept.check.playable());
+        EXPECT_LT(kept.audio.durationMs(), 600) << "the quiet around the 500 ms vowel trimmed";
+        EXPECT_NEAR(voicedLevelDbfs(kept.audio), -18.0, 0.5);
 
         session.next(); // vowel 2 skipped
         recorder.takes.push_back(take(500));

@@ -4,9 +4,9 @@
 #include "app/paths.h"
 #include "app/random_source.h"
 #include "app/voice_paths.h"
+#include "audio/pcm_shaping.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
-#include "contentkit/audio_ops.h"
 #include "contentkit/avi_writer.h"
 #include "contentkit/build_manifest.h"
 #include "contentkit/course_voices.h"
@@ -69,7 +69,7 @@ public:
         for (size_t i = 0; i < requests_.size(); ++i) {
             pool.start([this, i, &done, &failureLock, &failure] {
                 try {
-                    results_[i] = normalizeLoudness(trimSilence(synthesize(requests_[i])));
+                    results_[i] = shapeRecording(synthesize(requests_[i]));
                 } catch (...) {
                     QMutexLocker lock(&failureLock);
                     if (!failure)

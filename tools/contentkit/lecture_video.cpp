@@ -1,6 +1,6 @@
 #include "contentkit/lecture_video.h"
 
-#include "contentkit/audio_ops.h"
+#include "audio/pcm_shaping.h"
 #include "contentkit/palette.h"
 #include "contentkit/vowels.h"
 

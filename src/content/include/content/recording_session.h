@@ -75,9 +75,9 @@ public:
     // Shows the first item without a kept take (the last item when all have one).
     void begin();
     // Records a take of the current item until the speaker stops (or the
-    // recorder's own end), shapes and checks it; a sound take is kept and
-    // the next item shown, a faulty one is held for listening and its fault
-    // shown. A second call while recording stops the take.
+    // recorder's own end) and checks it as recorded; a sound take is shaped
+    // and kept and the next item shown, a faulty one is held for listening
+    // and its fault shown. A second call while recording stops the take.
     void record();
     bool recording() const { return recording_; }
     // Plays the last take back, kept or not.

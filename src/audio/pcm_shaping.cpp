@@ -1,4 +1,4 @@
-#include "contentkit/audio_ops.h"
+#include "audio/pcm_shaping.h"
 
 #include "app/app_error.h"
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace ejteto::contentkit {
+namespace ejteto {
 
 namespace {
 // About -46 dBFS: below espeak-ng's breath noise, above its dither.
@@ -53,6 +53,8 @@ PcmAudio normalizeLoudness(const PcmAudio& audio, double targetDbfs)
     return out;
 }
 
+PcmAudio shapeRecording(const PcmAudio& audio) { return normalizeLoudness(trimSilence(mixedToMono(audio))); }
+
 PcmAudio silence(int ms, int sampleRate)
 {
     PcmAudio out;
@@ -72,4 +74,4 @@ void append(PcmAudio& head, const PcmAudio& tail)
     head.samples.insert(head.samples.end(), tail.samples.begin(), tail.samples.end());
 }
 
-} // namespace ejteto::contentkit
+} // namespace ejteto
