@@ -1,5 +1,6 @@
 #include "phonetics/course_vowels.h"
 
+#include <QFile>
 #include <QList>
 #include <cmath>
 
@@ -54,5 +55,14 @@ std::optional<CourseVowels> parseCourseVowels(const QByteArray& text)
 }
 
 QString courseVowelsPath(const QString& mediaDir) { return mediaDir + QStringLiteral("/phones/formants.csv"); }
+
+std::optional<CourseVowels> readCourseVowels(const QString& mediaDir)
+{
+    QFile f(courseVowelsPath(mediaDir));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The file is a few hundred bytes; anything longer is not it.
+    return parseCourseVowels(f.read(64 * 1024));
+}
 
 } // namespace ejteto::phonetics

@@ -19,6 +19,7 @@
 #include "ui/listening_tool.h"
 #include "ui/nevjegy.h"
 #include "ui/progress_window.h"
+#include "ui/recording_tool.h"
 #include "ui/start_ahead.h"
 #include "ui/start_marks.h"
 #include "ui/today_tool.h"
@@ -185,8 +186,9 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::ListeningTool> listening;
     std::unique_ptr<ejteto::ToolWindow> kiejtes;
     std::unique_ptr<ejteto::TodayTool> today;
+    std::unique_ptr<ejteto::RecordingTool> recording;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today, &recording] {
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
                          kiejtes = ejteto::installKiejtes(
@@ -199,6 +201,14 @@ int main(int argc, char** argv)
                          listening = ejteto::installListeningDrill(form->tools());
                          listening->setAnswerSink(&listeningHistory);
                          today = ejteto::installTodayPractice(form->tools(), history);
+                         ejteto::RecordingToolServices voices;
+                         voices.courseVersion = QStringLiteral(EJTETO_VERSION);
+                         // An imported voice is heard in the drill at once, even while it is open.
+                         voices.voicesChanged = [&listening] {
+                             if (listening)
+                                 listening->reloadVoices();
+                         };
+                         recording = ejteto::installVoiceRecording(form->tools(), voices);
                      });
     ejteto::installStartMarks(form.get()); // only with EJTETO_BENCH_MARKS set
     form->show();

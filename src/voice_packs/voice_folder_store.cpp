@@ -2,6 +2,7 @@
 
 #include "app/wav_check.h"
 #include "audio/wav_file.h"
+#include "voice_packs/pack_layout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,9 @@ QString VoiceFolderStore::keep(const RecordingItem& item, const VoiceTake& take)
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(monoWav(take)) < 0 || !f.commit())
         return QStringLiteral("A felvétel nem menthető: %1 (%2)").arg(path, f.errorString());
+    // A manifest the speaker or an import wrote stays as it is.
+    if (manifest_ && !QFileInfo::exists(QDir(folder_).filePath(kManifestFileName)))
+        return writeManifestFile(folder_, *manifest_);
     return {};
 }
 

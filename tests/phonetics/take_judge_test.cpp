@@ -6,6 +6,7 @@
 #include "content/recording_player.h"
 #include "content/tables.h"
 #include "phonetics/formant_analysis.h"
+#include "phonetics/recorded_vowel_judge.h"
 #include "phonetics/take_judge.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +76,7 @@ TEST(TakeJudge, ATakeIsMeasuredScaledAndJudgedIntoOneValue)
     // Silence: no vowel, and the scale is left as it was.
     const std::vector<qint16> silence(22050, 0);
     const JudgedTake quiet = judge.judge(silence.data(), qsizetype(silence.size()), 22050, ah);
-    EXPECT_EQ(quiet.fault, TakeFault::NoVowel);
+    EXPECT_EQ(quiet.fault, phonetics::TakeFault::NoVowel);
     EXPECT_EQ(quiet.analysis.fault, AnalysisFault::NoVoice);
     EXPECT_FALSE(quiet.verdict);
     EXPECT_EQ(quiet.nearest(), 0);
@@ -87,13 +88,13 @@ TEST(TakeJudge, AMeasuredTakeWithoutTheCourseOrAKnownTargetIsNotJudged)
     const std::vector<qint16> ah = synthesize(monophthong(650, 1100, 2500, 1.0, 120));
     TakeJudge noCourse(std::nullopt);
     const JudgedTake a = noCourse.judge(ah.data(), qsizetype(ah.size()), 22050, {9, {4, 10}, {}});
-    EXPECT_EQ(a.fault, TakeFault::NoCourse);
+    EXPECT_EQ(a.fault, phonetics::TakeFault::NoCourse);
     EXPECT_TRUE(a.measured());
     EXPECT_EQ(a.scaleTakes, 0);
 
     TakeJudge judge(course());
     const JudgedTake b = judge.judge(ah.data(), qsizetype(ah.size()), 22050, {0, {}, QStringLiteral("xyz")});
-    EXPECT_EQ(b.fault, TakeFault::UnknownTarget);
+    EXPECT_EQ(b.fault, phonetics::TakeFault::UnknownTarget);
     EXPECT_TRUE(b.measured());
     EXPECT_EQ(b.scaleTakes, 0) << "an unknown vowel teaches nothing of the speaker";
 }
@@ -118,4 +119,19 @@ TEST(TakeJudge, TheTargetIsTheVowelOrTheWordsVowelWithItsConfusables)
     const TakeTarget unknown = takeTargetOf(CourseRecording::ofWord(QStringLiteral("zzz")), tables);
     EXPECT_FALSE(unknown.known());
     EXPECT_EQ(unknown.word, "zzz");
+}
+
+TEST(RecordedVowelJudge, AVowelTakeNearerAConfusableIsAskedForAgain)
+{
+    ContentTables tables;
+    tables.SoundTable[9] = {9, 1, 4, 10, 0};
+    const VowelJudge judge = recordedVowelJudge(tables, course());
+    const RecordingItem ah{9, {}};
+    EXPECT_EQ(judge(stereoTake(synthesize(monophthong(650, 1100, 2500, 1.0, 110))), ah), std::nullopt);
+    EXPECT_EQ(judge(stereoTake(synthesize(monophthong(780, 1650, 2450, 1.0, 110))), ah),
+              QStringLiteral("Ez inkább /æ/-nek hangzik, mint /ɑː/-nek. Felveszed újra?"));
+    // Without the course's measured vowels nothing is refused.
+    EXPECT_EQ(
+        recordedVowelJudge(tables, std::nullopt)(stereoTake(synthesize(monophthong(780, 1650, 2450, 1.0, 110))), ah),
+        std::nullopt);
 }

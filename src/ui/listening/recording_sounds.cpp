@@ -1,6 +1,8 @@
 #include "listening/recording_sounds.h"
 
 #include "app/paths.h"
+#include "app/user_choices.h"
+#include "app/voice_paths.h"
 #include "media/media_errors.h"
 #include "media/media_player.h"
 #include "ui/program_state.h"
@@ -23,11 +25,34 @@ RecordingSounds::RecordingSounds(QWidget* window, const ProgramState& state, std
     player_->setObjectName(QStringLiteral("MediaPlayer1"));
 }
 
+void RecordingSounds::setVoice(const QString& voice)
+{
+    voice_ = voice;
+    voices_.reset(); // read again: the voice may have been recorded or imported meanwhile
+}
+
+QString RecordingSounds::voice()
+{
+    if (!voice_)
+        voice_ = playbackVoiceChoice();
+    return *voice_;
+}
+
+std::optional<QString> RecordingSounds::pathOf(const CourseRecording& recording)
+{
+    if (const QString chosen = voice(); !chosen.isEmpty()) {
+        if (!voices_)
+            voices_.emplace(state_.MediaDir, userVoicesDir());
+        if (voices_->playable(recording, chosen))
+            return voices_->pathOf(recording, chosen);
+    }
+    return recording.kind == CourseRecording::Kind::Vowel ? vowelRecordingPath(state_.MediaDir, recording.soundId)
+                                                          : wordRecordingPath(state_.MediaDir, recording.word);
+}
+
 void RecordingSounds::play(const CourseRecording& recording, Speed speed)
 {
-    const std::optional<QString> path = recording.kind == CourseRecording::Kind::Vowel
-                                            ? vowelRecordingPath(state_.MediaDir, recording.soundId)
-                                            : wordRecordingPath(state_.MediaDir, recording.word);
+    const std::optional<QString> path = pathOf(recording);
     if (!path) {
         // A word that is no file name has no recording: it fails as a
         // missing one does, and the file open before is closed as a failed

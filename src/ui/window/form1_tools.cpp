@@ -1,8 +1,10 @@
 // The windows beside the main one: the About window, the help page and the
 // learning tools, each given the window's Esc and F1; and what a tool may
 // ask of the window (`ToolHost`).
+#include "app/user_choices.h"
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/window_keys.h"
+#include "listening/recording_sounds.h"
 #include "listening/voice_compare.h"
 #include "shared/help_page.h"
 #include "ui/error_box.h"
@@ -63,6 +65,14 @@ int TForm1::currentLesson() const { return state_.CurrentLesson; }
 QString TForm1::mediaFolder() const { return state_.MediaDir; }
 
 const ContentTables& TForm1::contentTables() const { return content_; }
+
+QString TForm1::playbackVoice() { return sounds_->voice(); }
+
+QString TForm1::choosePlaybackVoice(const QString& voice)
+{
+    sounds_->setVoice(voice);
+    return keepPlaybackVoiceChoice(voice);
+}
 
 QWidget& TForm1::mainWindow() { return *this; }
 

@@ -25,5 +25,8 @@ std::optional<CourseVowels> parseCourseVowels(const QByteArray& text);
 
 // The file's place in an installation: <media folder>/phones/formants.csv.
 QString courseVowelsPath(const QString& mediaDir);
+// The file read from an installation's media folder; nothing when it is
+// missing, unreadable or no such file.
+std::optional<CourseVowels> readCourseVowels(const QString& mediaDir);
 
 } // namespace ejteto::phonetics

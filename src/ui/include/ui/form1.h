@@ -151,6 +151,8 @@ private:
     int currentLesson() const override;
     QString mediaFolder() const override;
     const ContentTables& contentTables() const override;
+    QString playbackVoice() override;
+    QString choosePlaybackVoice(const QString& voice) override;
     QWidget& mainWindow() override;
 
     QString installDir_;

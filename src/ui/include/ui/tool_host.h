@@ -31,6 +31,12 @@ public:
     // The installation's media folder (the program's `MediaDir`).
     virtual QString mediaFolder() const = 0;
     virtual const ContentTables& contentTables() const = 0;
+    // The voice the window plays words and vowels in where it has their
+    // recordings ("" for the course's own), as the learner chose it; the
+    // choice is kept in the user's settings.
+    virtual QString playbackVoice() = 0;
+    // An error text in Hungarian, or "".
+    virtual QString choosePlaybackVoice(const QString& voice) = 0;
 
     // The main window: a tool window is placed over it, and activating it
     // gives the learner's keys back to it.

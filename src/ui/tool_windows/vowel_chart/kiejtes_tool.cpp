@@ -5,21 +5,11 @@
 
 #include "phonetics/course_vowels.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace ejteto {
 
 namespace {
-
-std::optional<phonetics::CourseVowels> readCourseVowels(const QString& mediaDir)
-{
-    QFile f(phonetics::courseVowelsPath(mediaDir));
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // The file is a few hundred bytes; anything longer is not it.
-    return phonetics::parseCourseVowels(f.read(64 * 1024));
-}
 
 QString movesText(const std::vector<phonetics::Move>& moves)
 {
@@ -107,7 +97,7 @@ TakeReport takeReport(const phonetics::JudgedTake& take, const QDateTime& at)
 
 std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged)
 {
-    auto window = std::make_unique<KiejtesWindow>(readCourseVowels(host.mediaFolder()));
+    auto window = std::make_unique<KiejtesWindow>(phonetics::readCourseVowels(host.mediaFolder()));
     KiejtesWindow* w = window.get();
     host.addTool({QStringLiteral("Kiejtés"), QKeySequence(Qt::CTRL | Qt::Key_K),
                   [w, &host] { w->showOver(&host.mainWindow()); }, w});
