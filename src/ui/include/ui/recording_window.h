@@ -92,6 +92,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void buildLayout();

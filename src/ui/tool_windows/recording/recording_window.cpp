@@ -24,7 +24,7 @@ namespace ejteto {
 
 namespace {
 constexpr int kWidth = 520;
-constexpr int kHeight = 400;
+constexpr int kHeight = 330;
 
 const QString kPackFilter = QStringLiteral("Hangcsomag (*.tar.gz *.tgz);;Minden fájl (*)");
 
@@ -214,6 +214,16 @@ void RecordingWindow::keyPressEvent(QKeyEvent* e)
         return;
     }
     ToolWindow::keyPressEvent(e);
+}
+
+void RecordingWindow::hideEvent(QHideEvent* e)
+{
+    ToolWindow::hideEvent(e);
+    // Closed while recording: the take ends here and is checked as any other.
+    runGuarded([this] {
+        if (session_ && session_->recording())
+            session_->record();
+    });
 }
 
 void RecordingWindow::openOver(QWidget* mainWindow)
