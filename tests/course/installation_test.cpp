@@ -6,9 +6,9 @@
 
 #include "app/random_source.h"
 #include "app/voice_paths.h"
+#include "audio/pcm_shaping.h"
 #include "content/line_reader.h"
 #include "content/tables.h"
-#include "audio/pcm_shaping.h"
 #include "contentkit/table_checker.h"
 #include "contentkit/wav_file.h"
 

@@ -3,6 +3,7 @@
 #include "app/paths.h"
 #include "app/user_choices.h"
 #include "app/voice_paths.h"
+#include "app/wav_check.h"
 #include "media/media_errors.h"
 #include "media/media_player.h"
 #include "ui/program_state.h"
@@ -43,8 +44,11 @@ std::optional<QString> RecordingSounds::pathOf(const CourseRecording& recording)
     if (const QString chosen = voice(); !chosen.isEmpty()) {
         if (!voices_)
             voices_.emplace(state_.MediaDir, userVoicesDir());
-        if (voices_->playable(recording, chosen))
-            return voices_->pathOf(recording, chosen);
+        // Checked at every playback, not once: the voice may be being
+        // recorded in the "Hangfelvétel" window meanwhile.
+        const std::optional<QString> own = voices_->pathOf(recording, chosen);
+        if (own && checkWavFile(*own).playable())
+            return own;
     }
     return recording.kind == CourseRecording::Kind::Vowel ? vowelRecordingPath(state_.MediaDir, recording.soundId)
                                                           : wordRecordingPath(state_.MediaDir, recording.word);
