@@ -125,9 +125,9 @@ TEST_F(KeyboardTest, AVoiceIsRecordedByKeysKeptOnDiskCarriedInAPackAndHeardInThe
     key(Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
 
-    // Another day: the same voice goes on from its first item without a take.
+    // Another day: the same voice offered, going on from its first item without a take.
     std::unique_ptr<RecordingTool> again = installVoiceRecording(f.form.tools(), services);
-    again->window().Edit_Felvetel_Nev->setText(QStringLiteral("anna"));
+    EXPECT_EQ(again->window().Edit_Felvetel_Nev->text(), QStringLiteral("anna"));
     again->window().openVoice();
     EXPECT_EQ(again->window().Label_Felvetel_Hely->text(), QStringLiteral("2 / %1 · hang").arg(count));
     EXPECT_EQ(again->window().Label_Felvetel_Haladas->text(), QStringLiteral("1 szó kész / %1").arg(count));

@@ -28,8 +28,8 @@ class SpokenNotice;
 class RecordingWindowHost {
 public:
     virtual ~RecordingWindowHost() = default;
-    // The session for the voice folder `name` (already found to be a
-    // folder's name); nothing when it cannot be made, with `error` set.
+    // The session for the voice folder `name`, kept as the last voice; nothing
+    // when it cannot be made (a name that cannot be a folder), with `error` set.
     virtual std::unique_ptr<RecordingSession> sessionFor(const QString& name, RecordingSessionView& view,
                                                          QString* error) = 0;
     // The voice pack of the voice `name` written to `packFile`; what was
@@ -41,6 +41,8 @@ public:
         QString message; // Hungarian
     };
     virtual Import importVoice(const QString& packFile, bool replace) = 0;
+    // The voice last opened for recording, offered again; "" for none.
+    virtual QString lastVoice() = 0;
     // The voices a learner may choose to hear, in order; and the chosen one
     // ("" for the course's own recordings).
     virtual QStringList voices() = 0;

@@ -1,6 +1,7 @@
 #include "ui/recording_tool.h"
 
 #include "app/paths.h"
+#include "app/user_choices.h"
 #include "app/voice_paths.h"
 #include "audio/pcm_shaping.h"
 #include "content/recording_session.h"
@@ -77,6 +78,8 @@ struct RecordingTool::Parts : RecordingWindowHost {
                          .arg(name);
             return nullptr;
         }
+        // Offered again next time; a choice that cannot be kept costs nothing.
+        keepRecordingVoiceChoice(name);
         auto& store = stores[name];
         if (!store)
             store = std::make_unique<VoiceFolderStore>(QDir(services.voicesDir).filePath(name),
@@ -137,6 +140,7 @@ struct RecordingTool::Parts : RecordingWindowHost {
         all.sort();
         return all;
     }
+    QString lastVoice() override { return recordingVoiceChoice(); }
     QString playbackVoice() override { return host.playbackVoice(); }
     QString choosePlaybackVoice(const QString& name) override { return host.choosePlaybackVoice(name); }
 

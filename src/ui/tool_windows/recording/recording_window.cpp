@@ -67,6 +67,7 @@ RecordingWindow::RecordingWindow(RecordingWindowHost& host, QWidget* parent)
     buildLayout();
     addKeys();
     refreshButtons();
+    Edit_Felvetel_Nev->setText(host_.lastVoice());
     tell(Label_Felvetel_Uzenet, QStringLiteral("Írd be a hang nevét (egy mappa neve lesz), és nyomj Entert."));
 }
 
