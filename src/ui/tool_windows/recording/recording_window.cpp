@@ -28,11 +28,13 @@ constexpr int kHeight = 330;
 
 const QString kPackFilter = QStringLiteral("Hangcsomag (*.tar.gz *.tgz);;Minden fájl (*)");
 
-QString askFileByDialog(QWidget* parent, bool save)
+// `voice` names the pack offered when saving.
+QString askFileByDialog(QWidget* parent, bool save, const QString& voice)
 {
     const QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
     if (save)
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Hang exportálása"), QDir::homePath(), kPackFilter,
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Hang exportálása"),
+                                            QDir::home().filePath(voice + QStringLiteral(".tar.gz")), kPackFilter,
                                             nullptr, options);
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Hang importálása"), QDir::homePath(), kPackFilter,
                                         nullptr, options);
@@ -53,7 +55,7 @@ RecordingWindow::RecordingWindow(RecordingWindowHost& host, QWidget* parent)
     : ToolWindow(QStringLiteral("Form_Hangfelvetel"), QStringLiteral("Hangfelvétel"), parent), host_(host),
       notice_(new SpokenNotice(this))
 {
-    askFile = [this](bool save) { return askFileByDialog(this, save); };
+    askFile = [this](bool save) { return askFileByDialog(this, save, voice_); };
     askReplace = [this](const QString& voice) {
         return QMessageBox::question(this, QStringLiteral("Hangfelvétel"),
                                      QStringLiteral("Már van „%1” nevű hang. Lecseréled az importálttal?").arg(voice),
