@@ -158,10 +158,12 @@ int main(int argc, char** argv)
     // Lets the desktop match the window with its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(EJTETO_DESKTOP_FILE_NAME));
 
-    // The history is opened on its own thread while the window is made; a
-    // problem with it is told once the event loop runs.
-    ejteto::HistoryRecorder history(ejteto::defaultHistoryPath(), &app,
-                                    [](const QString& message) { ejteto::showErrorBox(message); });
+    // The history is opened on its own thread once the window is on screen
+    // (nothing before the first paint reads or writes it); a problem with it
+    // is told from the event loop.
+    ejteto::HistoryRecorder history(
+        ejteto::defaultHistoryPath(), &app, [](const QString& message) { ejteto::showErrorBox(message); }, {},
+        ejteto::HistoryRecorder::Opening::WhenAsked);
     std::unique_ptr<ejteto::TForm1> form;
     try {
         ejteto::WindowServices services;
@@ -187,6 +189,7 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::TodayTool> today;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
                      [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today] {
+                         history.open();
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
                          kiejtes = ejteto::installKiejtes(
