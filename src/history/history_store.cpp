@@ -245,7 +245,8 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
         QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3, word, nearest_sound, "
                        "confusable1, confusable2, bark_target, bark_confusable1, bark_confusable2, moves_onset, "
                        "moves_mid, moves_offset, onset_f1, onset_f2, onset_f3, offset_f1, offset_f2, offset_f3, "
-                       "speaker_scale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "speaker_scale, scale_takes) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {historyTime(t.takenAt),
          t.targetSound,
          t.verdict,
@@ -268,7 +269,8 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
          t.offset.f1,
          t.offset.f2,
          t.offset.f3,
-         t.speakerScale},
+         t.speakerScale,
+         t.scaleTakes},
         takeReviews(t), t.takenAt);
 }
 
@@ -283,6 +285,14 @@ HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)
          static_cast<qlonglong>(a.responseMs)},
         answerReviews(contrasts_, Skill::Hearing, a.soundId, a.chosen, a.offered, ratingOfRightAnswer(a.responseMs)),
         a.at);
+}
+
+HistoryWrite HistoryStore::startNewSpeaker(const QDateTime& at)
+{
+    // The old learner's takes stay; only the scale the next session starts from is set back.
+    return insertOne(QStringLiteral("INSERT INTO speaker (id, factor, takes, since) VALUES (1, 1, 0, ?)"
+                                    " ON CONFLICT (id) DO UPDATE SET factor = 1, takes = 0, since = excluded.since"),
+                     {historyTime(at)});
 }
 
 HistoryWrite HistoryStore::useCourse(const CourseContrasts& contrasts)
@@ -349,7 +359,7 @@ HistoryWrite HistoryStore::clear()
         return failed(q.lastError());
     for (const QLatin1String table :
          {QLatin1String("answers"), QLatin1String("confusion_counts"), QLatin1String("runs"), QLatin1String("takes"),
-          QLatin1String("listening_answers"), QLatin1String("schedule")}) {
+          QLatin1String("listening_answers"), QLatin1String("schedule"), QLatin1String("speaker")}) {
         if (!q.exec(QStringLiteral("DELETE FROM ") + table))
             return failed(q.lastError());
     }

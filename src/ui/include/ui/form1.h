@@ -149,6 +149,8 @@ private:
     void addTool(ToolEntry entry) override;
     CompareController& compare() override;
     int currentLesson() const override;
+    void addLessonObserver(std::function<void(int lesson)> observer) override;
+    RecordingPlayer& recordings() override;
     QString mediaFolder() const override;
     const ContentTables& contentTables() const override;
     QWidget& mainWindow() override;
@@ -164,13 +166,14 @@ private:
     Clock* clock_ = nullptr;
     RunObserver* runs_ = nullptr;
 
-    std::unique_ptr<WindowControls> controls_;  // the window's own controls
-    std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1
-    std::unique_ptr<VoiceCompare> voice_;       // records through the microphone
-    std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
-    std::vector<ToolEntry> tools_;              // the learning tools offered
-    std::unique_ptr<ControlMenu> menu_;         // the tiles' and cards' right-click menu
-    MediaPlayer* lecturePlayer_ = nullptr;      // MediaPlayer2, a child of the window
+    std::unique_ptr<WindowControls> controls_;              // the window's own controls
+    std::unique_ptr<RecordingSounds> sounds_;               // plays through MediaPlayer1
+    std::unique_ptr<VoiceCompare> voice_;                   // records through the microphone
+    std::unique_ptr<ListenControls> listening_;             // Shift/Ctrl clicks, L and F
+    std::vector<ToolEntry> tools_;                          // the learning tools offered
+    std::vector<std::function<void(int)>> lessonObservers_; // tools told of each lesson chosen
+    std::unique_ptr<ControlMenu> menu_;                     // the tiles' and cards' right-click menu
+    MediaPlayer* lecturePlayer_ = nullptr;                  // MediaPlayer2, a child of the window
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
