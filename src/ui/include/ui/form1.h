@@ -166,14 +166,15 @@ private:
     Clock* clock_ = nullptr;
     RunObserver* runs_ = nullptr;
 
-    std::unique_ptr<WindowControls> controls_;              // the window's own controls
-    std::unique_ptr<RecordingSounds> sounds_;               // plays through MediaPlayer1
-    std::unique_ptr<VoiceCompare> voice_;                   // records through the microphone
-    std::unique_ptr<ListenControls> listening_;             // Shift/Ctrl clicks, L and F
-    std::vector<ToolEntry> tools_;                          // the learning tools offered
-    std::vector<std::function<void(int)>> lessonObservers_; // tools told of each lesson chosen
-    std::unique_ptr<ControlMenu> menu_;                     // the tiles' and cards' right-click menu
-    MediaPlayer* lecturePlayer_ = nullptr;                  // MediaPlayer2, a child of the window
+    std::unique_ptr<WindowControls> controls_;  // the window's own controls
+    std::unique_ptr<RecordingSounds> sounds_;   // plays through MediaPlayer1
+    std::unique_ptr<VoiceCompare> voice_;       // records through the microphone
+    std::unique_ptr<ListenControls> listening_; // Shift/Ctrl clicks, L and F
+    std::vector<ToolEntry> tools_;              // the learning tools offered
+    std::unique_ptr<ControlMenu> menu_;         // the tiles' and cards' right-click menu
+    MediaPlayer* lecturePlayer_ = nullptr;      // MediaPlayer2, a child of the window
+    // The tools told of each lesson chosen in the mosaic.
+    std::vector<std::function<void(int)>> lessonObservers_;
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;
