@@ -6,6 +6,7 @@
 #include "phonetics/course_vowels.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QStringList>
 
 namespace ejteto {
@@ -112,8 +113,10 @@ std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged
     KiejtesWindow* w = window.get();
     w->restoreScale(speaker.kept);
     w->setNewSpeakerStarted(std::move(speaker.newSpeaker));
-    const auto showLesson = [w, &host](int lesson) {
-        w->showLessonWords(lesson, host.contentTables().wordsOfSound(lesson));
+    // The window may go before the main window: a lesson chosen then shows nowhere.
+    const auto showLesson = [window = QPointer<KiejtesWindow>(w), &host](int lesson) {
+        if (window)
+            window->showLessonWords(lesson, host.contentTables().wordsOfSound(lesson));
     };
     showLesson(host.currentLesson());
     host.addLessonObserver(showLesson);
