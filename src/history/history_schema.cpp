@@ -133,10 +133,10 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
                        "TEXT NOT NULL)"),
     },
     // 5: the learner's speaker scale, kept from one session to the next: one
-    // row, moved on by every take that refined it and set back to 1 for a
-    // new learner. An older file starts from its newest judged take.
+    // row, moved on by every judged take (each refined the scale it carries)
+    // and set back to 1 for a new learner. An older file starts from its
+    // newest judged take. Safe to run on a file that has it already.
     {
-        QStringLiteral("ALTER TABLE takes ADD COLUMN scale_takes INTEGER"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS speaker ("
                        " id INTEGER PRIMARY KEY CHECK (id = 1),"
                        " factor REAL NOT NULL,"
@@ -149,10 +149,9 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
                        " WHERE speaker_scale > 0 AND verdict IN ('right', 'wrong', 'uncertain')"
                        " ORDER BY id DESC LIMIT 1"),
         QStringLiteral("CREATE TRIGGER IF NOT EXISTS takes_speaker_scale AFTER INSERT ON takes"
-                       " WHEN NEW.scale_takes > 0 AND NEW.speaker_scale > 0 BEGIN"
-                       " INSERT INTO speaker (id, factor, takes, since)"
-                       "  VALUES (1, NEW.speaker_scale, NEW.scale_takes, NEW.taken_at)"
-                       "  ON CONFLICT (id) DO UPDATE SET factor = excluded.factor, takes = excluded.takes;"
+                       " WHEN NEW.speaker_scale > 0 AND NEW.verdict IN ('right', 'wrong', 'uncertain') BEGIN"
+                       " INSERT INTO speaker (id, factor, takes, since) VALUES (1, NEW.speaker_scale, 1, NEW.taken_at)"
+                       "  ON CONFLICT (id) DO UPDATE SET factor = excluded.factor, takes = takes + 1;"
                        " END"),
     },
 }};

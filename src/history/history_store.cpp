@@ -245,8 +245,7 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
         QStringLiteral("INSERT INTO takes (taken_at, target_sound, verdict, f1, f2, f3, word, nearest_sound, "
                        "confusable1, confusable2, bark_target, bark_confusable1, bark_confusable2, moves_onset, "
                        "moves_mid, moves_offset, onset_f1, onset_f2, onset_f3, offset_f1, offset_f2, offset_f3, "
-                       "speaker_scale, scale_takes) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       "speaker_scale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {historyTime(t.takenAt),
          t.targetSound,
          t.verdict,
@@ -269,8 +268,7 @@ HistoryWrite HistoryStore::recordTake(const TakeReport& t)
          t.offset.f1,
          t.offset.f2,
          t.offset.f3,
-         t.speakerScale,
-         t.scaleTakes},
+         t.speakerScale},
         takeReviews(t), t.takenAt);
 }
 

@@ -223,12 +223,11 @@ TEST(HistoryStoreTest, AVersion2FileKeepsItsTakesAndAnswersAndReadsThemBack)
 
 namespace {
 
-TakeReport takeWithScale(int second, double scale, int scaleTakes, const char* verdict = "wrong")
+TakeReport takeWithScale(int second, double scale, const char* verdict = "wrong")
 {
     TakeReport t = sampleTake(sampleTime(second));
     t.verdict = QString::fromLatin1(verdict);
     t.speakerScale = scale;
-    t.scaleTakes = scaleTakes;
     return t;
 }
 
@@ -241,10 +240,10 @@ TEST(HistoryStoreTest, TheSpeakersScaleOutlivesARestartAndANewLearnerStartsAgain
     EXPECT_EQ(HistoryReader(path).speakerScale().takes, 0) << "no file yet: a new learner";
     {
         HistoryStore store(path);
-        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1, 1)).ok());
-        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.25, 2, "right")).ok());
-        // Not measured: it carries the scale it was shown with, and moves nothing.
-        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, 0, "no_voice")).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1)).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.25, "right")).ok());
+        // Not judged: it carries the scale it was shown with, and moves nothing.
+        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, "no_voice")).ok());
     }
     {
         HistoryStore store(path); // the next session
@@ -259,7 +258,7 @@ TEST(HistoryStoreTest, TheSpeakersScaleOutlivesARestartAndANewLearnerStartsAgain
         EXPECT_DOUBLE_EQ(fresh.factor, 1.0);
         EXPECT_EQ(fresh.takes, 0) << "the old learner's scale is not restored";
         EXPECT_EQ(HistoryReader(path).takes().size(), 3u) << "the old learner's takes stay";
-        ASSERT_TRUE(store.recordTake(takeWithScale(5, 0.9, 1)).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(5, 0.9)).ok());
     }
     const KeptSpeakerScale next = HistoryReader(path).speakerScale();
     EXPECT_DOUBLE_EQ(next.factor, 0.9);
@@ -272,14 +271,13 @@ TEST(HistoryStoreTest, AVersion4FileStartsFromItsNewestJudgedTakesScale)
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));
     {
         HistoryStore store(path);
-        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1, 1)).ok());
-        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.2, 2, "uncertain")).ok());
-        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, 0, "no_voice")).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1)).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.2, "uncertain")).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, "no_voice")).ok());
     }
-    // The takes as version 4 kept them: the scale, but not how many takes it came from.
+    // The takes as version 4 kept them: each with its scale, none kept apart.
     queryFile(path, QStringLiteral("DROP TRIGGER takes_speaker_scale"));
     queryFile(path, QStringLiteral("DROP TABLE speaker"));
-    queryFile(path, QStringLiteral("ALTER TABLE takes DROP COLUMN scale_takes"));
     queryFile(path, QStringLiteral("PRAGMA user_version = 4"));
 
     for (const bool upgraded : {false, true}) {

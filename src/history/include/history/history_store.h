@@ -72,8 +72,10 @@ struct TakeReport {
     // "back" and "front": at the vowel's onset, middle and offset.
     QString movesOnset, movesMid, movesOffset;
     TakeFormants onset, mid, offset;
-    double speakerScale = 1; // the factor the course's vowels were carried by
-    int scaleTakes = 0;      // how many takes that factor was estimated from
+    // The factor the course's vowels were carried by. The history keeps the
+    // newest judged take's, counting the judged takes, as the scale the next
+    // session starts from.
+    double speakerScale = 1;
 };
 
 // One answer of the listening drill, every field of it.

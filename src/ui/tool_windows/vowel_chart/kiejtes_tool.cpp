@@ -91,7 +91,6 @@ TakeReport takeReport(const phonetics::JudgedTake& take, const QDateTime& at)
     r.verdict = outcomeText(take);
     r.confusables = take.target.confusables;
     r.speakerScale = take.scale;
-    r.scaleTakes = take.scaleTakes;
     if (take.measured()) {
         r.onset = formants(take.analysis.vowel.onset);
         r.mid = formants(take.analysis.vowel.mid);
