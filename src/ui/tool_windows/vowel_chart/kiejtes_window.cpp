@@ -152,12 +152,16 @@ void KiejtesWindow::showLessonWords(int lesson, const QStringList& words)
         item->setData(Qt::UserRole, word);
     }
     refreshWordLines();
-    const QString title = lesson > 0 && !words.isEmpty() ? QStringLiteral("A(z) %1. lecke szavai:").arg(lesson)
-                          : lesson > 0                   ? QStringLiteral("A(z) %1. leckének nincs szava.").arg(lesson)
-                                                         : noLessonText();
-    wordsTitle_->setText(title);
-    words_->setAccessibleName(lesson > 0 ? QStringLiteral("A(z) %1. lecke szavai").arg(lesson)
-                                         : QStringLiteral("A lecke szavai"));
+    // "Az 1.", "az 5." (első, ötödik), else "a": as the number is said.
+    const QString the = lesson == 1 || lesson == 5 ? QStringLiteral("Az") : QStringLiteral("A");
+    const QString named = QStringLiteral("%1 %2. lecke szavai").arg(the).arg(lesson);
+    if (lesson <= 0)
+        wordsTitle_->setText(noLessonText());
+    else if (words.isEmpty())
+        wordsTitle_->setText(QStringLiteral("%1 %2. leckének nincs szava.").arg(the).arg(lesson));
+    else
+        wordsTitle_->setText(named + QLatin1Char(':'));
+    words_->setAccessibleName(lesson > 0 ? named : QStringLiteral("A lecke szavai"));
     if (words_->count() == 0)
         return;
     // The word the learner was on stays chosen when it is in the new list too.
