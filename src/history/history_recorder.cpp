@@ -56,6 +56,11 @@ void HistoryRecorder::useCourse(const CourseContrasts& contrasts)
     post([contrasts](HistoryStore& s) { return s.useCourse(contrasts); });
 }
 
+void HistoryRecorder::startNewSpeaker(const QDateTime& at)
+{
+    post([at](HistoryStore& s) { return s.startNewSpeaker(at); });
+}
+
 void HistoryRecorder::clear()
 {
     post([](HistoryStore& s) { return s.clear(); });

@@ -11,6 +11,7 @@
 #include "app/screen_fit.h"
 #include "content/listening_answer_sink.h"
 #include "history/history_csv.h"
+#include "history/history_reader.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/error_box.h"
@@ -192,12 +193,17 @@ int main(int argc, char** argv)
                          history.open();
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
+                         // The learner's scale as the last session left it.
+                         const ejteto::KeptSpeakerScale kept = ejteto::HistoryReader(history.path()).speakerScale();
                          kiejtes = ejteto::installKiejtes(
-                             form->tools(), [&history, &today](const ejteto::phonetics::JudgedTake& t) {
+                             form->tools(),
+                             [&history, &today](const ejteto::phonetics::JudgedTake& t) {
                                  history.recordTake(ejteto::takeReport(t, QDateTime::currentDateTimeUtc()));
                                  if (today)
                                      today->takeJudged(t);
-                             });
+                             },
+                             {ejteto::phonetics::SpeakerScale::restored(kept.factor, kept.takes),
+                              [&history] { history.startNewSpeaker(QDateTime::currentDateTimeUtc()); }});
                          progress = ejteto::installProgressWindow(form->tools(), history);
                          listening = ejteto::installListeningDrill(form->tools());
                          listening->setAnswerSink(&listeningHistory);

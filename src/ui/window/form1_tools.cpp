@@ -3,6 +3,7 @@
 // ask of the window (`ToolHost`).
 #include "keyboard/key_dispatcher.h"
 #include "keyboard/window_keys.h"
+#include "listening/recording_sounds.h"
 #include "listening/voice_compare.h"
 #include "shared/help_page.h"
 #include "ui/error_box.h"
@@ -59,6 +60,13 @@ void TForm1::addTool(ToolEntry entry)
 CompareController& TForm1::compare() { return voice_->controller(); }
 
 int TForm1::currentLesson() const { return state_.CurrentLesson; }
+
+void TForm1::addLessonObserver(std::function<void(int lesson)> observer)
+{
+    lessonObservers_.push_back(std::move(observer));
+}
+
+RecordingPlayer& TForm1::recordings() { return *sounds_; }
 
 QString TForm1::mediaFolder() const { return state_.MediaDir; }
 

@@ -42,6 +42,8 @@ public:
     void recordListeningAnswer(const ListeningAnswerReport& answer);
     // The course's confusable vowels for the schedule (HistoryStore::useCourse).
     void useCourse(const CourseContrasts& contrasts);
+    // A new learner (HistoryStore::startNewSpeaker), after every take handed over before.
+    void startNewSpeaker(const QDateTime& at);
     // Forgets the whole history, after everything handed over before.
     void clear();
     // Lets a recorder made with Opening::WhenAsked open its store; once is
