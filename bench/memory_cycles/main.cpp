@@ -118,8 +118,7 @@ public:
     {
         static const std::vector<qint16> samples = testing::synthesize(testing::monophthong(700, 1100, 2500, 1.0, 120));
         VoiceTake take;
-        take.samples = QByteArray(reinterpret_cast<const char*>(samples.data()),
-                                  static_cast<qsizetype>(samples.size() * sizeof(qint16)));
+        take.samples.assign(samples.begin(), samples.end());
         take.sampleRate = 22050;
         take.channels = 1;
         return take;
@@ -359,6 +358,22 @@ private:
     GstElement* playbin_ = nullptr;
 };
 
+// --only WORD keeps the kinds whose name begins with WORD (heaptrack runs one kind at a time).
+QByteArray onlyKinds;
+
+std::vector<CycleKind> chosen(std::vector<CycleKind> kinds)
+{
+    if (onlyKinds.isEmpty())
+        return kinds;
+    std::vector<CycleKind> kept;
+    for (CycleKind& k : kinds)
+        if (QByteArray(k.name).startsWith(onlyKinds))
+            kept.push_back(std::move(k));
+    if (kept.empty())
+        fail(QStringLiteral("no cycle kind begins with %1").arg(QString::fromUtf8(onlyKinds)));
+    return kept;
+}
+
 int cyclesOption(int argc, char** argv, bool& rowsOnly, bool& floorChild)
 {
     int cycles = kDefaultCycles;
@@ -369,8 +384,10 @@ int cyclesOption(int argc, char** argv, bool& rowsOnly, bool& floorChild)
             rowsOnly = true;
         } else if (std::strcmp(argv[i], "--floor") == 0) {
             floorChild = true;
+        } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
+            onlyKinds = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--cycles N] [--rows-only]   (default %d cycles of each kind)\n", argv[0],
+            std::fprintf(stderr, "usage: %s [--cycles N] [--rows-only] [--only KIND]   (default %d cycles of each kind)\n", argv[0],
                          kDefaultCycles);
             std::exit(2);
         }
@@ -396,15 +413,17 @@ int main(int argc, char** argv)
 
     if (floorChild) {
         FloorCycles floor;
-        for (const Figures& f : measure(floor.kinds(), cycles))
+        for (const Figures& f : measure(chosen(floor.kinds()), cycles))
             std::printf("%.3f %.3f\n", f.afterWarmUp, f.atEnd);
         return 0;
     }
 
     // The floor first, in a process of its own, so neither heap holds the other's.
     QProcess floorRun;
-    floorRun.start(QCoreApplication::applicationFilePath(),
-                   {QStringLiteral("--floor"), QStringLiteral("--cycles"), QString::number(cycles)});
+    QStringList floorArguments{QStringLiteral("--floor"), QStringLiteral("--cycles"), QString::number(cycles)};
+    if (!onlyKinds.isEmpty())
+        floorArguments << QStringLiteral("--only") << QString::fromUtf8(onlyKinds);
+    floorRun.start(QCoreApplication::applicationFilePath(), floorArguments);
     if (!floorRun.waitForFinished(-1) || floorRun.exitCode() != 0)
         fail(QStringLiteral("the floor run failed: %1").arg(QString::fromLocal8Bit(floorRun.readAllStandardError())));
     std::vector<Figures> floorFigures;
@@ -415,7 +434,7 @@ int main(int argc, char** argv)
     }
 
     ProgramCycles program;
-    const std::vector<CycleKind> kinds = program.kinds();
+    const std::vector<CycleKind> kinds = chosen(program.kinds());
     const std::vector<Figures> programFigures = measure(kinds, cycles);
     if (floorFigures.size() != programFigures.size())
         fail(QStringLiteral("the floor run printed %1 figures").arg(floorFigures.size()));

@@ -87,6 +87,21 @@ const szorekord* ContentTables::firstEntryOfWord(const QString& word) const
     return nullptr;
 }
 
+QStringList ContentTables::wordsOfSound(int32_t s) const
+{
+    QStringList words;
+    if (!SoundId::isValid(s))
+        return words;
+    // Not only the consecutive run firstEntryOfSound() starts: a word placed
+    // apart from its sound's others is still one of them.
+    for (int32_t i = 1; i <= lastEntry(); ++i) {
+        const szorekord& e = WordTable[size_t(i)];
+        if (e.SoundId == s && !e.Word.isEmpty() && !words.contains(e.Word))
+            words << e.Word;
+    }
+    return words;
+}
+
 int32_t ContentTables::firstEntryOfSound(int32_t s) const
 {
     const int32_t last = lastEntry();

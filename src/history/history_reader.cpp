@@ -151,6 +151,25 @@ std::vector<StoredTake> HistoryReader::takes() const
     return out;
 }
 
+KeptSpeakerScale HistoryReader::speakerScale() const
+{
+    KeptSpeakerScale out;
+    if (empty_ || !problem_.isEmpty() || version_ < 3)
+        return out;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    // A file not yet brought to version 5 has no speaker row: its newest
+    // judged take holds the scale, as the step to version 5 would keep it.
+    const QString statement =
+        version_ >= 5 ? QStringLiteral("SELECT factor, takes FROM speaker WHERE id = 1")
+                      : QStringLiteral("SELECT speaker_scale, (SELECT COUNT(*) FROM takes WHERE verdict IN ('right', "
+                                       "'wrong', 'uncertain')) FROM takes WHERE speaker_scale > 0 AND verdict IN "
+                                       "('right', 'wrong', 'uncertain') ORDER BY id DESC LIMIT 1");
+    if (exec(q, statement) && q.next())
+        out = {q.value(0).toDouble(), q.value(1).toInt()};
+    return out;
+}
+
 std::vector<StoredListeningAnswer> HistoryReader::listeningAnswers() const
 {
     std::vector<StoredListeningAnswer> out;

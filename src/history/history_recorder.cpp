@@ -6,8 +6,8 @@
 namespace ejteto {
 
 HistoryRecorder::HistoryRecorder(const QString& path, QObject* context, MessageSink sink,
-                                 const HistoryStoreOptions& options)
-    : path_(path), context_(context), sink_(std::move(sink))
+                                 const HistoryStoreOptions& options, Opening opening)
+    : path_(path), context_(context), sink_(std::move(sink)), openAsked_(opening == Opening::AtOnce)
 {
     thread_ = std::thread([this, options] { work(options); });
 }
@@ -20,6 +20,15 @@ HistoryRecorder::~HistoryRecorder()
     }
     wake_.notify_all();
     thread_.join();
+}
+
+void HistoryRecorder::open()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        openAsked_ = true;
+    }
+    wake_.notify_all();
 }
 
 void HistoryRecorder::runEnded(const RunReport& run)
@@ -45,6 +54,11 @@ void HistoryRecorder::recordListeningAnswer(const ListeningAnswerReport& answer)
 void HistoryRecorder::useCourse(const CourseContrasts& contrasts)
 {
     post([contrasts](HistoryStore& s) { return s.useCourse(contrasts); });
+}
+
+void HistoryRecorder::startNewSpeaker(const QDateTime& at)
+{
+    post([at](HistoryStore& s) { return s.startNewSpeaker(at); });
 }
 
 void HistoryRecorder::clear()
@@ -85,6 +99,10 @@ void HistoryRecorder::tell(const QString& message)
 
 void HistoryRecorder::work(HistoryStoreOptions options)
 {
+    {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return openAsked_ || stopping_; });
+    }
     // The connection belongs to this thread: made, used and closed here.
     HistoryStore store(path_, options);
     tell(store.opening().message);

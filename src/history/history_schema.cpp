@@ -132,6 +132,28 @@ const std::array<QStringList, kHistorySchemaVersion> kSteps = {{
         QStringLiteral("CREATE TABLE IF NOT EXISTS schedule_source (id INTEGER PRIMARY KEY CHECK (id = 1), contrasts "
                        "TEXT NOT NULL)"),
     },
+    // 5: the learner's speaker scale, kept from one session to the next: one
+    // row, moved on by every judged take (each refined the scale it carries)
+    // and set back to 1 for a new learner. An older file starts from its
+    // newest judged take. Safe to run on a file that has it already.
+    {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS speaker ("
+                       " id INTEGER PRIMARY KEY CHECK (id = 1),"
+                       " factor REAL NOT NULL,"
+                       " takes INTEGER NOT NULL," // how many takes the factor was estimated from; 0: none
+                       " since TEXT NOT NULL)"),  // UTC, ISO 8601: the first take or the new learner
+        QStringLiteral("INSERT OR IGNORE INTO speaker (id, factor, takes, since)"
+                       " SELECT 1, speaker_scale,"
+                       "  (SELECT COUNT(*) FROM takes WHERE verdict IN ('right', 'wrong', 'uncertain')),"
+                       "  taken_at FROM takes"
+                       " WHERE speaker_scale > 0 AND verdict IN ('right', 'wrong', 'uncertain')"
+                       " ORDER BY id DESC LIMIT 1"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS takes_speaker_scale AFTER INSERT ON takes"
+                       " WHEN NEW.speaker_scale > 0 AND NEW.verdict IN ('right', 'wrong', 'uncertain') BEGIN"
+                       " INSERT INTO speaker (id, factor, takes, since) VALUES (1, NEW.speaker_scale, 1, NEW.taken_at)"
+                       "  ON CONFLICT (id) DO UPDATE SET factor = excluded.factor, takes = takes + 1;"
+                       " END"),
+    },
 }};
 
 } // namespace

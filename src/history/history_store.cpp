@@ -285,6 +285,14 @@ HistoryWrite HistoryStore::recordListeningAnswer(const ListeningAnswerReport& a)
         a.at);
 }
 
+HistoryWrite HistoryStore::startNewSpeaker(const QDateTime& at)
+{
+    // The old learner's takes stay; only the scale the next session starts from is set back.
+    return insertOne(QStringLiteral("INSERT INTO speaker (id, factor, takes, since) VALUES (1, 1, 0, ?)"
+                                    " ON CONFLICT (id) DO UPDATE SET factor = 1, takes = 0, since = excluded.since"),
+                     {historyTime(at)});
+}
+
 HistoryWrite HistoryStore::useCourse(const CourseContrasts& contrasts)
 {
     if (!available())
@@ -349,7 +357,7 @@ HistoryWrite HistoryStore::clear()
         return failed(q.lastError());
     for (const QLatin1String table :
          {QLatin1String("answers"), QLatin1String("confusion_counts"), QLatin1String("runs"), QLatin1String("takes"),
-          QLatin1String("listening_answers"), QLatin1String("schedule")}) {
+          QLatin1String("listening_answers"), QLatin1String("schedule"), QLatin1String("speaker")}) {
         if (!q.exec(QStringLiteral("DELETE FROM ") + table))
             return failed(q.lastError());
     }

@@ -55,6 +55,15 @@ std::vector<qint16> monoSamples(const VoiceTake& take)
     return mono;
 }
 
+QString shortVerdictText(const JudgedTake& take)
+{
+    if (!take.verdict)
+        return QStringLiteral("nem értékelhető");
+    if (take.verdict->uncertain())
+        return QStringLiteral("bizonytalan");
+    return take.verdict->right() ? QStringLiteral("jó") : QStringLiteral("nem jó");
+}
+
 JudgedTake TakeJudge::judge(const qint16* samples, qsizetype count, int sampleRate, const TakeTarget& target)
 {
     JudgedTake take;

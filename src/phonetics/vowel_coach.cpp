@@ -12,6 +12,13 @@ const JudgedTake& VowelCoach::hear(const qint16* samples, qsizetype count, int s
     return keep(judge_.judge(samples, count, sampleRate, target));
 }
 
+void VowelCoach::startNewSpeaker()
+{
+    judge_.useScale(SpeakerScale());
+    measured_.clear();
+    last_.reset();
+}
+
 const JudgedTake& VowelCoach::keep(JudgedTake take)
 {
     if (take.measured() && take.target.known()) {

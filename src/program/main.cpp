@@ -11,6 +11,7 @@
 #include "app/screen_fit.h"
 #include "content/listening_answer_sink.h"
 #include "history/history_csv.h"
+#include "history/history_reader.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/error_box.h"
@@ -159,10 +160,12 @@ int main(int argc, char** argv)
     // Lets the desktop match the window with its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(EJTETO_DESKTOP_FILE_NAME));
 
-    // The history is opened on its own thread while the window is made; a
-    // problem with it is told once the event loop runs.
-    ejteto::HistoryRecorder history(ejteto::defaultHistoryPath(), &app,
-                                    [](const QString& message) { ejteto::showErrorBox(message); });
+    // The history is opened on its own thread once the window is on screen
+    // (nothing before the first paint reads or writes it); a problem with it
+    // is told from the event loop.
+    ejteto::HistoryRecorder history(
+        ejteto::defaultHistoryPath(), &app, [](const QString& message) { ejteto::showErrorBox(message); }, {},
+        ejteto::HistoryRecorder::Opening::WhenAsked);
     std::unique_ptr<ejteto::TForm1> form;
     try {
         ejteto::WindowServices services;
@@ -188,15 +191,22 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::TodayTool> today;
     std::unique_ptr<ejteto::RecordingTool> recording;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today, &recording] {
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today,
+                      &recording] {
+                         history.open();
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
+                         // The learner's scale as the last session left it.
+                         const ejteto::KeptSpeakerScale kept = ejteto::HistoryReader(history.path()).speakerScale();
                          kiejtes = ejteto::installKiejtes(
-                             form->tools(), [&history, &today](const ejteto::phonetics::JudgedTake& t) {
+                             form->tools(),
+                             [&history, &today](const ejteto::phonetics::JudgedTake& t) {
                                  history.recordTake(ejteto::takeReport(t, QDateTime::currentDateTimeUtc()));
                                  if (today)
                                      today->takeJudged(t);
-                             });
+                             },
+                             {ejteto::phonetics::SpeakerScale::restored(kept.factor, kept.takes),
+                              [&history] { history.startNewSpeaker(QDateTime::currentDateTimeUtc()); }});
                          progress = ejteto::installProgressWindow(form->tools(), history);
                          listening = ejteto::installListeningDrill(form->tools());
                          listening->setAnswerSink(&listeningHistory);

@@ -149,6 +149,28 @@ TEST(HistoryFaultsTest, ARunWrittenWhileAnotherCopyHoldsTheFileWaitsAndIsWritten
     EXPECT_EQ(countRows(path, QStringLiteral("runs")), 4) << "the waiting runs were written with the next";
 }
 
+// The program opens its history only once the window is on screen: what the
+// learner finishes before that, or when the program ends first, still lands.
+TEST(HistoryFaultsTest, RunsHandedOverBeforeALateOpeningAreAllWritten)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryRecorder recorder(path, nullptr, {}, {}, HistoryRecorder::Opening::WhenAsked);
+        recorder.runEnded(sampleRun(RunKind::Test, 1, 0, sampleTime(1)));
+        EXPECT_FALSE(recorder.flush(200)) << "nothing is written before the opening";
+        EXPECT_FALSE(QFileInfo::exists(path));
+        recorder.open();
+        ASSERT_TRUE(recorder.flush(5000));
+        EXPECT_EQ(countRows(path, QStringLiteral("runs")), 1);
+    }
+    {
+        HistoryRecorder recorder(path, nullptr, {}, {}, HistoryRecorder::Opening::WhenAsked);
+        recorder.runEnded(sampleRun(RunKind::Test, 2, 0, sampleTime(2)));
+    } // ended before it was ever asked to open
+    EXPECT_EQ(countRows(path, QStringLiteral("runs")), 2);
+}
+
 TEST(HistoryFaultsTest, AFolderThatCannotBeWrittenLeavesTheProgramWithoutHistory)
 {
     QTemporaryDir dir;

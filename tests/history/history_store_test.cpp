@@ -220,3 +220,73 @@ TEST(HistoryStoreTest, AVersion2FileKeepsItsTakesAndAnswersAndReadsThemBack)
     EXPECT_EQ(answers[1].voice, "anna");
     EXPECT_FALSE(answers[1].right);
 }
+
+namespace {
+
+TakeReport takeWithScale(int second, double scale, const char* verdict = "wrong")
+{
+    TakeReport t = sampleTake(sampleTime(second));
+    t.verdict = QString::fromLatin1(verdict);
+    t.speakerScale = scale;
+    return t;
+}
+
+} // namespace
+
+TEST(HistoryStoreTest, TheSpeakersScaleOutlivesARestartAndANewLearnerStartsAgainFromOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    EXPECT_EQ(HistoryReader(path).speakerScale().takes, 0) << "no file yet: a new learner";
+    {
+        HistoryStore store(path);
+        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1)).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.25, "right")).ok());
+        // Not judged: it carries the scale it was shown with, and moves nothing.
+        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, "no_voice")).ok());
+    }
+    {
+        HistoryStore store(path); // the next session
+        const KeptSpeakerScale kept = HistoryReader(path).speakerScale();
+        EXPECT_DOUBLE_EQ(kept.factor, 1.25);
+        EXPECT_EQ(kept.takes, 2);
+        ASSERT_TRUE(store.startNewSpeaker(sampleTime(4)).ok());
+    }
+    {
+        HistoryStore store(path);
+        const KeptSpeakerScale fresh = HistoryReader(path).speakerScale();
+        EXPECT_DOUBLE_EQ(fresh.factor, 1.0);
+        EXPECT_EQ(fresh.takes, 0) << "the old learner's scale is not restored";
+        EXPECT_EQ(HistoryReader(path).takes().size(), 3u) << "the old learner's takes stay";
+        ASSERT_TRUE(store.recordTake(takeWithScale(5, 0.9)).ok());
+    }
+    const KeptSpeakerScale next = HistoryReader(path).speakerScale();
+    EXPECT_DOUBLE_EQ(next.factor, 0.9);
+    EXPECT_EQ(next.takes, 1);
+}
+
+TEST(HistoryStoreTest, AVersion4FileStartsFromItsNewestJudgedTakesScale)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryStore store(path);
+        ASSERT_TRUE(store.recordTake(takeWithScale(1, 1.1)).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(2, 1.2, "uncertain")).ok());
+        ASSERT_TRUE(store.recordTake(takeWithScale(3, 1.0, "no_voice")).ok());
+    }
+    // The takes as version 4 kept them: each with its scale, none kept apart.
+    queryFile(path, QStringLiteral("DROP TRIGGER takes_speaker_scale"));
+    queryFile(path, QStringLiteral("DROP TABLE speaker"));
+    queryFile(path, QStringLiteral("PRAGMA user_version = 4"));
+
+    for (const bool upgraded : {false, true}) {
+        std::optional<HistoryStore> store;
+        if (upgraded)
+            store.emplace(path);
+        const KeptSpeakerScale kept = HistoryReader(path).speakerScale();
+        EXPECT_DOUBLE_EQ(kept.factor, 1.2) << "upgraded " << upgraded;
+        EXPECT_EQ(kept.takes, 2) << "upgraded " << upgraded;
+    }
+    EXPECT_EQ(queryFile(path, QStringLiteral("PRAGMA user_version")).toInt(), kHistorySchemaVersion);
+}

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -106,11 +108,13 @@ protected:
             f.write(courseVowels());
         }
         FormView& f = startOn(std::move(tiny));
-        tool = installKiejtes(f.form.tools(), [this](const phonetics::JudgedTake& t) {
-            judged.push_back(t);
-            if (alsoJudged)
-                alsoJudged(t);
-        });
+        tool = installKiejtes(f.form.tools(),
+                              [this](const phonetics::JudgedTake& t) {
+                                  judged.push_back(t);
+                                  if (alsoJudged)
+                                      alsoJudged(t);
+                              },
+                              {keptScale, [this] { ++newSpeakers; }});
         window = static_cast<KiejtesWindow*>(tool.get());
         f.form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f.form));
@@ -122,6 +126,8 @@ protected:
     KiejtesWindow* window = nullptr;
     std::vector<phonetics::JudgedTake> judged; // what the learner's history would keep
     JudgedTakeSink alsoJudged;
+    phonetics::SpeakerScale keptScale; // as the history would restore it
+    int newSpeakers = 0;               // starts over the history was told of
 };
 
 } // namespace
@@ -197,8 +203,7 @@ TEST_F(KiejtesTest, CtrlKOpensTheWindowAndEscClosesItOnTheBarkOrHzScale)
     EXPECT_EQ(focus(), window->verdictLabel()) << "a screen reader starts at the verdict";
     // Bark or Hz by the keyboard: the same vowel lies elsewhere on the chart.
     const QPointF onBark = window->chart()->place(780, 1650);
-    key(Qt::Key_Tab);
-    ASSERT_EQ(focus(), window->barkBox());
+    tabTo(window->barkBox());
     key(Qt::Key_Space);
     EXPECT_FALSE(window->chart()->bark());
     EXPECT_NE(window->chart()->place(780, 1650), onBark);
@@ -257,4 +262,64 @@ TEST_F(KiejtesTest, ATakeFromTheMicrophoneReachesTheHistoryWithTheVowelHeard)
     EXPECT_EQ(takes.back().nearestSound, 4);
     EXPECT_EQ(takes.back().verdict, "right");
     EXPECT_NEAR(takes.back().mid[0], 780, 80);
+}
+
+TEST_F(KiejtesTest, TheLessonsWordsAreSaidOneAfterAnotherByKeysEachWithItsVerdictBesideIt)
+{
+    FormView& f = startWithChart();
+    const QListWidget* list = window->wordList();
+    EXPECT_EQ(list->count(), 0) << "no lesson chosen yet";
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton);
+    ASSERT_EQ(list->count(), 12);
+    EXPECT_EQ(list->accessibleName(), "A 4. lecke szavai");
+    EXPECT_EQ(window->selectedWord(), TinyInstall::word(4, 1));
+
+    key(Qt::Key_K, Qt::ControlModifier);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    key(Qt::Key_N);
+    EXPECT_EQ(window->selectedWord(), TinyInstall::word(4, 2)) << "N: the next word";
+
+    media->played.clear();
+    key(Qt::Key_M);
+    ASSERT_EQ(media->played.size(), 1) << "M: the model alone";
+    EXPECT_TRUE(media->played[0].endsWith(TinyInstall::word(4, 2) + ".wav")) << media->played[0].toStdString();
+
+    // F: the learner says it, and the verdict stands beside the word and is
+    // read out as the window's verdict.
+    *next = synthesize(monophthong(780, 1650, 2450, 1.0, 120));
+    key(Qt::Key_F);
+    ASSERT_EQ(judged.size(), 1u);
+    EXPECT_EQ(judged[0].target.word, TinyInstall::word(4, 2));
+    EXPECT_EQ(judged[0].target.sound, 4);
+    EXPECT_EQ(list->item(1)->text(), TinyInstall::word(4, 2) + " – jó");
+    EXPECT_EQ(list->item(0)->text(), TinyInstall::word(4, 1)) << "not said yet";
+    EXPECT_TRUE(accessibleName(window->verdictLabel()).startsWith(TinyInstall::word(4, 2)))
+        << accessibleName(window->verdictLabel()).toStdString();
+    EXPECT_EQ(QApplication::activeWindow(), window) << "the keys stay in the list's window";
+
+    // Another lesson in the mosaic: its words; back again, the verdict is still there.
+    QTest::mouseClick(f.Image_Mosaic[5], Qt::LeftButton);
+    EXPECT_EQ(window->selectedWord(), TinyInstall::word(5, 1));
+    QTest::mouseClick(f.Image_Mosaic[4], Qt::LeftButton);
+    EXPECT_EQ(list->item(1)->text(), TinyInstall::word(4, 2) + " – jó");
+}
+
+TEST_F(KiejtesTest, TheKeptScaleIsWhereTheWindowStartsAndANewSpeakerConfirmedStartsFromOne)
+{
+    keptScale = phonetics::SpeakerScale::restored(1.3, 20);
+    startWithChart();
+    EXPECT_DOUBLE_EQ(window->coach().scale(), 1.3);
+
+    window->setConfirmer([](const QString&) { return false; });
+    window->newSpeakerButton()->click();
+    EXPECT_DOUBLE_EQ(window->coach().scale(), 1.3) << "not confirmed: nothing changes";
+    EXPECT_EQ(newSpeakers, 0);
+
+    window->setConfirmer([](const QString& question) { return question == KiejtesWindow::newSpeakerQuestion(); });
+    window->newSpeakerButton()->click();
+    EXPECT_DOUBLE_EQ(window->coach().scale(), 1.0);
+    EXPECT_EQ(window->coach().speakerScale().takeCount(), 0);
+    EXPECT_EQ(newSpeakers, 1) << "the history keeps the start over";
+    EXPECT_EQ(accessibleName(window->verdictLabel()), KiejtesWindow::newSpeakerText());
 }

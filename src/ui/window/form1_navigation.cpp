@@ -14,6 +14,7 @@
 #include "practice/practice_module.h"
 #include "ui/controls/image_control.h"
 #include "ui/controls/label.h"
+#include "ui/error_box.h"
 #include "ui/form1.h"
 #include "ui/nevjegy.h"
 #include "ui/spoken_notice.h"
@@ -41,6 +42,8 @@ void TForm1::Mozaikmegnyomas(int n, Speed speed)
     }
     practice_->describeLesson(state_.CurrentLesson);
     notice_->announce(lessonChosenNotice(n));
+    for (const auto& observer : lessonObservers_)
+        runGuarded([&] { observer(state_.CurrentLesson); });
     if (speed == Speed::Normal)
         Image_SoundClick();
     else

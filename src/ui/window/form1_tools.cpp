@@ -62,6 +62,13 @@ CompareController& TForm1::compare() { return voice_->controller(); }
 
 int TForm1::currentLesson() const { return state_.CurrentLesson; }
 
+void TForm1::addLessonObserver(std::function<void(int lesson)> observer)
+{
+    lessonObservers_.push_back(std::move(observer));
+}
+
+RecordingPlayer& TForm1::recordings() { return *sounds_; }
+
 QString TForm1::mediaFolder() const { return state_.MediaDir; }
 
 const ContentTables& TForm1::contentTables() const { return content_; }

@@ -53,6 +53,9 @@ struct ContentTables {
     const szorekord* firstEntryOfWord(const QString& word) const;
     // The index of the first entry of sound `s`; 0 when no entry has it.
     int32_t firstEntryOfSound(int32_t s) const;
+    // Every word of sound `s`, in table order, each once; none for a sound
+    // outside 1..16.
+    QStringList wordsOfSound(int32_t s) const;
 };
 
 // Field splitting shared by both tables: every ";" separates, nothing is trimmed.

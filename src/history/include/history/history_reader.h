@@ -46,6 +46,13 @@ struct StoredTake {
     double speakerScale = 0;                        // 0: not kept
 };
 
+// The learner's speaker scale as kept: the factor and how many takes it was
+// estimated from; no takes for a new learner (the factor is then 1).
+struct KeptSpeakerScale {
+    double factor = 1;
+    int takes = 0;
+};
+
 // One row of the listening_answers table: an answer of the listening drill.
 // Answers kept by a version before 3 have only the time, the sounds played
 // and chosen and the word.
@@ -121,6 +128,8 @@ public:
     std::vector<StoredTake> takes() const;                       // oldest first
     std::vector<StoredListeningAnswer> listeningAnswers() const; // oldest first
     HistorySummary summary(int confusionCount = 8) const;
+    // The scale the next session starts from.
+    KeptSpeakerScale speakerScale() const;
     // Every item of the schedule; none in a file from an older program.
     std::vector<ScheduledItem> schedule() const;
 

@@ -20,10 +20,17 @@ class HistoryRecorder : public RunObserver {
 public:
     using MessageSink = std::function<void(const QString& message)>;
 
+    // When the store is opened: at once, or when open() is called (the
+    // program's start opens it after the window's first paint, so the
+    // database's start does not compete with the window's). What is handed
+    // over before waits for it.
+    enum class Opening { AtOnce, WhenAsked };
+
     // Opens the store at `path` on the recorder's thread. Messages for the
     // learner reach `sink` on the thread of `context` (the window's), from
     // its event loop; with no context they are dropped.
-    HistoryRecorder(const QString& path, QObject* context, MessageSink sink, const HistoryStoreOptions& options = {});
+    HistoryRecorder(const QString& path, QObject* context, MessageSink sink, const HistoryStoreOptions& options = {},
+                    Opening opening = Opening::AtOnce);
     // Writes what still waits, then ends the thread.
     ~HistoryRecorder() override;
     HistoryRecorder(const HistoryRecorder&) = delete;
@@ -35,8 +42,14 @@ public:
     void recordListeningAnswer(const ListeningAnswerReport& answer);
     // The course's confusable vowels for the schedule (HistoryStore::useCourse).
     void useCourse(const CourseContrasts& contrasts);
+    // A new learner (HistoryStore::startNewSpeaker), after every take handed over before.
+    void startNewSpeaker(const QDateTime& at);
     // Forgets the whole history, after everything handed over before.
     void clear();
+    // Lets a recorder made with Opening::WhenAsked open its store; once is
+    // enough, later calls change nothing. The destructor opens it too, so
+    // nothing handed over is lost.
+    void open();
 
     // Waits up to `timeoutMs` until everything handed over so far has been
     // tried; true when it has.
@@ -64,6 +77,7 @@ private:
     uint64_t handedOver_ = 0; // counted on the window thread's side
     uint64_t tried_ = 0;      // counted on the recorder's
     bool stopping_ = false;
+    bool openAsked_ = true;
     std::thread thread_;
 };
 

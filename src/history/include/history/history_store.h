@@ -26,7 +26,7 @@ enum class HistoryFault;
 
 // The schema this program writes; files with a higher `user_version` come
 // from a newer program and are left alone.
-constexpr int kHistorySchemaVersion = 4;
+constexpr int kHistorySchemaVersion = 5;
 
 // $XDG_DATA_HOME/ejteto/history.sqlite, ~/.local/share when that is unset
 // or not an absolute folder.
@@ -72,7 +72,10 @@ struct TakeReport {
     // "back" and "front": at the vowel's onset, middle and offset.
     QString movesOnset, movesMid, movesOffset;
     TakeFormants onset, mid, offset;
-    double speakerScale = 1; // the factor the course's vowels were carried by
+    // The factor the course's vowels were carried by. The history keeps the
+    // newest judged take's, counting the judged takes, as the scale the next
+    // session starts from.
+    double speakerScale = 1;
 };
 
 // One answer of the listening drill, every field of it.
@@ -108,6 +111,9 @@ public:
     // Until this is called, answers are kept and the schedule is brought up
     // to date afterwards.
     HistoryWrite useCourse(const CourseContrasts& contrasts);
+    // A new learner: the speaker's scale kept so far is forgotten, and the
+    // next session starts from 1 (the takes stay).
+    HistoryWrite startNewSpeaker(const QDateTime& at);
     // Empties every table in one transaction; the file stays.
     HistoryWrite clear();
 

@@ -62,6 +62,10 @@ struct JudgedTake {
     int nearest() const { return verdict ? verdict->nearest : 0; }
 };
 
+// The take's outcome in a word or two, for a list of words said: "jó",
+// "nem jó", "bizonytalan", or "nem értékelhető" when it has no verdict.
+QString shortVerdictText(const JudgedTake& take);
+
 // The mono samples of a take: its first channel.
 std::vector<qint16> monoSamples(const VoiceTake& take);
 
@@ -78,6 +82,9 @@ public:
 
     const std::optional<CourseVowels>& course() const { return course_; }
     double scale() const { return scale_.factor(); }
+    const SpeakerScale& speakerScale() const { return scale_; }
+    // The scale kept from earlier sessions, or a fresh one for a new learner.
+    void useScale(const SpeakerScale& scale) { scale_ = scale; }
 
 private:
     std::optional<CourseVowels> course_;

@@ -26,6 +26,12 @@ public:
     const std::optional<JudgedTake>& lastTake() const { return last_; }
     const std::optional<CourseVowels>& course() const { return judge_.course(); }
     double scale() const { return judge_.scale(); }
+    const SpeakerScale& speakerScale() const { return judge_.speakerScale(); }
+    // The learner's scale as kept from earlier sessions.
+    void restoreScale(const SpeakerScale& scale) { judge_.useScale(scale); }
+    // A new learner: the scale starts again from 1, and the chart forgets
+    // the last learner's takes.
+    void startNewSpeaker();
 
     static constexpr size_t kKept = 5;
 

@@ -149,6 +149,8 @@ private:
     void addTool(ToolEntry entry) override;
     CompareController& compare() override;
     int currentLesson() const override;
+    void addLessonObserver(std::function<void(int lesson)> observer) override;
+    RecordingPlayer& recordings() override;
     QString mediaFolder() const override;
     const ContentTables& contentTables() const override;
     QString playbackVoice() override;
@@ -173,6 +175,8 @@ private:
     std::vector<ToolEntry> tools_;              // the learning tools offered
     std::unique_ptr<ControlMenu> menu_;         // the tiles' and cards' right-click menu
     MediaPlayer* lecturePlayer_ = nullptr;      // MediaPlayer2, a child of the window
+    // The tools told of each lesson chosen in the mosaic.
+    std::vector<std::function<void(int)>> lessonObservers_;
     std::unique_ptr<LectureModule> lecture_;
     std::unique_ptr<WordIndexModule> wordIndex_;
     std::unique_ptr<PairsModule> pairs_;

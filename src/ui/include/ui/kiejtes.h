@@ -19,11 +19,19 @@ class ToolHost;
 // voice itself is never kept.
 using JudgedTakeSink = std::function<void(const phonetics::JudgedTake&)>;
 
+// The speaker's scale across sessions: where the window starts from, and
+// whom to tell when the learner starts over for a new speaker.
+struct SpeakerKeeping {
+    phonetics::SpeakerScale kept;
+    std::function<void()> newSpeaker;
+};
+
 // A judged take as the learner's history keeps it, taken at `at`.
 TakeReport takeReport(const phonetics::JudgedTake& take, const QDateTime& at);
 
 // The tool's window, hidden until asked for; `host` must outlive it.
-// `judged`, when given, hears of every take the window judged.
-std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged = {});
+// `judged`, when given, hears of every take the window judged. The window
+// lists the chosen lesson's words, following the mosaic.
+std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged = {}, SpeakerKeeping speaker = {});
 
 } // namespace ejteto

@@ -9,6 +9,7 @@
 #include "ui/tool_window.h"
 
 #include <QString>
+#include <functional>
 
 namespace ejteto {
 
@@ -28,6 +29,10 @@ public:
 
     // The lesson chosen in the mosaic, 1..16; 0 before the first choice.
     virtual int currentLesson() const = 0;
+    // Told of each lesson chosen in the mosaic, before its vowel plays.
+    virtual void addLessonObserver(std::function<void(int lesson)> observer) = 0;
+    // The course's recordings, played as the window plays them (blocking).
+    virtual RecordingPlayer& recordings() = 0;
     // The installation's media folder (the program's `MediaDir`).
     virtual QString mediaFolder() const = 0;
     virtual const ContentTables& contentTables() const = 0;

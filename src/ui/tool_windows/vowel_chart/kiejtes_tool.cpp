@@ -5,6 +5,7 @@
 
 #include "phonetics/course_vowels.h"
 
+#include <QPointer>
 #include <QStringList>
 
 namespace ejteto {
@@ -95,10 +96,25 @@ TakeReport takeReport(const phonetics::JudgedTake& take, const QDateTime& at)
     return r;
 }
 
-std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged)
+std::unique_ptr<ToolWindow> installKiejtes(ToolHost& host, JudgedTakeSink judged, SpeakerKeeping speaker)
 {
     auto window = std::make_unique<KiejtesWindow>(phonetics::readCourseVowels(host.mediaFolder()));
     KiejtesWindow* w = window.get();
+    w->restoreScale(speaker.kept);
+    w->setNewSpeakerStarted(std::move(speaker.newSpeaker));
+    // The window may go before the main window: a lesson chosen then shows nowhere.
+    const auto showLesson = [window = QPointer<KiejtesWindow>(w), &host](int lesson) {
+        if (window)
+            window->showLessonWords(lesson, host.contentTables().wordsOfSound(lesson));
+    };
+    showLesson(host.currentLesson());
+    host.addLessonObserver(showLesson);
+    w->setWordActions({[&host](const QString& word) {
+                           // The model would cut into a take being recorded.
+                           if (!host.compare().recording())
+                               host.recordings().playWord(word);
+                       },
+                       [&host](const QString& word) { host.compare().press(CourseRecording::ofWord(word)); }});
     host.addTool({QStringLiteral("Kiejtés"), QKeySequence(Qt::CTRL | Qt::Key_K),
                   [w, &host] { w->showOver(&host.mainWindow()); }, w});
     host.addTakeObserver([w, &host, judged = std::move(judged)](const CourseRecording& model, const VoiceTake& take) {
