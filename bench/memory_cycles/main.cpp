@@ -387,8 +387,9 @@ int cyclesOption(int argc, char** argv, bool& rowsOnly, bool& floorChild)
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             onlyKinds = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--cycles N] [--rows-only] [--only KIND]   (default %d cycles of each kind)\n", argv[0],
-                         kDefaultCycles);
+            std::fprintf(stderr,
+                         "usage: %s [--cycles N] [--rows-only] [--only KIND]   (default %d cycles of each kind)\n",
+                         argv[0], kDefaultCycles);
             std::exit(2);
         }
     }

@@ -164,9 +164,9 @@ TEST(PracticeItemTest, AnswersBecomeReviewsOfTheLessonsContrasts)
     EXPECT_EQ(answerReviews(c, Skill::Hearing, 1, 1, {}, ratingOfRightAnswer(9000)).size(), 2u);
     EXPECT_EQ(ratingOfRightAnswer(9000), Rating::Hard);
 
-    for (const QString &key : {QStringLiteral("hear/3/4"), QStringLiteral("say/5/food"), QStringLiteral("say/5/")})
+    for (const QString& key : {QStringLiteral("hear/3/4"), QStringLiteral("say/5/food"), QStringLiteral("say/5/")})
         EXPECT_EQ(PracticeItem::fromKey(key)->key(), key);
-    for (const QString &bad :
+    for (const QString& bad :
          {QStringLiteral("hear/3/3"), QStringLiteral("hear/0/4"), QStringLiteral("x/1/2"), QStringLiteral("hear/3")})
         EXPECT_FALSE(PracticeItem::fromKey(bad)) << bad.toStdString();
 }
