@@ -191,8 +191,7 @@ int main(int argc, char** argv)
     std::unique_ptr<ejteto::TodayTool> today;
     std::unique_ptr<ejteto::RecordingTool> recording;
     QObject::connect(form.get(), &ejteto::TForm1::firstPainted, form.get(),
-                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today,
-                      &recording] {
+                     [&form, &about, &progress, &history, &listening, &listeningHistory, &kiejtes, &today, &recording] {
                          history.open();
                          about = std::make_unique<ejteto::TForm_About>();
                          form->setAboutWindow(about.get());
