@@ -212,10 +212,12 @@ int main(int argc, char** argv)
                          today = ejteto::installTodayPractice(form->tools(), history);
                          ejteto::RecordingToolServices voices;
                          voices.courseVersion = QStringLiteral(EJTETO_VERSION);
-                         // An imported voice is heard in the drill at once, even while it is open.
-                         voices.voicesChanged = [&listening] {
+                         // An imported voice is heard in the drills at once, even while they are open.
+                         voices.voicesChanged = [&listening, &today] {
                              if (listening)
                                  listening->reloadVoices();
+                             if (today)
+                                 today->reloadVoices();
                          };
                          recording = ejteto::installVoiceRecording(form->tools(), voices);
                      });

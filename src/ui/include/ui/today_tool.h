@@ -40,6 +40,8 @@ public:
     void takeJudged(const phonetics::JudgedTake& take);
     // The same, as its vowel, whether the vowel heard was it, and the verdict's text.
     void takeJudged(int target, bool right, const QString& verdict);
+    // Reads the voice folders again: a voice recorded or imported since is heard.
+    void reloadVoices();
 
 private:
     struct Parts;

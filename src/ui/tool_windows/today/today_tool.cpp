@@ -1,6 +1,7 @@
 #include "ui/today_tool.h"
 
 #include "app/random_source.h"
+#include "app/voice_paths.h"
 #include "content/practice_item.h"
 #include "content/voice_library.h"
 #include "content/vowel_symbols.h"
@@ -46,7 +47,7 @@ constexpr int kFlushMs = 2000;
 struct TodayTool::Parts {
     Parts(const QString& mediaDir, std::unique_ptr<MediaEngine> engine, HistoryRecorder& history,
           std::function<void(const CourseRecording&)> say)
-        : library(mediaDir), sounds(library, std::move(engine)), sinks(history), takes(std::move(say))
+        : library(mediaDir, userVoicesDir()), sounds(library, std::move(engine)), sinks(history), takes(std::move(say))
     {
     }
     FolderVoiceLibrary library;
@@ -98,13 +99,21 @@ void TodayTool::takeJudged(int target, bool right, const QString& verdict)
         s->takeJudged(target, right, verdict);
 }
 
+void TodayTool::reloadVoices() { parts_->library.rescan(); }
+
 std::unique_ptr<TodayTool> installTodayPractice(ToolHost& host, HistoryRecorder& history,
                                                 const TodayToolServices& services)
 {
     auto tool = std::make_unique<TodayTool>(host, history, services);
     TodayWindow* window = &tool->window();
+    TodayTool* today = tool.get();
     host.addTool({QStringLiteral("Mai gyakorlás"), QKeySequence(Qt::CTRL | Qt::Key_M),
-                  [window, &host] { window->openOver(&host.mainWindow()); }, window});
+                  [window, today, &host] {
+                      if (!window->isVisible())
+                          today->reloadVoices();
+                      window->openOver(&host.mainWindow());
+                  },
+                  window});
     return tool;
 }
 
