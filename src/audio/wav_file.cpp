@@ -2,6 +2,7 @@
 
 #include "app/app_error.h"
 #include "app/regular_file.h"
+#include "riff_layout.h"
 #include "sound_file.h"
 
 #include <QFileInfo>
@@ -90,6 +91,10 @@ WavReading readWavBytes(const QByteArray& bytes)
     WavReading r;
     if (bytes.isEmpty()) {
         r.check = {WavFault::Empty, QStringLiteral("üres fájl")};
+        return r;
+    }
+    if (const std::optional<QString> fault = riffLayoutFault(bytes)) {
+        r.check = broken(*fault);
         return r;
     }
     SoundFile file = SoundFile::reading(bytes);

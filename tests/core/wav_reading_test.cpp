@@ -1,9 +1,12 @@
 // The one WAV reader: what a teacher's or a recorder's file holds, and for a
 // file it cannot use, the checker's Hungarian words instead of a crash.
+#include "audio/sound_length.h"
 #include "audio/wav_file.h"
 
 #include <QList>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace ejteto {
 namespace {
@@ -31,6 +34,14 @@ QByteArray loud16(int frames, int channels = 1)
     return d;
 }
 
+// A LIST chunk claiming more bytes than the file has: libsndfile's own
+// parser never returns from such a file (found by the WAV fuzzer).
+QByteArray overlongList()
+{
+    const QByteArray good = wav(loud16(10));
+    return good.left(36) + "LIST" + u32(0xffff0004) + "INFO" + QByteArray(64, '\xff') + good.mid(36);
+}
+
 TEST(WavReading, BadFilesGetTheirHungarianReasonAndGoodOnesTheirSound)
 {
     struct Case {
@@ -48,6 +59,8 @@ TEST(WavReading, BadFilesGetTheirHungarianReasonAndGoodOnesTheirSound)
         {"no samples", wav({}), WavFault::Broken, "nincs benne hangadat"},
         {"quiet 16-bit", wav(u16(50).repeated(1000)), WavFault::Silent, "csak csendet tartalmaz"},
         {"8-bit silence", wav(QByteArray(1000, '\x80'), 1, 22050, 8), WavFault::Silent, "csak csendet tartalmaz"},
+        {"chunk past the end", overlongList(), WavFault::Broken,
+         "hibás WAV fájl: a(z) „LIST” blokk túlnyúlik a fájl végén"},
     };
     for (const Case& c : cases) {
         const WavReading r = readWavBytes(c.bytes);
@@ -65,6 +78,17 @@ TEST(WavReading, BadFilesGetTheirHungarianReasonAndGoodOnesTheirSound)
     const WavReading streamed = readWavBytes(wav(loud16(300), 1, 22050, 16, 16, 0x7FFFFFF0));
     EXPECT_TRUE(streamed.check.playable());
     EXPECT_EQ(streamed.audio.frames(), 300);
+
+    // The blocking play measures a recording before it starts: a file that
+    // would hang libsndfile is not measured, a sound one is.
+    for (const auto& [bytes, measured] : {std::pair{overlongList(), false}, std::pair{wav(loud16(2205)), true}}) {
+        QTemporaryFile file;
+        ASSERT_TRUE(file.open());
+        file.write(bytes);
+        file.flush();
+        ASSERT_EQ(::lseek(file.handle(), 0, SEEK_SET), 0); // as the player opens it
+        EXPECT_EQ(soundFileSeconds(file.handle()).has_value(), measured);
+    }
 }
 
 } // namespace
