@@ -360,6 +360,9 @@ private:
 
 // --only WORD keeps the kinds whose name begins with WORD (heaptrack runs one kind at a time).
 QByteArray onlyKinds;
+// --system-sound leaves the program its own audio output (real time, as a
+// learner hears it) instead of the silent sink that decodes at full speed.
+bool systemSound = false;
 
 std::vector<CycleKind> chosen(std::vector<CycleKind> kinds)
 {
@@ -386,9 +389,12 @@ int cyclesOption(int argc, char** argv, bool& rowsOnly, bool& floorChild)
             floorChild = true;
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             onlyKinds = argv[++i];
+        } else if (std::strcmp(argv[i], "--system-sound") == 0) {
+            systemSound = true;
         } else {
             std::fprintf(stderr,
-                         "usage: %s [--cycles N] [--rows-only] [--only KIND]   (default %d cycles of each kind)\n",
+                         "usage: %s [--cycles N] [--rows-only] [--only KIND] [--system-sound]   (default %d cycles of "
+                         "each kind)\n",
                          argv[0], kDefaultCycles);
             std::exit(2);
         }
@@ -406,8 +412,9 @@ int main(int argc, char** argv)
     const bool realSession = !qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!realSession)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The sound goes nowhere, at once, in both: the video is what differs.
-    qputenv("EJTETO_AUDIO_SINK", "fakesink sync=false");
+    // The sound goes nowhere, at once, in both (unless --system-sound): the video is what differs.
+    if (!systemSound)
+        qputenv("EJTETO_AUDIO_SINK", "fakesink sync=false");
     runUnattended();
     QApplication app(argc, argv);
     gst_init(nullptr, nullptr);
@@ -424,6 +431,8 @@ int main(int argc, char** argv)
     QStringList floorArguments{QStringLiteral("--floor"), QStringLiteral("--cycles"), QString::number(cycles)};
     if (!onlyKinds.isEmpty())
         floorArguments << QStringLiteral("--only") << QString::fromUtf8(onlyKinds);
+    if (systemSound)
+        floorArguments << QStringLiteral("--system-sound");
     floorRun.start(QCoreApplication::applicationFilePath(), floorArguments);
     if (!floorRun.waitForFinished(-1) || floorRun.exitCode() != 0)
         fail(QStringLiteral("the floor run failed: %1").arg(QString::fromLocal8Bit(floorRun.readAllStandardError())));
