@@ -51,9 +51,11 @@ std::optional<QString> riffLayoutFault(const ByteReader& read, qint64 size)
         if (header.size() < 8)
             break;
         const QByteArray id = header.left(4);
-        if (id == "data")
-            return std::nullopt;
         const qint64 length = sizeField(header);
+        // The samples may be cut short (a streamed file's are): they end the
+        // file, and libsndfile reads what is there.
+        if (id == "data" && length > size - pos - 8)
+            return std::nullopt;
         if (length > size - pos - 8)
             return overrun(id);
         if (id == "LIST" && length >= 4)
@@ -61,7 +63,7 @@ std::optional<QString> riffLayoutFault(const ByteReader& read, qint64 size)
                 return fault;
         pos += 8 + length + (length & 1);
     }
-    return std::nullopt; // no samples: libsndfile says so in its own words
+    return std::nullopt; // without samples, libsndfile says so in its own words
 }
 
 std::optional<QString> riffLayoutFault(const QByteArray& bytes)

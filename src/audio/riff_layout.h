@@ -3,7 +3,7 @@
 // libsndfile's parser loops for ever on some chunks that claim more bytes
 // than the file holds (a LIST chunk of 0xffff0004 bytes in a 129-byte file
 // hangs sf_open), so a recording from a voice pack could hold the window.
-// A file whose chunks before the samples do not fit is refused instead.
+// A file whose chunks do not fit is refused instead.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -14,9 +14,10 @@ namespace ejteto {
 // Reads up to `count` bytes at `offset`; fewer at the end of the file.
 using ByteReader = std::function<QByteArray(qint64 offset, int count)>;
 
-// Why the file of `size` bytes is no RIFF/WAVE file whose chunks up to the
-// samples ('data') lie within it, in Hungarian; nothing when they do. The
-// samples themselves may be cut short: libsndfile reads what is there.
+// Why the file of `size` bytes is no RIFF/WAVE file whose chunks all lie
+// within it (libsndfile reads the chunks after the samples too), in
+// Hungarian; nothing when they do. Samples that claim more bytes than there
+// are end the file and are read as far as they go.
 std::optional<QString> riffLayoutFault(const ByteReader& read, qint64 size);
 std::optional<QString> riffLayoutFault(const QByteArray& bytes);
 

@@ -34,13 +34,22 @@ QByteArray loud16(int frames, int channels = 1)
     return d;
 }
 
-// A LIST chunk claiming more bytes than the file has: libsndfile's own
-// parser never returns from such a file (found by the WAV fuzzer).
+// A LIST chunk claiming more bytes than the file has, as the WAV fuzzer
+// found it: libsndfile's own parser never returns from a file holding it.
+QByteArray overlongListChunk()
+{
+    return "LIST" + u32(0xffff0004) + QByteArray(60, '\xff') + "\xf7" + QByteArray(8, '\xff') + QByteArray(2, '\0') +
+           "INFO";
+}
+
 QByteArray overlongList()
 {
     const QByteArray good = wav(loud16(10));
-    return good.left(36) + "LIST" + u32(0xffff0004) + "INFO" + QByteArray(64, '\xff') + good.mid(36);
+    return good.left(36) + overlongListChunk() + good.mid(36);
 }
+
+// libsndfile reads on past the samples: the same chunk after them hangs it too.
+QByteArray overlongListAfterSamples() { return wav(loud16(10)) + overlongListChunk(); }
 
 TEST(WavReading, BadFilesGetTheirHungarianReasonAndGoodOnesTheirSound)
 {
@@ -60,6 +69,8 @@ TEST(WavReading, BadFilesGetTheirHungarianReasonAndGoodOnesTheirSound)
         {"quiet 16-bit", wav(u16(50).repeated(1000)), WavFault::Silent, "csak csendet tartalmaz"},
         {"8-bit silence", wav(QByteArray(1000, '\x80'), 1, 22050, 8), WavFault::Silent, "csak csendet tartalmaz"},
         {"chunk past the end", overlongList(), WavFault::Broken,
+         "hibás WAV fájl: a(z) „LIST” blokk túlnyúlik a fájl végén"},
+        {"chunk past the end after the samples", overlongListAfterSamples(), WavFault::Broken,
          "hibás WAV fájl: a(z) „LIST” blokk túlnyúlik a fájl végén"},
     };
     for (const Case& c : cases) {

@@ -8,7 +8,7 @@ namespace ejteto {
 // The length in seconds of the sound file open at `fd` (a regular file),
 // by its header and its size, read without going past the header; nothing
 // when libsndfile cannot read the header, or the file is no WAV file whose
-// chunks before the samples lie within it. The descriptor stays open.
+// chunks lie within it. The descriptor stays open.
 std::optional<double> soundFileSeconds(int fd);
 
 } // namespace ejteto
