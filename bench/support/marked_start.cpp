@@ -41,7 +41,8 @@ QString exitStatusText(int status)
 }
 } // namespace
 
-MarkedStart::MarkedStart(const QString& program, const QString& workDir) : program_(program)
+MarkedStart::MarkedStart(const QString& program, const QString& workDir, const QStringList& arguments)
+    : program_(program)
 {
     int ends[2];
     if (pipe(ends) != 0)
@@ -61,7 +62,13 @@ MarkedStart::MarkedStart(const QString& program, const QString& workDir) : progr
 
     const QByteArray path = QFile::encodeName(program);
     const QByteArray dir = QFile::encodeName(workDir);
-    char* argv[] = {const_cast<char*>(path.constData()), nullptr};
+    std::vector<QByteArray> args{path};
+    for (const QString& a : arguments)
+        args.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -70,7 +77,7 @@ MarkedStart::MarkedStart(const QString& program, const QString& workDir) : progr
     posix_spawn_file_actions_addchdir_np(&actions, dir.constData());
 
     execNs_ = nowNs();
-    const int rc = posix_spawn(&pid_, path.constData(), &actions, nullptr, argv, envp.data());
+    const int rc = posix_spawn(&pid_, path.constData(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(writeEnd); // the child holds the only writer now: its exit ends the pipe
     if (rc != 0)

@@ -5,6 +5,7 @@
 // pipe at /dev/fd/3 for its marks; it is killed when the measurement is done,
 // so it never reaches its close handler and writes nothing.
 #include <QString>
+#include <QStringList>
 #include <sys/types.h>
 
 namespace ejteto::bench {
@@ -16,9 +17,10 @@ struct StartTimes {
 
 class MarkedStart {
 public:
-    // Starts `program` in `workDir` with the environment of this process
-    // plus the marks variable; its standard output is discarded.
-    MarkedStart(const QString& program, const QString& workDir);
+    // Starts `program` with `arguments` in `workDir`, with the environment
+    // of this process plus the marks variable; its standard output is
+    // discarded.
+    MarkedStart(const QString& program, const QString& workDir, const QStringList& arguments = {});
     ~MarkedStart(); // kills and reaps the child
     MarkedStart(const MarkedStart&) = delete;
     MarkedStart& operator=(const MarkedStart&) = delete;

@@ -8,7 +8,7 @@ StartSamples measureStarts(const QString& program, const QString& workDir, int r
 {
     StartSamples s;
     for (int round = 0; round <= rounds; ++round) {
-        StartTimes p, f;
+        StartTimes p, f, t;
         {
             MarkedStart start(program, workDir);
             p = start.waitForMarks();
@@ -17,12 +17,17 @@ StartSamples measureStarts(const QString& program, const QString& workDir, int r
             MarkedStart start(QStringLiteral(EJTETO_BENCH_FLOOR_WINDOW), workDir);
             f = start.waitForMarks();
         }
+        {
+            MarkedStart start(QStringLiteral(EJTETO_BENCH_FLOOR_WINDOW), workDir, {QStringLiteral("--text")});
+            t = start.waitForMarks();
+        }
         if (round == 0)
             continue;
         s.programMapped.add(p.mappedMs);
         s.programPainted.add(p.paintedMs);
         s.floorMapped.add(f.mappedMs);
         s.floorPainted.add(f.paintedMs);
+        s.textFloorPainted.add(t.paintedMs);
     }
     return s;
 }
