@@ -15,7 +15,7 @@ namespace ejteto {
 
 namespace {
 
-QString newConnectionName()
+QString newReaderConnectionName()
 {
     static std::atomic<int> next{0};
     return QStringLiteral("ejteto-history-reader-%1").arg(next.fetch_add(1));
@@ -23,7 +23,7 @@ QString newConnectionName()
 
 } // namespace
 
-HistoryReader::HistoryReader(const QString& path) : path_(path), connection_(newConnectionName())
+HistoryReader::HistoryReader(const QString& path) : path_(path), connection_(newReaderConnectionName())
 {
     if (!QFileInfo::exists(path_)) {
         empty_ = true;

@@ -19,7 +19,7 @@ namespace ejteto {
 namespace {
 
 // Every store has a connection of its own, also two stores of one file.
-QString newConnectionName()
+QString newStoreConnectionName()
 {
     static std::atomic<int> next{0};
     return QStringLiteral("ejteto-history-%1").arg(next.fetch_add(1));
@@ -88,7 +88,7 @@ QString defaultHistoryPath()
 }
 
 HistoryStore::HistoryStore(const QString& path, const HistoryStoreOptions& options)
-    : path_(path), options_(options), connection_(newConnectionName())
+    : path_(path), options_(options), connection_(newStoreConnectionName())
 {
     opening_ = open();
 }

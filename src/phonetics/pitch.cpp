@@ -15,7 +15,7 @@ constexpr double kPitchRate = 4000;
 constexpr double kLowestF0 = 60;
 constexpr double kHighestF0 = 500;
 // Three periods of the lowest voice.
-constexpr double kWindowSec = 0.045;
+constexpr double kPitchWindowSec = 0.045;
 // A peak at a half or third of the best lag this high against the best is
 // the voice's period, the best one its multiple.
 constexpr double kSubmultiplePeak = 0.8;
@@ -31,7 +31,7 @@ constexpr double kQuietBelowLoudestDb = 35;
 std::vector<PitchFrame> trackPitch(const std::vector<float>& samples, double rate, double hopSec)
 {
     const std::vector<float> x = resample(samples, rate, kPitchRate);
-    const int window = static_cast<int>(kWindowSec * kPitchRate);
+    const int window = static_cast<int>(kPitchWindowSec * kPitchRate);
     const int shortest = static_cast<int>(std::floor(kPitchRate / kHighestF0));
     const int longest = static_cast<int>(std::ceil(kPitchRate / kLowestF0));
     const auto n = static_cast<int>(x.size());

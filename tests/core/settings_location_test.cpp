@@ -32,13 +32,13 @@ QString asUserBoundByPermissions(const QString& root, const std::function<QStrin
     return ejteto::testing::inChildProcess(ejteto::testing::becomeNobody, scenario);
 }
 
-QByteArray readAll(const QString& path)
+QByteArray readLocationFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes)
+bool writeLocationFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -73,12 +73,12 @@ TEST_P(SettingsLocation, KeepsTheLevelWhereItsUserMayWriteIt)
         const QString perUser = config + QStringLiteral("/ejteto/et.ini");
         QDir().mkpath(app);
         if (c.beside != LocationCase::NoFile)
-            writeAll(beside, "[User]\r\nLevel=1\r\n");
+            writeLocationFile(beside, "[User]\r\nLevel=1\r\n");
         if (c.beside == LocationCase::ReadOnlyFile)
             QFile::setPermissions(beside, QFile::ReadOwner);
         if (c.userFileFirst) {
             QDir().mkpath(config + QStringLiteral("/ejteto"));
-            writeAll(perUser, "[User]\nLevel=0\n");
+            writeLocationFile(perUser, "[User]\nLevel=0\n");
         }
         if (!c.folderWritable)
             ::chmod(QFile::encodeName(app).constData(), 0555);
@@ -97,7 +97,7 @@ TEST_P(SettingsLocation, KeepsTheLevelWhereItsUserMayWriteIt)
             out += QStringLiteral("close writes %1 to %2%3; ").arg(level).arg(to, failure);
         }
         out += QStringLiteral("beside: %1; per user: %2")
-                   .arg(QString::fromLatin1(readAll(beside)), QString::fromLatin1(readAll(perUser)));
+                   .arg(QString::fromLatin1(readLocationFile(beside)), QString::fromLatin1(readLocationFile(perUser)));
         ::chmod(QFile::encodeName(app).constData(), 0755); // so the folder can be cleaned up
         return out;
     });

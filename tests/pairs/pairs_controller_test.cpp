@@ -11,7 +11,7 @@ using namespace ejteto::testing;
 namespace {
 
 // Four sounds of three words, and a last entry that never takes part.
-ContentTables smallTable()
+ContentTables controllerTable()
 {
     ContentTables t;
     t.WordTable.assign(1, szorekord{});
@@ -56,7 +56,7 @@ protected:
         return {-1, -1};
     }
 
-    ContentTables tables = smallTable();
+    ContentTables tables = controllerTable();
     RandomSource random;
     RunLog log;
     NotedPlayer player{log};

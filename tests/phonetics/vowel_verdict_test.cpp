@@ -41,7 +41,7 @@ VowelMeasurement take(int sound, double scale, double f0)
 
 // The course as the builder would store it: a man's voice at 110 Hz, the
 // sounds not used here placed far away.
-CourseVowels course()
+CourseVowels verdictCourse()
 {
     CourseVowels c;
     for (int n = 1; n <= kSoundCount; ++n)
@@ -56,7 +56,7 @@ QString symbol(int n) { return QStringLiteral("/%1/").arg(n); }
 
 TEST(VowelVerdict, AChildsVowelIsJudgedByItsVowelOnceScaledNotByItsVoice)
 {
-    const CourseVowels c = course();
+    const CourseVowels c = verdictCourse();
     // A child's /ɑː/ lies, unscaled, where a man's /æ/ does.
     const VowelMeasurement childA = take(9, 1.3, 260);
     EXPECT_NE(judgeVowel(childA, 9, {4, 10}, c, 1.0).nearest, 9);
@@ -76,7 +76,7 @@ TEST(VowelVerdict, AChildsVowelIsJudgedByItsVowelOnceScaledNotByItsVoice)
 
 TEST(VowelVerdict, TheConfusableSaidInsteadIsNamedWithTheWayToMove)
 {
-    const CourseVowels c = course();
+    const CourseVowels c = verdictCourse();
     // A woman says /ʌ/ for /æ/, and /e/ for /æ/.
     const VowelVerdict back = judgeVowel(take(10, 1.15, 210), 4, {10, 3}, c, 1.15);
     EXPECT_EQ(back.nearest, 10);
@@ -90,7 +90,7 @@ TEST(VowelVerdict, TheConfusableSaidInsteadIsNamedWithTheWayToMove)
 
 TEST(VowelVerdict, ADiphthongIsToldWhichEndOfItsGlideIsWrong)
 {
-    CourseVowels c = course();
+    CourseVowels c = verdictCourse();
     // /aɪ/ of the course: from open back to close front.
     c.sound[8] = measured(ejteto::testing::diphthong({750, 1300, 2500}, {400, 1950, 2600}, 1.0, 110));
     // The learner starts right but stops halfway, at /e/.
@@ -126,7 +126,7 @@ TEST(CourseVowels, StoredMeasurementsReadBackAndADamagedFileIsRefused)
 // vowel and a confusable one is called uncertain, never one of them.
 TEST(VowelVerdict, AWordIsNamedAndATakeBetweenTwoVowelsIsUncertain)
 {
-    const CourseVowels c = course();
+    const CourseVowels c = verdictCourse();
     const VowelVerdict wrong = judgeVowel(take(3, 1.0, 120), 4, {10, 3}, c, 1.0);
     EXPECT_TRUE(verdictText(wrong, symbol, QStringLiteral("bad"))
                     .startsWith(u"bad: /3/-t hallottam /4/ helyett. Ejtsd nyíltabban"))
@@ -153,7 +153,7 @@ TEST(VowelVerdict, AWordIsNamedAndATakeBetweenTwoVowelsIsUncertain)
 // and a new learner (or nothing kept) starts from the course voice's.
 TEST(SpeakerScale, AKeptScaleGoesOnAndANewLearnerStartsFromOne)
 {
-    const CourseVowels c = course();
+    const CourseVowels c = verdictCourse();
     SpeakerScale kept = SpeakerScale::restored(1.25, 20);
     EXPECT_NEAR(kept.factor(), 1.25, 1e-9);
     kept.addTake(take(10, 1.25, 230), c.of(10));

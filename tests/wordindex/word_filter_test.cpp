@@ -8,7 +8,7 @@ using namespace ejteto;
 
 namespace {
 // Lines as the word table file holds them, the header first.
-ContentTables tableOf(const QStringList& dataLines)
+ContentTables filterTableOf(const QStringList& dataLines)
 {
     ContentTables t;
     loadWordTable(t, QStringList{QStringLiteral("Word;SoundId;Meaning")} + dataLines);
@@ -17,7 +17,7 @@ ContentTables tableOf(const QStringList& dataLines)
 
 ContentTables sampleTable()
 {
-    return tableOf({
+    return filterTableOf({
         QStringLiteral("sea;1;tenger"),
         QStringLiteral("Earth;5;föld"),
         QStringLiteral(";3;"),
@@ -90,7 +90,7 @@ TEST(WordFilter, AnEmptyTableGivesAnEmptyList)
 {
     const ContentTables none;
     EXPECT_TRUE(filterWords(none, QString()).isEmpty());
-    const ContentTables headerOnly = tableOf({});
+    const ContentTables headerOnly = filterTableOf({});
     EXPECT_TRUE(filterWords(headerOnly, QString()).isEmpty());
 }
 

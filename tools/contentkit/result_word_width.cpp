@@ -9,7 +9,7 @@
 namespace ejteto::contentkit {
 
 namespace {
-const QString kWordsFile = QStringLiteral("words.csv");
+const QString kResultWordsFile = QStringLiteral("words.csv");
 const QString kFamily = QStringLiteral("Arial");
 } // namespace
 
@@ -27,9 +27,9 @@ std::vector<TableProblem> checkResultWordWidths(const QStringList& wordLines)
     // Font metrics need the window system's font database; without it Qt
     // would stop the program rather than answer.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return {{kWordsFile, 0, QStringLiteral("a szavak szélessége nem mérhető: nem fut QGuiApplication")}};
+        return {{kResultWordsFile, 0, QStringLiteral("a szavak szélessége nem mérhető: nem fut QGuiApplication")}};
     if (!hasLayoutFamily(kFamily, true))
-        return {{kWordsFile, 0,
+        return {{kResultWordsFile, 0,
                  QStringLiteral("a szavak szélessége nem mérhető: sem a(z) %1 betűtípus nincs telepítve "
                                 "(Debian: fonts-liberation2)")
                      .arg(layoutFamilies(kFamily, true).join(QStringLiteral(", sem a(z) ")))}};
@@ -42,7 +42,7 @@ std::vector<TableProblem> checkResultWordWidths(const QStringList& wordLines)
             continue;
         const int extent = resultWordExtent(font, fields[0]);
         if (extent > kResultColumnPitch)
-            problems.push_back({kWordsFile, i + 1,
+            problems.push_back({kResultWordsFile, i + 1,
                                 QStringLiteral("a(z) '%1' szó túl hosszú az eredménytáblához: félkövéren, szóközzel "
                                                "együtt %2 képpont, de csak %3 fér el")
                                     .arg(fields[0])

@@ -16,8 +16,8 @@
 namespace ejteto {
 
 namespace {
-constexpr int kWidth = 460;
-constexpr int kHeight = 340;
+constexpr int kListeningWidth = 460;
+constexpr int kListeningHeight = 340;
 const QColor kRight(0, 110, 40);
 const QColor kWrong(170, 20, 20);
 
@@ -40,7 +40,7 @@ ListeningWindow::ListeningWindow(std::function<int()> lesson, QWidget* parent)
     : ToolWindow(QStringLiteral("Form_Hallasgyakorlat"), QStringLiteral("Hallásgyakorlat"), parent),
       lesson_(std::move(lesson))
 {
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kListeningWidth, kListeningHeight);
     setAccessibleDescription(QStringLiteral("Hallgasd meg a szót, és válaszd ki a magánhangzóját: 1, 2 vagy 3. "
                                             "R: újra, M: a helyes magánhangzó a mintahangon, Enter: tovább, "
                                             "N: új kör, Esc: bezárás."));

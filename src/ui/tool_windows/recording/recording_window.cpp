@@ -23,8 +23,8 @@
 namespace ejteto {
 
 namespace {
-constexpr int kWidth = 520;
-constexpr int kHeight = 330;
+constexpr int kRecordingWidth = 520;
+constexpr int kRecordingHeight = 330;
 
 const QString kPackFilter = QStringLiteral("Hangcsomag (*.tar.gz *.tgz);;Minden fájl (*)");
 
@@ -61,7 +61,7 @@ RecordingWindow::RecordingWindow(RecordingWindowHost& host, QWidget* parent)
                                      QStringLiteral("Már van „%1” nevű hang. Lecseréled az importálttal?").arg(voice),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kRecordingWidth, kRecordingHeight);
     setAccessibleDescription(QStringLiteral("Egy hang felvétele a tananyaghoz: a tizenhat magánhangzó, majd minden "
                                             "szó. R vagy szóköz: felvétel és leállítás; L: visszahallgatás; M: a "
                                             "minta; N vagy jobbra nyíl: következő; P vagy balra nyíl: előző; H: a "

@@ -15,8 +15,8 @@
 namespace ejteto {
 
 namespace {
-constexpr int kWidth = 460;
-constexpr int kHeight = 320;
+constexpr int kTodayWidth = 460;
+constexpr int kTodayHeight = 320;
 const QColor kRight(0, 110, 40);
 const QColor kWrong(170, 20, 20);
 
@@ -83,7 +83,7 @@ QString todaySummaryText(const TodaySummary& s, const QDateTime& now)
 TodayWindow::TodayWindow(std::function<TodayPlan()> plan, QWidget* parent)
     : ToolWindow(QStringLiteral("Form_MaiGyakorlas"), QStringLiteral("Mai gyakorlás"), parent), plan_(std::move(plan))
 {
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kTodayWidth, kTodayHeight);
     setAccessibleDescription(QStringLiteral("A mai ismétlés: hallás, választás és kiejtés. 1 vagy 2: válasz; "
                                             "F: felvétel; R: újra; Enter: tovább; N: új gyakorlás; Esc: bezárás."));
     buildLayout();

@@ -22,8 +22,8 @@ namespace {
 // The chart's part on the left, the lesson's words on the right.
 constexpr int kChartWidth = 430;
 constexpr int kWordsWidth = 200;
-constexpr int kWidth = kChartWidth + kWordsWidth;
-constexpr int kHeight = 456;
+constexpr int kKiejtesWidth = kChartWidth + kWordsWidth;
+constexpr int kKiejtesHeight = 456;
 
 QString hz(const phonetics::FormantPoint& p)
 {
@@ -47,7 +47,7 @@ QString KiejtesWindow::missingCourseText()
 KiejtesWindow::KiejtesWindow(const std::optional<phonetics::CourseVowels>& course, QWidget* parent)
     : ToolWindow(QStringLiteral("Form_Kiejtes"), QStringLiteral("Kiejtés"), parent), coach_(course)
 {
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kKiejtesWidth, kKiejtesHeight);
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("Label_Kiejtes_Itelet"));
     verdict_->setGeometry(10, 8, kChartWidth - 20, 64);
