@@ -23,11 +23,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${EJTETO_WEB_ADDRESS})
-# Shared libraries (libsndfile1 among them) through dpkg-shlibdeps; beside them what the program loads
-# at run time: GStreamer's elements and an audio output, the fonts of the
-# layout, Qt's Hungarian texts, xdg-open for the About window's address, and
-# Qt's SQLite driver for the history.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Shared libraries (libsndfile1 among them) through dpkg-shlibdeps, run on the
+# program alone (shlib_depends.cmake); beside them what the program loads at
+# run time: GStreamer's elements and an audio output, the fonts of the layout,
+# Qt's Hungarian texts, xdg-open for the About window's address, and Qt's
+# SQLite driver for the history.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/cpack_project.cmake
+     CONTENT "set(EJTETO_PACKAGED_PROGRAM \"$<TARGET_FILE:ejteto>\")
+set(EJTETO_SHLIBDEPS_DIR \"${CMAKE_CURRENT_BINARY_DIR}/shlibdeps\")
+include(\"${CMAKE_CURRENT_SOURCE_DIR}/shlib_depends.cmake\")
+")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_project.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, gstreamer1.0-pulseaudio | gstreamer1.0-alsa, fonts-sil-gentium, fonts-sil-gentiumplus, fonts-liberation2, qt6-translations-l10n, xdg-utils, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-alsa, gstreamer1.0-pulseaudio")
